@@ -1,0 +1,41 @@
+// Services the calculator and the PDF writer ask of their host. The Qt front end
+// implements them for real; tests use RecordingHost.
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+enum class MessageIcon { None, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+enum class WindowStyle { Minimized, Maximized };
+
+struct ScreenSize {
+  float width = 0;   // twips
+  float height = 0;  // twips
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Modal message box; returns the button pressed.
+  virtual MessageAnswer ShowMessage(const std::string& text, const std::string& title,
+                                    MessageIcon icon, MessageButtons buttons) = 0;
+  virtual void Beep() = 0;
+  virtual ScreenSize ScreenTwips() const = 0;
+  // Folder of the running executable.
+  virtual std::filesystem::path ProgramFolder() const = 0;
+  // Starts a program by its command line without waiting for it.
+  virtual void StartProgram(const std::string& command_line, WindowStyle style) = 0;
+  // Opens a finished PDF file in the desktop's viewer, detached. Not finding one is no error.
+  virtual void OpenPdf(const std::filesystem::path& file) = 0;
+  // Asks a reader window that holds a file to close; true when one was found.
+  virtual bool CloseReaderWindow(const std::string& window_title) = 0;
+  virtual std::tm LocalTime() const = 0;
+};
+
+}  // namespace platform

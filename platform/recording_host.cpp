@@ -1,0 +1,35 @@
+#include "platform/recording_host.h"
+
+namespace platform {
+
+MessageAnswer RecordingHost::ShowMessage(const std::string& text, const std::string& title,
+                                         MessageIcon icon, MessageButtons buttons) {
+  messages.push_back({text, title, icon, buttons});
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (answers.empty()) return MessageAnswer::Yes;
+  MessageAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void RecordingHost::StartProgram(const std::string& command_line, WindowStyle) {
+  started.push_back(command_line);
+}
+
+bool RecordingHost::CloseReaderWindow(const std::string& window_title) {
+  closed_windows.push_back(window_title);
+  return false;
+}
+
+std::tm RecordingHost::FixedTime() {
+  std::tm t{};
+  t.tm_year = 2026 - 1900;
+  t.tm_mon = 11;
+  t.tm_mday = 6;
+  t.tm_hour = 9;
+  t.tm_min = 5;
+  t.tm_sec = 7;
+  return t;
+}
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+// A Host that records every request and answers message boxes as told: the fake the
+// tests hand to the window and to the writer.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace platform {
+
+struct RecordedMessage {
+  std::string text;
+  std::string title;
+  MessageIcon icon;
+  MessageButtons buttons;
+};
+
+class RecordingHost : public Host {
+ public:
+  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                            MessageButtons buttons) override;
+  void Beep() override { ++beeps; }
+  ScreenSize ScreenTwips() const override { return screen; }
+  std::filesystem::path ProgramFolder() const override { return program_folder; }
+  void StartProgram(const std::string& command_line, WindowStyle style) override;
+  void OpenPdf(const std::filesystem::path& file) override { opened_pdfs.push_back(file); }
+  bool CloseReaderWindow(const std::string& window_title) override;
+  std::tm LocalTime() const override { return now; }
+
+  // Answers for Yes/No questions, taken in order; Yes when none is left.
+  std::deque<MessageAnswer> answers;
+  std::vector<RecordedMessage> messages;
+  int beeps = 0;
+  ScreenSize screen{19200, 14400};
+  std::filesystem::path program_folder = ".";
+  std::vector<std::string> started;
+  std::vector<std::filesystem::path> opened_pdfs;
+  std::vector<std::string> closed_windows;
+  std::tm now = FixedTime();
+
+ private:
+  static std::tm FixedTime();
+};
+
+}  // namespace platform

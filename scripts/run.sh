@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and opens the calculator.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh -DAGGIR_BUILD_TESTS=OFF -DAGGIR_BUILD_BENCH=OFF
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis une session graphique." >&2
+  exit 1
+fi
+exec build/bin/aggir "$@"
