@@ -1,0 +1,10 @@
+// Pure coding rules: a row code from its ticks, a variable code from its rows.
+#pragma once
+
+#include <string>
+
+// Row code from the number of ticked adverbs 0..4: "A" none, "C" all four, "B" otherwise.
+char CodeDeLigne(int cochees);
+
+// Code of variable v 1..17 from the 24 row codes (row k at position k - 1).
+char CodeDeVariable(int v, const std::string& lignes);

@@ -1,0 +1,94 @@
+// The evaluation record: start-up, a blank evaluation, the file-number filter, and the
+// procedures that copy code strings back into the row codes.
+#include <algorithm>
+#include <cmath>
+
+#include "calculator/saisie_aggir2.h"
+#include "calculator/window/layout.h"
+
+namespace {
+
+constexpr int kBackspace = 8;
+
+bool EstChiffre(int key) { return key >= '0' && key <= '9'; }
+
+// Character p (1-based) of a code string as a caption; empty past its end.
+std::string Caractere(const std::string& text, int p) {
+  const auto i = static_cast<std::size_t>(p - 1);
+  return i < text.size() ? text.substr(i, 1) : std::string();
+}
+
+}  // namespace
+
+void CentreFormulaire(SaisieAggir2& form, const platform::Host& host) {
+  const platform::ScreenSize screen = host.ScreenTwips();
+  const float top = screen.height / 2.0f - static_cast<float>(form.Height) / 2.0f;
+  const float left = screen.width / 2.0f - static_cast<float>(form.Width) / 2.0f;
+  form.Top = static_cast<int>(std::nearbyint(top));
+  form.Left = static_cast<int>(std::nearbyint(left));
+}
+
+void SaisieAggir2::Form_Load() {
+  CentreFormulaire(*this, host_);
+  Bulle.Visible = false;
+  for (window::TextBox* field : {&TxtVD1, &TxtVD2, &TxtVI, &TxtRang, &TxtADV}) {
+    field->Visible = false;
+  }
+  for (window::Panel* panel : {&PanelQuestions, &PanelProfil, &PanelCoherence, &PanelCalculGIR}) {
+    panel->Visible = false;
+  }
+  SSCommand1.Enabled = false;
+  SSCommand2.Enabled = false;
+  HelpFile = "Guide SORVANE.HLP";
+}
+
+void SaisieAggir2::Form_Activate() {
+  InitialiseAjout();
+  Focus = &TxtNom;
+}
+
+void SaisieAggir2::InitialiseAjout() {
+  for (window::TextBox* field : {&TxtNom, &TxtPrenom, &TxtDossier, &TxtAdresse}) {
+    field->Text.clear();
+  }
+  for (window::CheckBox& box : ADV) box.Value = 0;
+  for (int k = 1; k <= layout::kRows; ++k) {
+    CmdVD(k).SetCaption("A");
+    ADV4(100 + k).Value = 0;
+  }
+  TxtGroupe.Text = "6";
+  TxtRang.Text = "15";
+  TxtVD2.Text = std::string(layout::kDiscriminants, 'A');
+  TxtVD1.Text = std::string(layout::kSubVariables, 'A');
+  TxtADV.Text = std::string(4 * layout::kRows, '0');
+  TxtVI.Text = std::string(layout::kRows - layout::kSubVariables, 'A');
+  Bulle.Visible = false;
+}
+
+void SaisieAggir2::ChangeAutonomie2() {
+  // Each assignment recomputes the derived fields, TxtVD1 among them, so read a copy.
+  const std::string codes = TxtVD1.Text;
+  for (int k = 1; k <= layout::kSubVariables; ++k) CmdVD(k).SetCaption(Caractere(codes, k));
+}
+
+void SaisieAggir2::ChangeIllustratives2() {
+  const std::string codes = TxtVI.Text;
+  for (int p = 1; p <= layout::kRows - layout::kSubVariables; ++p) {
+    CmdVD(p + layout::kSubVariables).SetCaption(Caractere(codes, p));
+  }
+}
+
+void SaisieAggir2::TxtDossier_KeyPress(int& KeyAscii) {
+  if (EstChiffre(KeyAscii) || KeyAscii == kBackspace) return;
+  host_.Beep();
+  KeyAscii = 0;
+}
+
+bool SaisieAggir2::TxtDossier_Accepte(const std::string& text) {
+  if (!std::all_of(text.begin(), text.end(), [](char c) { return EstChiffre(c); })) {
+    host_.Beep();
+    return false;
+  }
+  TxtDossier.Text = text;
+  return true;
+}

@@ -1,0 +1,101 @@
+// The window SaisieAggir2: its controls as plain data and its procedures. The procedures
+// are defined in the file of their concern (record, coding, gir, ...).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calculator/window/control_array.h"
+#include "calculator/window/controls.h"
+#include "platform/host.h"
+
+class SaisieAggir2 {
+ public:
+  explicit SaisieAggir2(platform::Host& host);
+  SaisieAggir2(const SaisieAggir2&) = delete;
+  SaisieAggir2& operator=(const SaisieAggir2&) = delete;
+
+  // Every control, containers before their contents, for the front end to mirror.
+  const std::vector<window::Control*>& Controls() const { return controls_; }
+
+  // The window itself.
+  std::string Caption;
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  window::Colour BackColor = window::kGrey;
+  std::string HelpFile;                      // application help file, used by F1
+  const window::Control* Focus = nullptr;    // control that holds the focus
+
+  // Command bar.
+  window::Panel Panel3D11;
+  window::Panel CmdFermer{window::Kind::Button}, BtnSupprimer{window::Kind::Button},
+      SSCommand2{window::Kind::Button}, SSCommand1{window::Kind::Button},
+      SSCommand6{window::Kind::Button}, SSCommand4{window::Kind::Button};
+  window::Panel Bulle;
+
+  // Identity frame.
+  window::Panel Frame1{window::Kind::Frame};
+  window::Label LabelNom, LabelPrenom, LabelDossier, LabelAdresse;
+  window::TextBox TxtNom, TxtPrenom, TxtDossier, TxtAdresse;
+
+  // Grid frame.
+  window::Panel Panel2{window::Kind::Frame};
+  window::ControlArray<window::Label, 0, 23> LabelVD;
+  window::ControlArray<window::CheckBox, 1, 96> ADV;
+  window::ControlArray<window::CheckBox, 101, 124> ADV4;
+  window::ControlArray<window::Label, 1, 24> CmdVD;
+  window::ControlArray<window::Label, 1, 17> CFIN;
+  window::ControlArray<window::Shape, 0, 16> Shape1;
+  window::Label LabelAdverbes, LabelNeFaitPas, LabelExplication, LabelConsigne, LabelLegende;
+  window::Image Image1;
+
+  // Result panel and the command that fills it.
+  window::Panel PanelCalculGIR;
+  window::Label LabelGroupe;
+  window::TextBox TxtGroupe;
+  window::Panel SSCommand7{window::Kind::Button};
+
+  // Hidden code fields.
+  window::TextBox TxtVD1, TxtVD2, TxtVI, TxtADV, TxtRang;
+
+  // Overlay panels of the other commands.
+  window::Panel PanelQuestions, PanelProfil, PanelCoherence;
+
+  // Coding state.
+  std::int16_t MajEnCours = 0;
+  std::int16_t DernierADV = 0;
+
+  // Events.
+  void Form_Load();
+  void Form_Activate();
+  void TxtDossier_KeyPress(int& KeyAscii);
+  // Text that reaches the file number other than by a typed key (paste, drop, input
+  // method): taken only when it is all digits; otherwise a beep and no change.
+  bool TxtDossier_Accepte(const std::string& text);
+  void SSCommand7_Click();
+
+  // Procedures.
+  void InitialiseAjout();
+  void ChangeAutonomie2();
+  void ChangeIllustratives2();
+
+ private:
+  void Construit();
+  void ConstruitBarre();
+  void ConstruitIdentite();
+  void ConstruitGrille();
+  void ConstruitLigne(int k);
+  void ConstruitVariable(int v);
+  void ConstruitResultat();
+  void ConstruitChampsCaches();
+  void Place(window::Control& control, const std::string& name, int index,
+             const window::Control* parent, int left, int top, int width, int height);
+
+  void ChampsDerives();
+
+  platform::Host& host_;
+  std::vector<window::Control*> controls_;
+};
+
+// Centres a window on the screen; a window larger than the screen gets negative Left/Top.
+void CentreFormulaire(SaisieAggir2& form, const platform::Host& host);

@@ -1,0 +1,96 @@
+#include "calculator/window/layout.h"
+
+#include <stdexcept>
+
+namespace layout {
+
+namespace {
+
+// By row number k (index k - 1).
+constexpr std::array<Row, kRows> kRowTable{{
+    {1, 0, "17- Cohérence communication", 23, 1},
+    {23, 27, "comportement", 24, 1},
+    {2, 0, "16- Orientation dans le temps", 21, 2},
+    {0, 28, "dans l'espace", 22, 2},
+    {3, 0, "3- Toilette haut", 3, 3},
+    {4, 27, "bas", 4, 3},
+    {5, 0, "5- Habillage haut", 7, 4},
+    {6, 28, "moyen", 8, 4},
+    {7, 28, "bas", 9, 4},
+    {8, 0, "7- Alimentation se servir", 11, 5},
+    {9, 40, "manger", 12, 5},
+    {10, 0, "4- Elimination urinaire", 5, 6},
+    {11, 36, "fécale", 6, 6},
+    {12, 0, "1- Transferts", 1, 7},
+    {13, 0, "2- Déplacements intérieurs", 2, 8},
+    {14, 0, "11- Déplacements extérieurs", 16, 9},
+    {15, 0, "10- Alerter", 15, 10},
+    {16, 0, "15- Gestion", 20, 11},
+    {17, 0, "6- Cuisine", 10, 12},
+    {18, 0, "9- Ménage", 14, 13},
+    {19, 0, "12- Transports", 17, 14},
+    {20, 0, "14- Achats", 19, 15},
+    {21, 0, "8- Suivi du traitement", 13, 16},
+    {22, 0, "13- Activités temps libre", 18, 17},
+}};
+
+constexpr std::array<RowSpan, kVariables> kVariableRows{{
+    {1, 2}, {3, 4}, {5, 6}, {7, 9}, {10, 11}, {12, 13}, {14, 14}, {15, 15}, {16, 16},
+    {17, 17}, {18, 18}, {19, 19}, {20, 20}, {21, 21}, {22, 22}, {23, 23}, {24, 24},
+}};
+
+constexpr std::array<int, kRows> kCaptionTops{660,  960,  1275, 1560, 1875, 2160, 2460, 2745,
+                                              3030, 3330, 3645, 3930, 4230, 4530, 4830, 5130,
+                                              5430, 5730, 6030, 6330, 6645, 6930, 7245, 7530};
+
+std::size_t Checked(int n, int last, const char* what) {
+  if (n < 1 || n > last) throw std::out_of_range(std::string(what) + " " + std::to_string(n));
+  return static_cast<std::size_t>(n - 1);
+}
+
+}  // namespace
+
+const std::array<Command, 6> kCommands{{
+    {"CmdFermer", "Quitter", "Quitter et fermer la calculette AGGIR", 0},
+    {"BtnSupprimer", "Saisir", "Saisir une nouvelle évaluation", 1650},
+    {"SSCommand2", "Vérifier", "Contrôler la vraisemeblance du codage", 3300},
+    {"SSCommand1", "Imprimer", "Imprimer une fiche de l'évaluation en cours", 4950},
+    {"SSCommand6", "Profil", "Afficher le profil d'autonomie en cours", 6600},
+    {"SSCommand4", "Aide = F1", "", 8250},
+}};
+
+const std::array<Field, 4> kIdentityFields{{
+    {"TxtNom", "Nom", 270, 330, 1260, 270, 2595},
+    {"TxtPrenom", "Prénom", 4290, 300, 5130, 270, 2190},
+    {"TxtDossier", "N° dossier", 7770, 300, 8880, 240, 780},
+    {"TxtAdresse", "Adresse", 270, 690, 1260, 660, 8415},
+}};
+
+const Text kAdverbHeading{" S   T   C   H", {3990, 390, 1335, 255}};
+const Text kNeFaitPasHeading{"      NE FAIT PAS", {1920, 420, 1815, 255}};
+const Text kNeFaitPasExplanation{
+    "NE FAIT PAS :              Ne fait jamais,      même partiellement    et même "
+    "difficilement , il faut faire à la place    ou faire faire               ou TOUT REFAIRE",
+    {6870, 660, 2445, 2115}};
+const Text kCodingInstruction{
+    "Si la personne fait,     même difficilement   cochez les cases S T C H quand les "
+    "conditions    pour l'adverbe NE SONT PAS REMPLIES",
+    {6840, 2580, 2805, 1605}};
+const Text kAdverbLegend{
+    "S-  Spontanément     T-  Totalement        C-  Correctement    H-  Habituellement",
+    {7440, 4290, 2115, 975}};
+
+const Row& RowOf(int k) { return kRowTable[Checked(k, kRows, "row")]; }
+
+std::string CaptionOf(int k) {
+  const Row& row = RowOf(k);
+  return std::string(static_cast<std::size_t>(row.pad), ' ') + row.caption;
+}
+
+RowSpan RowsOf(int v) { return kVariableRows[Checked(v, kVariables, "variable")]; }
+
+int CaptionTop(int screen_position) {
+  return kCaptionTops[Checked(screen_position, kRows, "screen position")];
+}
+
+}  // namespace layout

@@ -1,0 +1,30 @@
+// Number and string formatting shared by every object writer. Nothing here depends on
+// the process locale: numbers always use a point.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pdf {
+
+// value rounded to `decimals` places, halves away from zero, with a point and exactly
+// `decimals` digits after it ("###0." followed by that many zeros).
+std::string FormatNumber(double value, int decimals);
+
+// Decimal digits left-padded with "0" to 10 characters, as the xref table wants them.
+std::string PadOffset(std::int64_t number);
+
+// At most 15 significant digits, no trailing zeros, no exponent (595.28, 842).
+std::string FormatPlain(double value);
+
+// "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
+std::string EscapeString(std::string_view text);
+
+// Half-to-even rounding to a 16-bit integer, clamped to its range.
+int RoundToInt16(double value);
+
+// Appends the text and CR LF, the line end of every line of the file.
+void AddLine(std::string& buffer, std::string_view text);
+
+}  // namespace pdf

@@ -1,0 +1,102 @@
+#include <map>
+#include <set>
+
+#include "calculator/window/layout.h"
+#include "tests/calculator/window_fixture.h"
+
+namespace {
+
+using LayoutTest = WindowTest;
+
+// A handful of positions taken from the window's tables, each relative to its container.
+TEST_F(LayoutTest, PositionsAndCaptions) {
+  struct Case {
+    const window::Control* control;
+    const window::Control* parent;
+    int left, top, width, height;
+  };
+  const Case cases[] = {
+      {&form.Panel3D11, nullptr, 60, 0, 9900, 465},
+      {&form.SSCommand1, &form.Panel3D11, 4950, 60, 1650, 375},
+      {&form.SSCommand4, &form.Panel3D11, 8250, 60, 1650, 375},
+      {&form.Frame1, nullptr, 60, 510, 9975, 1095},
+      {&form.TxtDossier, &form.Frame1, 8880, 240, 780, 330},
+      {&form.TxtAdresse, &form.Frame1, 1260, 660, 8415, 330},
+      {&form.Panel2, nullptr, 60, 1710, 9975, 8325},
+      {&form.ADV(53), &form.Panel2, 4020, 660, 315, 285},   // Transferts S, screen position 1
+      {&form.ADV(8), &form.Panel2, 5010, 7530, 315, 285},   // comportement H, position 24
+      {&form.ADV4(114), &form.Panel2, 3270, 675, 315, 285},
+      {&form.CmdVD(14), &form.Panel2, 5520, 705, 345, 240},
+      {&form.CFIN(7), &form.Panel2, 5970, 705, 345, 240},
+      {&form.CFIN(4), &form.Panel2, 5970, 2745 + 45, 345, 240},  // middle of three rows
+      {&form.Shape1(3), &form.Panel2, 5490, 2460 + 30, 855, 795},
+      {&form.Shape1(0), &form.Panel2, 5490, 7245 + 30, 855, 555},
+      {&form.Shape1(6), &form.Panel2, 5490, 660 + 30, 855, 270},
+      {&form.PanelCalculGIR, &form.Panel2, 6660, 5520, 2985, 1590},
+      {&form.SSCommand7, &form.Panel2, 6690, 7260, 2955, 555},
+      {&form.LabelExplication, &form.Panel2, 6870, 660, 2445, 2115},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control->Name + " " + std::to_string(c.control->Index));
+    EXPECT_EQ(c.control->Parent, c.parent);
+    EXPECT_EQ(c.control->Left, c.left);
+    EXPECT_EQ(c.control->Top, c.top);
+    EXPECT_EQ(c.control->Width, c.width);
+    EXPECT_EQ(c.control->Height, c.height);
+  }
+  EXPECT_EQ(form.Caption, "Modèle SORVANE");
+  EXPECT_EQ(form.Panel2.Caption, " AGGIR");
+  EXPECT_EQ(form.SSCommand7.Caption, "Calcul du GIR");
+  EXPECT_EQ(form.LabelGroupe.Caption(), "Groupe iso-ressources");
+  EXPECT_EQ(form.LabelAdverbes.Caption(), " S   T   C   H");
+  EXPECT_EQ(form.LabelNeFaitPas.Caption(), "      NE FAIT PAS");
+  EXPECT_EQ(form.CFIN(1).ForeColor, window::RGB(128, 0, 0));
+  EXPECT_EQ(form.LabelDossier.Caption(), "N° dossier");
+}
+
+TEST_F(LayoutTest, CommandBarInItsOrder) {
+  const window::Panel* buttons[] = {&form.CmdFermer, &form.BtnSupprimer, &form.SSCommand2,
+                                    &form.SSCommand1, &form.SSCommand6, &form.SSCommand4};
+  const char* captions[] = {"Quitter", "Saisir", "Vérifier", "Imprimer", "Profil", "Aide = F1"};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(buttons[i]->Caption, captions[i]);
+    EXPECT_EQ(buttons[i]->Left, 1650 * i);
+  }
+}
+
+// Reading the captions top to bottom gives the screen order of the rows.
+TEST_F(LayoutTest, RowsStandInScreenOrder) {
+  const int screen_order[] = {14, 15, 5,  6,  12, 13, 7,  8,  9, 19, 10, 11,
+                              23, 20, 17, 16, 21, 24, 22, 18, 3, 4,  1,  2};
+  std::map<int, int> row_at_top;
+  for (int k = 1; k <= 24; ++k) {
+    const window::Label& caption = form.LabelVD(layout::RowOf(k).label_index);
+    EXPECT_EQ(caption.Top, form.ADV(4 * k - 3).Top) << k;
+    EXPECT_EQ(form.CmdVD(k).Top, caption.Top + 45) << k;
+    row_at_top[caption.Top] = k;
+  }
+  ASSERT_EQ(row_at_top.size(), 24u);
+  int position = 0;
+  for (auto [top, k] : row_at_top) EXPECT_EQ(k, screen_order[position++]) << top;
+  EXPECT_EQ(form.LabelVD(12).Caption(), "1- Transferts");
+  EXPECT_EQ(form.LabelVD(1).Caption(), "17- Cohérence communication");
+  EXPECT_NE(form.LabelVD(4).Caption().find("bas"), std::string::npos);
+}
+
+// Every control is listed once, after its container, and inside the window's client area.
+TEST_F(LayoutTest, ControlsAreListedOnceAfterTheirContainer) {
+  std::set<const window::Control*> seen;
+  for (const window::Control* c : form.Controls()) {
+    EXPECT_TRUE(seen.insert(c).second) << c->Name << c->Index;
+    if (c->Parent) {
+      EXPECT_TRUE(seen.count(c->Parent)) << c->Name << c->Index;
+    } else {
+      EXPECT_LE(c->Left + c->Width, 10140) << c->Name;
+    }
+  }
+  // Arrays (ADV, ADV4, CmdVD, LabelVD, CFIN, Shape1), then the bar (8), identity (9),
+  // grid texts (7), result (4), hidden fields (5) and overlays (3).
+  EXPECT_EQ(seen.size(), 96u + 24 + 24 + 24 + 17 + 17 + 8 + 9 + 7 + 4 + 5 + 3);
+}
+
+}  // namespace
