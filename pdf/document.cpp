@@ -1,0 +1,361 @@
+// Document state, object writing, page tree, catalog, cross-reference table and trailer.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "pdf/encoding.h"
+#include "pdf/fonts.h"
+#include "pdf/format.h"
+#include "pdf/vaROR.h"
+
+namespace pdf {
+namespace {
+
+constexpr const char* kVersion = "vaROR 4.0";
+constexpr double kA4Width = 595.28;
+constexpr double kA4Height = 841.89;
+
+std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
+
+// "\" splits a name as well as the platform separator.
+std::filesystem::path PathFromName(std::string name) {
+  std::replace(name.begin(), name.end(), '\\', '/');
+  return std::filesystem::path(name);
+}
+
+std::string PdfDate(const std::tm& t) {
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d%02d", t.tm_year + 1900,
+                t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+  return digits;
+}
+
+}  // namespace
+
+vaROR::vaROR(platform::Host& host) : host_(host) { PDFInit(); }
+
+void vaROR::PDFInit() {
+  if (str_PathConfig.empty()) str_PathConfig = host_.ProgramFolder().string();
+  PDFLoadAfm(str_PathConfig);
+  obj_File.Discard();
+  str_FileName.clear();
+  str_FilePath.clear();
+  boConfirm = boView = boThumbs = boOutlines = false;
+  in_ZoomMode = in_LayoutMode = 0;
+  tab_Offsets.assign(1, 0);
+  tab_FontObjects.assign(1, 0);
+  tab_PageContents.assign(2, 0);
+  tab_PageObjects.assign(2, 0);
+  tab_Links.assign(2, {});
+  in_OffsetIndex = 1;
+  in_FontCount = 0;
+  in_PageSlot = 1;
+  in_Scale = 72.0 / 2.54;
+  int margin = RoundToInt16(28.35 / in_Scale);
+  PDFSetMargins(margin, margin);
+  in_CellMargin = RoundToInt16(margin / 10.0 * in_Scale);
+  in_X = in_LeftMargin;
+  in_Y = in_TopMargin;
+  in_LineWidth = 0.567;
+  str_TextColor = "0 g";
+  str_LineColor = "0 G";
+  str_DrawColor = "0 g";
+  str_Object.clear();
+  str_PageContent.clear();
+  str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
+  tab_PageWidth = {0, kA4Width};
+  tab_PageHeight = {0, kA4Height};
+  tab_Metrics.clear();
+}
+
+void vaROR::PDFPathConfiguration(const std::string& sPathConfig) { str_PathConfig = sPathConfig; }
+
+void vaROR::PDFFileName(const std::string& name) {
+  str_FileName = name;
+  str_FilePath.clear();
+  obj_File.Discard();
+  auto target = PathFromName(name);
+  if (!target.has_filename()) return;  // an empty name creates no file
+  str_FilePath = target.string();
+  obj_File.Create(target);
+}
+
+std::string vaROR::PDFGetFileName() const { return str_FileName; }
+void vaROR::PDFConfirm(bool confirm) { boConfirm = confirm; }
+void vaROR::PDFView(bool view) { boView = view; }
+
+void vaROR::PDFBeginDoc() {
+  in_PageCount = 1;
+  in_OffsetIndex = 1;
+  in_ObjectCount = 0;
+  in_FilePosition = 0;
+  in_ImageCount = 0;
+  in_FontCount = 0;
+  tab_PageContents.assign(2, 0);
+  tab_PageObjects.assign(2, 0);
+  tab_Links.assign(2, {});
+  tab_Offsets.assign(1, 0);
+  tab_FontObjects.assign(1, 0);
+  str_Object.clear();
+  str_PageContent.clear();
+  boContentClosed = false;
+  PutHeader();
+  PutInfo();
+  OpenContent();
+  str_PageContent.clear();
+}
+
+void vaROR::PDFNewPage() {
+  ++in_PageCount;
+  in_X = in_LeftMargin;
+  in_Y = in_TopMargin;
+  in_PageLinkCount = 0;
+  tab_Links.resize(static_cast<std::size_t>(in_PageCount) + 1);
+  CloseContent();
+  OpenContent();  // the marker lines left by the last two objects open the new stream
+}
+
+void vaROR::PDFEndPage() {
+  double width = PDFGetPageWidth();
+  double height = PDFGetPageHeight();
+  ++in_PageSlot;
+  EnsureSlot();
+  SetSlotSize(width, height);
+}
+
+void vaROR::PDFEndDoc() {
+  if (!obj_File.IsOpen()) {
+    throw PdfError(PdfErrorCode::FileNotCreated,
+                   "Le fichier PDF « " + str_FileName + " » n'a pas pu être créé.");
+  }
+  CloseContent();
+  boContentClosed = true;
+  PutFonts();
+  PutPages();
+  PutResources();
+  for (int page = 1; page <= in_PageCount; ++page) PutPage(page);
+  PutCatalog();
+  PutXref();
+  FinishFile();
+  if (boConfirm) {
+    host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
+                      platform::MessageIcon::None, platform::MessageButtons::Ok);
+  }
+  if (boView) host_.OpenPdf(std::filesystem::absolute(str_FilePath));
+}
+
+void vaROR::RecordOffset(std::size_t length) {
+  in_FilePosition += static_cast<std::int64_t>(length) + 2;
+  if (tab_Offsets.size() <= static_cast<std::size_t>(in_OffsetIndex)) {
+    tab_Offsets.resize(static_cast<std::size_t>(in_OffsetIndex) + 1);
+  }
+  tab_Offsets[static_cast<std::size_t>(in_OffsetIndex++)] = in_FilePosition;
+}
+
+void vaROR::WriteBlock(const std::string& block) {
+  RecordOffset(block.size());
+  obj_File.Write(block);
+  obj_File.Write("\r\n");
+}
+
+void vaROR::AppendMarker(const char* marker) {
+  if (!boContentClosed) AddLine(str_PageContent, marker);
+}
+
+int vaROR::BeginObject() {
+  int number = ++in_ObjectCount;
+  str_Object.clear();
+  AppendMarker("%DEBUT_OBJ/%");
+  AddLine(str_Object, std::to_string(number) + " 0 obj");
+  return number;
+}
+
+void vaROR::EndObject() {
+  AddLine(str_Object, "endobj");
+  AppendMarker("%FIN_OBJ/%");
+  WriteBlock(str_Object);
+}
+
+void vaROR::OpenContent() {
+  int number = BeginObject();
+  AddLine(str_Object, "<< /Length " + Ref(number + 1));
+  AddLine(str_Object, " >>");
+  in_StreamHeaderLength = str_Object.size();
+  AddLine(str_Object, "stream");
+}
+
+void vaROR::CloseContent() {
+  str_Object += str_PageContent;
+  str_PageContent.clear();
+  AddLine(str_Object, "endstream");
+  AddLine(str_Object, "endobj");
+  AppendMarker("%FIN_OBJ/%");
+  WriteBlock(str_Object);
+  // 27 = "stream", "endstream", "endobj" and their line ends: what is left is the content.
+  std::size_t length = str_Object.size() - in_StreamHeaderLength - 27;
+  BeginObject();
+  AddLine(str_Object, std::to_string(length));
+  EndObject();
+}
+
+void vaROR::PutHeader() { WriteBlock("%PDF-1.5"); }
+
+void vaROR::PutInfo() {
+  BeginObject();
+  auto entry = [this](const char* key, const std::string& value) {
+    AddLine(str_Object, std::string(key) + " (" + EscapeString(value) + ")");
+  };
+  AddLine(str_Object, "<<");
+  entry("/Producer", str_Producer);
+  entry("/Author", str_Author);
+  entry("/CreationDate", "D:" + PdfDate(host_.LocalTime()));
+  entry("/Creator", str_Creator);
+  entry("/Keywords", str_Keywords);
+  entry("/Subject", str_Subject);
+  entry("/Title", str_Title);
+  AddLine(str_Object, "/ModDate ()");
+  AddLine(str_Object, ">>");
+  EndObject();
+}
+
+void vaROR::PutFonts() {
+  for (const auto& name : tab_FontNames) PutFont(name);
+}
+
+void vaROR::PutFont(const std::string& name) {
+  ++in_FontCount;
+  tab_FontObjects.resize(static_cast<std::size_t>(in_FontCount) + 1);
+  tab_FontObjects[static_cast<std::size_t>(in_FontCount)] = BeginObject();
+  AddLine(str_Object, "<< /Type /Font");
+  AddLine(str_Object, "/Subtype /Type1");
+  AddLine(str_Object, "/Name /F" + std::to_string(in_FontCount));
+  AddLine(str_Object, "/BaseFont /" + BaseFontName(name));
+  AddLine(str_Object, "/Encoding /WinAnsiEncoding");
+  AddLine(str_Object, ">>");
+  EndObject();
+}
+
+void vaROR::PutPages() {
+  in_PagesObject = BeginObject();
+  AddLine(str_Object, "<< /Type /Pages");
+  AddLine(str_Object, "/Kids [");
+  tab_PageContents.assign(static_cast<std::size_t>(in_PageCount) + 1, 0);
+  for (int page = 1; page <= in_PageCount; ++page) {
+    AddLine(str_Object, Ref(in_PagesObject + 1 + in_ImageCount + page));
+    tab_PageContents[static_cast<std::size_t>(page)] = 2 * page;
+  }
+  AddLine(str_Object, "]");
+  AddLine(str_Object, "/Count " + std::to_string(in_PageCount));
+  AddLine(str_Object, ">>");
+  EndObject();
+}
+
+void vaROR::PutResources() {
+  in_ResourcesObject = BeginObject();
+  AddLine(str_Object, "<< /ProcSet [ /PDF /Text /ImageC]");
+  AddLine(str_Object, "/XObject << ");
+  for (int image = 1; image <= in_ImageCount; ++image) {
+    AddLine(str_Object, "/ImgJPEG" + std::to_string(image) + " " + Ref(in_ResourcesObject + image));
+  }
+  AddLine(str_Object, ">>");
+  AddLine(str_Object, "/Font << ");
+  for (int font = 1; font <= in_FontCount; ++font) {
+    AddLine(str_Object, "/F" + std::to_string(font) + " " +
+                            Ref(tab_FontObjects[static_cast<std::size_t>(font)]) + " ");
+  }
+  AddLine(str_Object, ">>");
+  AddLine(str_Object, ">>");
+  EndObject();
+}
+
+void vaROR::PutPage(int page) {
+  auto index = static_cast<std::size_t>(page);
+  tab_PageObjects.resize(std::max(tab_PageObjects.size(), index + 1));
+  tab_PageObjects[index] = BeginObject();
+  // A page drawn without its own slot keeps the last slot's size.
+  std::size_t slot = std::min(index, tab_PageWidth.size() - 1);
+  AddLine(str_Object, "<< /Type /Page");
+  AddLine(str_Object, "/Parent " + Ref(in_PagesObject));
+  AddLine(str_Object, "/MediaBox [ 0 0 " + FormatPlain(tab_PageWidth[slot]) + " " +
+                          FormatPlain(tab_PageHeight[slot]) + "]");
+  AddLine(str_Object, "/Resources " + Ref(in_ResourcesObject));
+  if (index < tab_Links.size() && !tab_Links[index].empty()) {
+    AddLine(str_Object, Annotations(page));
+  }
+  AddLine(str_Object, "/Contents " + Ref(2 * page));
+  AddLine(str_Object, ">>");
+  EndObject();
+}
+
+void vaROR::PutCatalog() {
+  in_CatalogObject = BeginObject();
+  std::string first_page = Ref(tab_PageObjects[1]);
+  AddLine(str_Object, "<<");
+  AddLine(str_Object, "/Type /Catalog");
+  AddLine(str_Object, "/Pages " + Ref(in_PagesObject));
+  std::string view;
+  switch (in_ZoomMode) {
+    case 0: view = "/Fit"; break;
+    case 1: view = "/FitH null"; break;
+    case 2: view = "/XYZ null null 1"; break;
+    default: view = "/XYZ null null " + FormatNumber(in_ZoomMode / 100.0, 2);
+  }
+  AddLine(str_Object, "/OpenAction [" + first_page + " " + view + "]");
+  static const char* const kLayouts[] = {"/PageLayout /SinglePage", "/PageLayout /OneColumn",
+                                         "/PageLayout /TwoColumnLeft"};
+  if (in_LayoutMode >= 0 && in_LayoutMode <= 2) AddLine(str_Object, kLayouts[in_LayoutMode]);
+  if (boThumbs) AddLine(str_Object, "/PageMode /UseThumbs");
+  // Without an outline root there is nothing to show or to reference.
+  if (boOutlines && in_OutlinesObject != 0) {
+    AddLine(str_Object, "/Outlines " + Ref(in_OutlinesObject));
+    AddLine(str_Object, "/PageMode /UseOutlines");
+  }
+  AddLine(str_Object, ">>");
+  EndObject();
+}
+
+void vaROR::PutXref() {
+  int size = in_ObjectCount + 1;
+  std::string table;
+  AddLine(table, "xref");
+  AddLine(table, "0 " + std::to_string(size));
+  AddLine(table, "0000000000 65535 f");
+  for (int object = 1; object < size; ++object) {
+    AddLine(table, PadOffset(tab_Offsets[static_cast<std::size_t>(object)]) + " 00000 n");
+  }
+  AddLine(table, "trailer");
+  AddLine(table, "<< /Size " + std::to_string(size));
+  AddLine(table, "/Root " + Ref(in_CatalogObject));
+  AddLine(table, "/Info 1 0 R");
+  AddLine(table, ">>");
+  AddLine(table, "startxref");
+  AddLine(table, std::to_string(tab_Offsets[static_cast<std::size_t>(size)]));
+  obj_File.Write(table + "\r\n");
+  obj_File.Write("%%EOF\r\n");
+}
+
+void vaROR::FinishFile() {
+  auto fail = [this](const char* what) {
+    obj_File.Discard();
+    throw PdfError(PdfErrorCode::FileNotWritten,
+                   "Le fichier PDF « " + str_FilePath + " » n'a pas pu être " + what + ".");
+  };
+  if (!obj_File.Close()) fail("écrit");
+  auto error = obj_File.Publish();
+  if (error == std::errc::permission_denied) {
+    // The reader may hold the earlier file: ask its window to close, then try once more.
+    auto file_name = PathFromName(str_FileName).filename().string();
+    host_.CloseReaderWindow("Adobe Reader - [" + file_name + "]");
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    error = obj_File.Publish();
+  }
+  if (error) fail("remplacé");
+}
+
+void vaROR::ShowCritical(const std::string& text, const std::string& topic) {
+  host_.ShowMessage(text, topic + " - " + kVersion, platform::MessageIcon::Critical,
+                    platform::MessageButtons::Ok);
+}
+
+}  // namespace pdf

@@ -1,0 +1,122 @@
+// Current font, metric file listing and text measurement.
+#include "pdf/fonts.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+
+#include "pdf/encoding.h"
+#include "pdf/vaROR.h"
+
+namespace pdf {
+namespace {
+
+constexpr std::array<const char*, 5> kFamilies = {"Helvetica", "Courier", "Times", "Symbol",
+                                                  "ZapfDingbats"};
+
+bool IsMetricFile(const std::filesystem::directory_entry& entry) {
+  std::string extension = entry.path().extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".afm" && !entry.is_directory();
+}
+
+}  // namespace
+
+std::string ComposeFontName(const std::string& family, bool italic, bool bold) {
+  bool times = family == "Times";
+  if (bold && italic) return family + (times ? "-BoldItalic" : "-BoldOblique");
+  if (bold) return family + "-Bold";
+  if (italic) return times ? "TimesItalic" : family + "-Oblique";
+  return times ? family + "-Roman" : family;
+}
+
+std::string BaseFontName(const std::string& metric_name) {
+  if (metric_name == "TimesItalic") return "Times-Italic";
+  if (metric_name == "TimesRoman") return "Times-Roman";
+  return metric_name;
+}
+
+void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
+  if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
+    std::string digits = std::to_string(str_Style);
+    boItalic = digits.find('1') != std::string::npos;
+    boBold = digits.find('2') != std::string::npos;
+    if (digits.find('3') != std::string::npos) boUnderline = true;
+    str_FontName = ComposeFontName(kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic, boBold);
+  } else {
+    ShowCritical("Nom de font incorrecte : " + std::to_string(str_Fontname) + ".\r\n" +
+                     "La font utilisée sera Times New Roman non gras , non italique.",
+                 "Nom de Font");
+    str_FontName = "TimesRoman";
+    boItalic = boBold = false;
+  }
+  in_FontSize = font_size;
+  str_ReportedFont.clear();
+}
+
+void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(sPathAFM, error)) {
+    if (IsMetricFile(entry)) names.push_back(entry.path().stem().string());
+  }
+  if (names.empty()) return;  // the previous list stays in force
+  // Sorted, so that resource numbers do not depend on the file system's listing order.
+  std::sort(names.begin(), names.end());
+  tab_FontNames = std::move(names);
+  str_PathConfig = sPathAFM;
+}
+
+double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size) {
+  if (font_name.empty()) font_name = str_FontName;
+  return Measure(ToWindows1252(text), font_name, font_size);
+}
+
+const WidthTable& vaROR::Metrics(const std::string& name) {
+  auto path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
+  auto cached = tab_Metrics.find(path);
+  if (cached != tab_Metrics.end()) return cached->second;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    throw PdfError(PdfErrorCode::MetricsMissing,
+                   "Le fichier de métriques de la police « " + name + " » est introuvable : " + path);
+  }
+  return tab_Metrics.emplace(path, ParseAfmWidths(file)).first->second;
+}
+
+double vaROR::Measure(const std::string& bytes, const std::string& name, double size) {
+  return MeasureWidth(Metrics(name), bytes, size);
+}
+
+double vaROR::MeasureCurrent(const std::string& bytes) {
+  return MeasureCurrent(bytes, FontSizeInUse());
+}
+
+double vaROR::MeasureCurrent(const std::string& bytes, double size) {
+  return Measure(bytes, FontInUse().name, size);
+}
+
+vaROR::FontChoice vaROR::FontInUse() {
+  auto found = std::find(tab_FontNames.begin(), tab_FontNames.end(), str_FontName);
+  if (found != tab_FontNames.end()) {
+    return {static_cast<int>(found - tab_FontNames.begin()) + 1, str_FontName};
+  }
+  if (tab_FontNames.empty()) return {1, str_FontName};
+  // Every "/F" must name a written font: an unknown font falls back to font 1.
+  if (!str_FontName.empty() && str_ReportedFont != str_FontName) {
+    str_ReportedFont = str_FontName;
+    ShowCritical("Font introuvable : " + str_FontName + "." + "\r\n" +
+                     "La font utilisée sera " + tab_FontNames.front() + ".",
+                 "Nom de Font");
+  }
+  return {1, tab_FontNames.front()};
+}
+
+int vaROR::FontSizeInUse() {
+  if (in_FontSize == 0) in_FontSize = 10;
+  return in_FontSize;
+}
+
+}  // namespace pdf

@@ -1,0 +1,16 @@
+// Font names: the base names composed from a family and a style, and the standard font
+// each metric file name stands for in the file.
+#pragma once
+
+#include <string>
+
+namespace pdf {
+
+// Family "Helvetica", "Courier", "Times", "Symbol" or "ZapfDingbats" with its style.
+std::string ComposeFontName(const std::string& family, bool italic, bool bold);
+
+// The /BaseFont a metric file name is written as: the composed names "TimesItalic" and
+// "TimesRoman" are not standard font names, so readers are given the fonts they measure.
+std::string BaseFontName(const std::string& metric_name);
+
+}  // namespace pdf

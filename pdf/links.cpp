@@ -1,0 +1,51 @@
+// Web links: an underlined text and the link annotation written with its page.
+#include <cmath>
+
+#include "pdf/encoding.h"
+#include "pdf/format.h"
+#include "pdf/vaROR.h"
+
+namespace pdf {
+namespace {
+
+// The link box covers the line of text: from a fifth of the size below the baseline to
+// four fifths above it.
+constexpr double kAscentShare = 0.8;
+
+}  // namespace
+
+void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link) {
+  if (X == 0) X = in_X;
+  if (Y == 0) Y = in_Y;
+  std::string text = ToWindows1252(str_Text);
+  const int size = FontSizeInUse();
+  const double width = std::trunc(MeasureCurrent(text, size));  // fails before writing
+  AddLine(str_PageContent, "%DEBUT_LINK/%");
+  boUnderline = true;
+  TextOut(text, X, Y);
+  boUnderline = false;
+  const double k = in_Scale;
+  RecordLink((in_LeftMargin + X) * k, PageHeight() - Y * k + kAscentShare * size, width, size,
+             str_Link.empty() ? text : ToWindows1252(str_Link));
+  AddLine(str_PageContent, "%FIN_LINK/%");
+}
+
+void vaROR::RecordLink(double x, double y, double width, double height, const std::string& target) {
+  auto page = static_cast<std::size_t>(in_PageCount);
+  if (tab_Links.size() <= page) tab_Links.resize(page + 1);
+  tab_Links[page].push_back({x, y, width, height, target});
+  in_PageLinkCount = static_cast<int>(tab_Links[page].size());
+}
+
+std::string vaROR::Annotations(int page) const {
+  std::string line = "/Annots [";
+  for (const Link& link : tab_Links[static_cast<std::size_t>(page)]) {
+    line += "<</Type /Annot /Subtype /Link /Rect [" + FormatPlain(link.x) + " " +
+            FormatPlain(link.y) + " " + FormatPlain(link.x + link.width) + " " +
+            FormatPlain(link.y - link.height) + "] /Border [0 0 0] " + "/A <</S /URI /URI (" +
+            EscapeString(link.target) + ")>>>>\r\n";
+  }
+  return line + "]";
+}
+
+}  // namespace pdf

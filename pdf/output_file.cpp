@@ -1,0 +1,56 @@
+#include "pdf/output_file.h"
+
+#include <cerrno>
+#include <random>
+#include <string>
+
+namespace pdf {
+
+bool OutputFile::Create(const std::filesystem::path& target) {
+  Discard();
+  std::random_device random;
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    auto name = "." + target.filename().string() + "." + std::to_string(random()) + ".tmp";
+    auto candidate = target.parent_path() / name;
+    // "x": never reuse a file that already exists.
+    if ((file_ = std::fopen(candidate.string().c_str(), "wbx")) != nullptr) {
+      target_ = target;
+      temporary_ = candidate;
+      failed_ = false;
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+void OutputFile::Write(std::string_view bytes) {
+  if (file_ == nullptr) return;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+}
+
+bool OutputFile::Close() {
+  if (file_ == nullptr) return false;
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  return !failed_;
+}
+
+std::error_code OutputFile::Publish() {
+  std::error_code error;
+  std::filesystem::rename(temporary_, target_, error);
+  if (!error) temporary_.clear();
+  return error;
+}
+
+void OutputFile::Discard() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  if (!temporary_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary_, ignored);
+    temporary_.clear();
+  }
+}
+
+}  // namespace pdf

@@ -1,0 +1,121 @@
+// Single texts: position, rotation, underline; alignment, border and fill settings.
+#include <algorithm>
+#include <cmath>
+
+#include "pdf/encoding.h"
+#include "pdf/format.h"
+#include "pdf/vaROR.h"
+
+namespace pdf {
+namespace {
+
+// The angle factor the rotation matrix has always used; it fixes the written digits.
+constexpr double kDegreesToRadians = 3.1416 / 180.0;
+// Underline thickness in thousandths of the font size, the usual metric value.
+constexpr double kUnderlineThickness = 50.0;
+
+std::string Numbers(std::initializer_list<double> values, int decimals = 2) {
+  std::string line;
+  for (double value : values) {
+    if (!line.empty()) line += ' ';
+    line += FormatNumber(value, decimals);
+  }
+  return line;
+}
+
+}  // namespace
+
+void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
+  TextOut(ToWindows1252(text), X, Y);
+}
+
+void vaROR::TextOut(const std::string& bytes, double X, double Y) {
+  if (X == 0) X = in_X;
+  if (Y == 0) Y = in_Y;
+  const double k = in_Scale;
+  const double P = PageHeight();
+  FontChoice font = FontInUse();
+  const int size = FontSizeInUse();
+  // Measure first: a missing metric file must leave the page untouched.
+  const double width = Measure(bytes, font.name, size);
+  std::string bar = boUnderline ? UnderlineBar(bytes, X * k, Y * k, false) : "";
+
+  std::string out;
+  bool coloured = !str_TextColor.empty();
+  if (coloured) AddLine(out, "q " + str_TextColor + " ");
+  AddLine(out, "%DEBUT_TEXT/%");
+  AddLine(out, "BT");
+  if (in_Rotation != 0) {
+    AddLine(out, RotateText(X, Y));
+    in_Rotation = 0;
+  } else {
+    AddLine(out, Numbers({(in_LeftMargin + X) * k, P - Y * k}) + " Td");
+  }
+  AddLine(out, "/F" + std::to_string(font.number) + " " + FormatNumber(size, 2) + " Tf");
+  AddLine(out, "(" + EscapeString(bytes) + ") Tj");
+  AddLine(out, "ET");
+  if (!bar.empty()) AddLine(out, bar);
+  if (coloured) AddLine(out, "Q");
+  AddLine(out, "%FIN_TEXT/%");
+  str_PageContent += out;
+  boUnderline = false;
+  in_X = X + width / k;
+  in_Y = Y + size / k;
+}
+
+std::string vaROR::RotateText(double X, double Y) const {
+  double r = in_Rotation * kDegreesToRadians;
+  return Numbers({std::cos(r), -std::sin(r), std::sin(r), std::cos(r)}, 5) + " " +
+         Numbers({X * in_Scale, PageHeight() - Y * in_Scale}) + " Tm";
+}
+
+std::string vaROR::UnderlineBar(const std::string& bytes, double x, double y, bool cell_case) {
+  const double size = FontSizeInUse();
+  const double k = in_Scale;
+  double u = std::nearbyint(MeasureCurrent("up", size));
+  auto blanks = std::count(bytes.begin(), bytes.end(), ' ');
+  // The bar spans the text as drawn, word spacing included.
+  double width = MeasureCurrent(bytes, size) + static_cast<double>(blanks) * in_WordSpacing;
+  double thickness = -size * kUnderlineThickness / 1000.0;
+  double bar_x = cell_case ? x : std::nearbyint(in_LeftMargin * k + x);
+  double bar_y = cell_case ? y - 3 : PageHeight() - (y - u / 1000.0 * size) - 2;
+  return Numbers({bar_x, bar_y, width, thickness}) + " re f";
+}
+
+double vaROR::PDFTextHeight() const { return in_FontSize / in_Scale; }
+
+void vaROR::PDFSetRotation(double angle) { in_Rotation = -angle; }
+
+void vaROR::PDFSetAlignement(std::int32_t gAlignement) {
+  static const char* const kAlignments[] = {"C", "L", "R", "FJ"};
+  if (gAlignement < 0 || gAlignement > 3) {
+    ShowCritical("Code alignement incorrect : " + std::to_string(gAlignement) + ".\r\n" +
+                     "L'alignement utilisé sera l'alignement à gauche.",
+                 "Code Alignement de Cellule");
+    gAlignement = 1;
+  }
+  str_Align = kAlignments[gAlignement];
+}
+
+std::string vaROR::PDFGetAlignement() const {
+  if (str_Align == "C") return "Center";
+  if (str_Align == "R") return "Right";
+  return "Left";
+}
+
+void vaROR::PDFSetBorder(std::int32_t gBorder) {
+  static const char* const kSingle[] = {"0", "1", "T", "B", "L", "R"};
+  if (gBorder >= 0 && gBorder <= 5) {
+    str_Border = kSingle[gBorder];
+    return;
+  }
+  std::string digits = std::to_string(gBorder);
+  str_Border.clear();
+  for (auto [digit, letter] : {std::pair{'4', 'L'}, {'5', 'R'}, {'2', 'T'}, {'3', 'B'}}) {
+    if (digits.find(digit) != std::string::npos) str_Border += letter;
+  }
+}
+
+void vaROR::PDFSetFill(bool bFill) { boFill = bFill; }
+
+}  // namespace pdf

@@ -1,0 +1,227 @@
+// vaROR: the program's own PDF 1.5 writer. A caller names the file, chooses the settings,
+// draws page by page and ends the document; objects are written to the file as soon as
+// they are finished. One object writes one document.
+//
+// Text is UTF-8 at this interface and Windows-1252 inside the writer and in the file.
+// Invalid setting codes show a message through the host and go on with the default;
+// failures that abandon an operation raise pdf::PdfError.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "pdf/afm.h"
+#include "pdf/output_file.h"
+#include "pdf/pdf_error.h"
+#include "platform/host.h"
+
+namespace pdf {
+
+class vaROR {
+ public:
+  explicit vaROR(platform::Host& host);
+
+  // Document life cycle and output file (document.cpp).
+  void PDFInit();
+  void PDFPathConfiguration(const std::string& sPathConfig);
+  void PDFFileName(const std::string& name);
+  std::string PDFGetFileName() const;
+  void PDFConfirm(bool confirm);
+  void PDFView(bool view);
+  void PDFBeginDoc();
+  void PDFNewPage();
+  void PDFEndPage();
+  void PDFEndDoc();
+
+  // Page geometry and document settings (settings.cpp).
+  void PDFSetZoomMode(std::int32_t pZoomMode);
+  std::int32_t PDFGetZoomMode() const;
+  void PDFUseThumbs(bool thumbs);
+  void PDFUseOutlines(bool outlines);
+  void PDFSetLayoutMode(std::int32_t pLayoutMode);
+  std::int32_t PDFGetLayoutMode() const;
+  void PDFSetUnit(std::int32_t code);
+  std::string PDFGetUnit() const;
+  void PDFFormatPage(std::int32_t code);
+  void PDFFormatPage(const std::array<double, 2>& size);
+  void PDFFormatPage(const std::string& text);
+  void PDFOrientation(std::int32_t str_Orientation);
+  void PDFPageWidth(double in_PageWidth);
+  void PDFPageHeight(double in_PageHeight);
+  double PDFGetPageWidth() const;
+  double PDFGetPageHeight() const;
+  void PDFSetLeftMargin(double in_left);
+  void PDFSetTopMargin(double in_top);
+  void PDFSetRightMargin(double in_right);
+  void PDFSetBottomMargin(double in_bottom);
+  double PDFGetLeftMargin() const;
+  double PDFGetTopMargin() const;
+  double PDFGetRightMargin() const;
+  double PDFGetBottomMargin() const;
+  void PDFSetCellMargin(double in_cell);
+  double PDFGetCellMargin() const;
+  void PDFSetMargins(int in_left, int in_top, int in_right = -1, int in_bottom = -1);
+  int PDFGetX() const;
+  int PDFGetY() const;
+  int PDFPageNumber() const;
+  int PDFNbPage() const;
+  void PDFTitle(const std::string& text);
+  void PDFAuthor(const std::string& text);
+  void PDFCreator(const std::string& text);
+  void PDFKeywords(const std::string& text);
+  void PDFSubject(const std::string& text);
+  void PDFProducer(const std::string& text);
+
+  // Fonts and metrics (fonts.cpp).
+  void PDFSetFont(std::int32_t str_Fontname, int in_FontSize, std::int32_t str_Style = 0);
+  void PDFLoadAfm(const std::string& sPathAFM);
+  // Width in points; an empty name measures with the current font and receives its name.
+  double PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size);
+
+  // Text, cells and links (text.cpp, cell.cpp, links.cpp).
+  void PDFTextOut(const std::string& text, double X = 0, double Y = 0);
+  double PDFTextHeight() const;
+  void PDFSetRotation(double angle);
+  void PDFSetAlignement(std::int32_t gAlignement);
+  std::string PDFGetAlignement() const;
+  void PDFSetBorder(std::int32_t gBorder);
+  void PDFSetFill(bool bFill);
+  void PDFCell(const std::string& text, double X, double Y, double W, double H,
+               const std::string& link = "");
+  void PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link = "");
+
+ private:
+  struct Link {
+    double x, y, width, height;  // points, origin bottom-left, y at the top edge
+    std::string target;          // Windows-1252
+  };
+
+  // document.cpp
+  void RecordOffset(std::size_t length);
+  void WriteBlock(const std::string& block);
+  int BeginObject();
+  void EndObject();
+  void AppendMarker(const char* marker);
+  void OpenContent();
+  void CloseContent();
+  void PutHeader();
+  void PutInfo();
+  void PutFonts();
+  void PutFont(const std::string& name);
+  void PutPages();
+  void PutResources();
+  void PutPage(int page);
+  void PutCatalog();
+  void PutXref();
+  void FinishFile();
+  void ShowCritical(const std::string& text, const std::string& topic);
+
+  // settings.cpp
+  std::size_t EnsureSlot();
+  void SetSlotSize(double width, double height);
+  double PageHeight() const;
+  void RejectFormat(const std::string& shown, const char* ending);
+
+  // fonts.cpp
+  struct FontChoice {
+    int number;        // resource number, "/F" + number
+    std::string name;  // metric file name
+  };
+  FontChoice FontInUse();
+  int FontSizeInUse();
+  const WidthTable& Metrics(const std::string& name);
+  double Measure(const std::string& bytes, const std::string& name, double size);
+  double MeasureCurrent(const std::string& bytes);
+  double MeasureCurrent(const std::string& bytes, double size);
+
+  // text.cpp
+  void TextOut(const std::string& bytes, double X, double Y);
+  std::string RotateText(double X, double Y) const;
+  std::string UnderlineBar(const std::string& bytes, double x, double y, bool cell_case);
+
+  // cell.cpp
+  struct CellLine {
+    std::string text;
+    bool last;  // ends a paragraph: last line of the cell or ended by a forced break
+  };
+  std::vector<CellLine> BreakLines(const std::string& bytes, double W);
+  std::string LineBorder(std::size_t index, std::size_t count) const;
+  void PutCell(std::string& out, const CellLine& line, const std::string& border, double X,
+               double Y, double W, double H);
+  std::string CellSides(const std::string& border, double X, double Y, double W, double H) const;
+  double CellOffset(const CellLine& line, double W, std::string& out);
+
+  // links.cpp
+  void RecordLink(double x, double y, double width, double height, const std::string& target);
+  std::string Annotations(int page) const;
+
+  platform::Host& host_;
+
+  // Configuration and output file.
+  std::string str_PathConfig;
+  std::string str_FileName;
+  std::string str_FilePath;
+  OutputFile obj_File;
+  bool boConfirm = false;
+  bool boView = false;
+  bool boThumbs = false;
+  bool boOutlines = false;
+  std::string str_Title, str_Author, str_Creator, str_Keywords, str_Subject, str_Producer;
+  std::int32_t in_ZoomMode = 0;
+  std::int32_t in_LayoutMode = 0;
+
+  // Geometry and position.
+  double in_Scale = 72.0 / 2.54;
+  int in_LeftMargin = 0, in_TopMargin = 0, in_RightMargin = 0, in_BottomMargin = 0;
+  int in_CellMargin = 3;
+  double in_X = 0, in_Y = 0;
+  int in_PageSlot = 1;
+  std::vector<double> tab_PageWidth, tab_PageHeight;  // index 0 unused
+
+  // Graphic state, set by the colour and line operations.
+  std::string str_TextColor = "0 g";
+  std::string str_LineColor = "0 G";
+  std::string str_DrawColor = "0 g";
+  double in_LineWidth = 0.567;
+
+  // Object bookkeeping.
+  int in_ObjectCount = 0;
+  std::int64_t in_FilePosition = 0;
+  std::vector<std::int64_t> tab_Offsets;  // index 0 unused
+  int in_OffsetIndex = 1;
+  int in_PageCount = 0;
+  std::vector<int> tab_PageContents;  // index 0 unused
+  std::vector<int> tab_PageObjects;   // index 0 unused
+  int in_PagesObject = 0, in_ResourcesObject = 0, in_CatalogObject = 0, in_OutlinesObject = 0;
+  int in_ImageCount = 0;
+  std::vector<std::string> tab_FontNames;
+  int in_FontCount = 0;
+  std::vector<int> tab_FontObjects;  // index 0 unused
+  bool boContentClosed = false;  // marker lines after the last stream are discarded
+
+  // Buffers.
+  std::string str_Object;
+  std::string str_PageContent;
+  std::size_t in_StreamHeaderLength = 0;
+
+  // Fonts.
+  std::string str_FontName;
+  int in_FontSize = 0;
+  bool boItalic = false, boBold = false, boUnderline = false;
+  std::map<std::string, WidthTable> tab_Metrics;  // parsed metric files, by path
+  std::string str_ReportedFont;                   // unknown font already reported
+
+  // Text, cells and links.
+  std::string str_Align;
+  std::string str_Border;
+  bool boFill = false;
+  double in_Rotation = 0;
+  double in_WordSpacing = 0;
+  int in_PageLinkCount = 0;
+  std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
+};
+
+}  // namespace pdf
