@@ -138,6 +138,7 @@ void SaisieAggir2::ConstruitResultat() {
   Place(TxtGroupe, "TxtGroupe", -1, &PanelCalculGIR, t.left, t.top, t.width, t.height);
   TxtGroupe.Alignment = window::Align::Center;
   TxtGroupe.font = {12.0f, true};
+  TxtGroupe.Locked = true;
   const Rect c = layout::kCalculGir;
   Place(SSCommand7, "SSCommand7", -1, &Panel2, c.left, c.top, c.width, c.height);
   SSCommand7.Caption = layout::kCalculGirCaption;

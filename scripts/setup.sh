@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
   python-matplotlib-data

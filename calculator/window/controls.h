@@ -68,6 +68,7 @@ struct TextBox : Control {
   TextBox() : Control(Kind::TextBox) { BackColor = kWhite; }
   std::string Text;
   Align Alignment = Align::Left;
+  bool Locked = false;  // shown, but not for typing
 };
 
 // Value 0 unticked, 1 ticked. Setting it never runs a user-action handler.

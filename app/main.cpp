@@ -1,0 +1,36 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/qt_host.h"
+#include "app/window_view.h"
+#include "calculator/saisie_aggir2.h"
+
+namespace {
+
+// Without a display the toolkit would abort with a trace; say it in one line instead.
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!HasDisplay()) {
+    std::fputs("Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis "
+               "une session graphique.\n",
+               stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QtHost host;
+  SaisieAggir2 form(host);
+  WindowView view(form);
+  host.SetParentWindow(&view);
+  view.show();
+  return app.exec();
+}

@@ -1,0 +1,17 @@
+// The window's tables are in twips; the screen is in logical pixels (15 twips each at 96 dpi,
+// Qt scales for dense screens).
+#pragma once
+
+#include <QRect>
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int TwipsToPixels(int twips) {
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+inline QRect TwipsRect(int left, int top, int width, int height) {
+  return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+}

@@ -1,0 +1,162 @@
+#include "app/widgets.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "app/twips.h"
+
+namespace {
+
+Qt::Alignment ToQt(window::Align align) {
+  switch (align) {
+    case window::Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case window::Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// The long texts of the window were laid out with runs of blanks that push each phrase to a
+// line of its own; show those runs as the line breaks they stand for.
+QString Displayed(const window::Label& label) {
+  QString caption = QString::fromStdString(label.Caption());
+  if (!label.WordWrap) return caption;
+  static const QRegularExpression kRun(" {3,}");
+  return caption.replace(kRun, "\n");
+}
+
+void SetColours(QWidget* widget, const window::Control& control, QPalette::ColorRole fore,
+                QPalette::ColorRole back) {
+  QPalette palette = widget->palette();
+  palette.setColor(fore, ToQColor(control.ForeColor));
+  palette.setColor(back, ToQColor(control.BackColor));
+  widget->setPalette(palette);
+}
+
+QWidget* CreateLabel(const window::Label& label, QWidget* parent) {
+  auto* widget = new QLabel(parent);
+  widget->setAlignment(label.WordWrap ? ToQt(label.Alignment) | Qt::AlignTop
+                                      : ToQt(label.Alignment));
+  widget->setWordWrap(label.WordWrap);
+  widget->setTextFormat(Qt::PlainText);
+  widget->setAutoFillBackground(!label.Transparent);
+  SetColours(widget, label, QPalette::WindowText, QPalette::Window);
+  return widget;
+}
+
+QWidget* CreateTextBox(const window::TextBox& box, QWidget* parent) {
+  auto* widget = new QLineEdit(parent);
+  widget->setAlignment(ToQt(box.Alignment));
+  widget->setReadOnly(box.Locked);
+  SetColours(widget, box, QPalette::Text, QPalette::Base);
+  return widget;
+}
+
+// A raised 3-D panel; its caption (the tooltip's text) is centred.
+QWidget* CreatePanel(const window::Panel& panel, QWidget* parent) {
+  auto* widget = new QLabel(parent);
+  widget->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  widget->setLineWidth(2);
+  widget->setAlignment(Qt::AlignCenter);
+  widget->setAutoFillBackground(true);
+  SetColours(widget, panel, QPalette::WindowText, QPalette::Window);
+  return widget;
+}
+
+QWidget* CreateFrame(const window::Panel& frame, QWidget* parent) {
+  auto* widget = new QGroupBox(ToQString(frame.Caption), parent);
+  widget->setAutoFillBackground(true);
+  SetColours(widget, frame, QPalette::WindowText, QPalette::Window);
+  return widget;
+}
+
+QWidget* CreateShape(QWidget* parent) {
+  auto* widget = new QFrame(parent);
+  widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return widget;
+}
+
+QWidget* CreateKind(const window::Control& control, QWidget* parent) {
+  switch (control.kind) {
+    case window::Kind::Label:
+      return CreateLabel(static_cast<const window::Label&>(control), parent);
+    case window::Kind::TextBox:
+      return CreateTextBox(static_cast<const window::TextBox&>(control), parent);
+    case window::Kind::CheckBox: return new QCheckBox(parent);
+    case window::Kind::Panel:
+      return CreatePanel(static_cast<const window::Panel&>(control), parent);
+    case window::Kind::Frame:
+      return CreateFrame(static_cast<const window::Panel&>(control), parent);
+    case window::Kind::Button:
+      return new QPushButton(ToQString(static_cast<const window::Panel&>(control).Caption),
+                             parent);
+    case window::Kind::Shape: return CreateShape(parent);
+    case window::Kind::Image: return new QLabel(parent);
+  }
+  return new QWidget(parent);
+}
+
+}  // namespace
+
+QColor ToQColor(window::Colour colour) {
+  return QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
+                static_cast<int>(colour >> 16 & 0xFF));
+}
+
+QFont ToQFont(const window::Font& font) {
+  // Liberation Sans keeps the widths of the fonts the layout was drawn for.
+  QFont qfont;
+  qfont.setFamilies({"MS Sans Serif", "Arial", "Liberation Sans"});
+  qfont.setStyleHint(QFont::SansSerif);
+  qfont.setPointSizeF(font.size);
+  qfont.setBold(font.bold);
+  return qfont;
+}
+
+QWidget* CreateWidget(const window::Control& control, QWidget* parent) {
+  QWidget* widget = CreateKind(control, parent);
+  widget->setObjectName(ToQString(control.Index < 0 ? control.Name
+                                                    : control.Name + "_" +
+                                                          std::to_string(control.Index)));
+  widget->setFont(ToQFont(control.font));
+  widget->setGeometry(TwipsRect(control.Left, control.Top, control.Width, control.Height));
+  return widget;
+}
+
+void RefreshWidget(const window::Control& control, QWidget* widget) {
+  const QSignalBlocker block(widget);
+  switch (control.kind) {
+    case window::Kind::Label: {
+      const QString caption = Displayed(static_cast<const window::Label&>(control));
+      auto* label = static_cast<QLabel*>(widget);
+      if (label->text() != caption) label->setText(caption);
+      break;
+    }
+    case window::Kind::TextBox: {
+      const QString text = ToQString(static_cast<const window::TextBox&>(control).Text);
+      auto* edit = static_cast<QLineEdit*>(widget);
+      if (edit->text() != text) edit->setText(text);
+      break;
+    }
+    case window::Kind::CheckBox:
+      static_cast<QCheckBox*>(widget)->setChecked(
+          static_cast<const window::CheckBox&>(control).Value == 1);
+      break;
+    case window::Kind::Panel:
+      static_cast<QLabel*>(widget)->setText(
+          ToQString(static_cast<const window::Panel&>(control).Caption));
+      break;
+    default:
+      break;
+  }
+  const QRect geometry = TwipsRect(control.Left, control.Top, control.Width, control.Height);
+  if (widget->geometry() != geometry) widget->setGeometry(geometry);
+  widget->setEnabled(control.Enabled);
+  widget->setVisible(control.Visible);
+}

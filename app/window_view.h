@@ -1,0 +1,37 @@
+// The Qt mirror of SaisieAggir2: builds one widget per control, forwards the user's events
+// to the window's handlers and refreshes every widget from the model afterwards.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "calculator/saisie_aggir2.h"
+
+class WindowView : public QWidget {
+ public:
+  explicit WindowView(SaisieAggir2& form);
+
+  QWidget* WidgetOf(const window::Control& control) const;
+  void Refresh();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Build();
+  void Connect(window::Control& control, QWidget* widget);
+  void ConnectTextBox(window::TextBox& box, QWidget* widget);
+  // Runs a handler of the window, then brings every widget up to date.
+  void Handle(const std::function<void()>& handler);
+  bool FilterFileNumberKey(QEvent* event);
+
+  SaisieAggir2& form_;
+  std::vector<std::pair<const window::Control*, QWidget*>> widgets_;
+  std::unordered_map<const window::Control*, QWidget*> by_control_;
+  std::map<std::string, std::function<void()>> clicks_;
+  bool activated_ = false;
+};

@@ -1,0 +1,127 @@
+// The real widgets, clicked and typed into on Qt's offscreen platform.
+#include "app/window_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/recording_host.h"
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = new QApplication(argc, argv);
+  }
+  void TearDown() override { delete app_; }
+
+ private:
+  QApplication* app_ = nullptr;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Types text as a keyboard would, accented letters included (QTest's own helper takes
+// ASCII only).
+void Type(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, c.isDigit() ? Qt::Key_0 + c.digitValue() : 0,
+                    Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+class WindowViewTest : public ::testing::Test {
+ protected:
+  WindowViewTest() : form(host), view(form) { view.show(); }
+
+  template <typename W>
+  W* Widget(const window::Control& control) {
+    auto* widget = qobject_cast<W*>(view.WidgetOf(control));
+    EXPECT_NE(widget, nullptr) << control.Name;
+    return widget;
+  }
+
+  platform::RecordingHost host;
+  SaisieAggir2 form;
+  WindowView view;
+};
+
+TEST_F(WindowViewTest, OpensBlankWithPrintAndCheckDisabled) {
+  EXPECT_EQ(view.windowTitle(), "Modèle SORVANE");
+  EXPECT_FALSE(Widget<QPushButton>(form.SSCommand1)->isEnabled());
+  EXPECT_FALSE(Widget<QPushButton>(form.SSCommand2)->isEnabled());
+  EXPECT_TRUE(Widget<QPushButton>(form.SSCommand7)->isEnabled());
+  EXPECT_EQ(Widget<QPushButton>(form.SSCommand7)->text(), "Calcul du GIR");
+  EXPECT_EQ(Widget<QGroupBox>(form.Panel2)->title(), " AGGIR");
+  EXPECT_FALSE(Widget<QLabel>(form.PanelCalculGIR)->isVisible());
+  EXPECT_FALSE(Widget<QLineEdit>(form.TxtVD2)->isVisible());
+  for (int k = 1; k <= 24; ++k) EXPECT_EQ(Widget<QLabel>(form.CmdVD(k))->text(), "A");
+  EXPECT_EQ(view.focusWidget(), Widget<QLineEdit>(form.TxtNom));
+}
+
+// Twips become pixels at 15 a pixel, relative to each container.
+TEST_F(WindowViewTest, WidgetsStandWhereTheLayoutPutsThem) {
+  EXPECT_EQ(view.size(), QSize(676, 673));
+  EXPECT_EQ(view.WidgetOf(form.ADV(53))->geometry(), QRect(268, 44, 21, 19));
+  EXPECT_EQ(view.WidgetOf(form.SSCommand7)->geometry(), QRect(446, 484, 197, 37));
+  EXPECT_EQ(view.WidgetOf(form.TxtDossier)->geometry(), QRect(592, 16, 52, 22));
+  EXPECT_EQ(view.WidgetOf(form.ADV(53))->parentWidget(), view.WidgetOf(form.Panel2));
+}
+
+TEST_F(WindowViewTest, FileNumberKeepsOnlyTypedDigits) {
+  auto* field = Widget<QLineEdit>(form.TxtDossier);
+  field->setFocus();
+  Type(field, "12a-3é");
+  EXPECT_EQ(field->text(), "123");
+  EXPECT_EQ(form.TxtDossier.Text, "123");
+  EXPECT_EQ(host.beeps, 3);
+  QTest::keyClick(field, Qt::Key_Backspace);
+  EXPECT_EQ(field->text(), "12");
+  EXPECT_EQ(form.TxtDossier.Text, "12");
+  EXPECT_EQ(host.beeps, 3);
+}
+
+// A paste holding anything but digits is refused whole, with a beep.
+TEST_F(WindowViewTest, FileNumberRefusesPastedLetters) {
+  auto* field = Widget<QLineEdit>(form.TxtDossier);
+  field->setFocus();
+  QTest::keyClicks(field, "7");
+  QApplication::clipboard()->setText("4x2");
+  field->paste();  // as the context menu does
+  EXPECT_EQ(field->text(), "7");
+  EXPECT_EQ(form.TxtDossier.Text, "7");
+  EXPECT_EQ(host.beeps, 1);
+  QApplication::clipboard()->setText("42");
+  ASSERT_EQ(QApplication::clipboard()->text(), "42");
+  field->paste();  // as the context menu does
+  EXPECT_EQ(form.TxtDossier.Text, "742");
+}
+
+TEST_F(WindowViewTest, IdentityFieldsReachTheModel) {
+  Type(Widget<QLineEdit>(form.TxtNom), "Lefèvre");
+  EXPECT_EQ(form.TxtNom.Text, "Lefèvre");
+}
+
+TEST_F(WindowViewTest, CalculDuGirShowsTheGroup) {
+  QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
+  EXPECT_TRUE(Widget<QLabel>(form.PanelCalculGIR)->isVisible());
+  EXPECT_EQ(Widget<QLabel>(form.LabelGroupe)->text(), "Groupe iso-ressources");
+  EXPECT_EQ(Widget<QLineEdit>(form.TxtGroupe)->text(), "6");
+  EXPECT_TRUE(Widget<QPushButton>(form.SSCommand1)->isEnabled());
+  EXPECT_TRUE(Widget<QPushButton>(form.SSCommand2)->isEnabled());
+}
+
+}  // namespace
