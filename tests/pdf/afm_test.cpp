@@ -1,0 +1,101 @@
+// Metric files: parsing, listing, measuring, and the generated metric folder.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "pdf/afm.h"
+#include "tests/pdf/support.h"
+
+namespace {
+
+pdf::WidthTable Parse(const std::string& text) {
+  std::istringstream in(text);
+  return pdf::ParseAfmWidths(in);
+}
+
+TEST(AfmTest, ParsingStopsAtTheFirstUnencodedGlyph) {
+  auto widths = Parse(
+      "StartFontMetrics 2.0\r\nC 65 ; WX 999 ; N before ;\r\nStartCharMetrics 4\r\n"
+      "C 40 ; WX 333.7 ; N parenleft ;\r\nC 0 ; WX 100 ; N nul ;\r\nC 300 ; WX 700 ; N big ;\r\n"
+      "C 255 ; WX 500 ; N ydieresis ;\r\nC -1 ; WX 611 ; N Zcaron ;\r\nC 250 ; WX 444 ; N x ;\r\n");
+  EXPECT_EQ(widths[40], 333);  // truncated
+  EXPECT_EQ(widths[65], 0);    // before the metrics section
+  EXPECT_EQ(widths[0], 0);
+  EXPECT_EQ(widths[255], 500);
+  EXPECT_EQ(widths[250], 0);   // after "-1 ;"
+}
+
+TEST(AfmTest, CodesOutsideFirstAndLastCodeMeasureZero) {
+  auto widths = Parse("StartCharMetrics\nC 50 ; WX 10 ;\nC 60 ; WX 20 ;\nC 55 ; WX 30 ;\nEndCharMetrics\nC 70 ; WX 9 ;\n");
+  EXPECT_EQ(widths[50], 10);
+  EXPECT_EQ(widths[55], 30);
+  EXPECT_EQ(widths[60], 0);  // above the last code read (55)
+  EXPECT_EQ(widths[70], 0);
+}
+
+TEST(AfmTest, MeasuresTheExampleText) {
+  pdftest::WriterFixture doc;
+  std::string name;
+  EXPECT_DOUBLE_EQ(doc.writer.PDFGetStringWidth("ab c", name, 10), 19.46);
+  EXPECT_EQ(name, "Helvetica");
+  EXPECT_EQ(doc.writer.PDFGetStringWidth("", name, 10), 0);
+  EXPECT_DOUBLE_EQ(doc.writer.PDFGetStringWidth("é", name, 10), 5.56);  // one byte, not two
+}
+
+TEST(AfmTest, MetricFileIsReadOncePerWriterButAMissingOneFailsEveryTime) {
+  pdftest::WriterFixture doc;
+  std::string name = "Helvetica";
+  double before = doc.writer.PDFGetStringWidth("abc", name, 10);
+  pdftest::WriteFile(doc.fonts / "Helvetica.afm", "StartCharMetrics\nC 97 ; WX 1 ;\n");
+  EXPECT_EQ(doc.writer.PDFGetStringWidth("abc", name, 10), before);
+  std::string missing = "Courier";
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      doc.writer.PDFGetStringWidth("abc", missing, 10);
+      ADD_FAILURE() << "no error";
+    } catch (const pdf::PdfError& error) {
+      EXPECT_EQ(error.code(), pdf::PdfErrorCode::MetricsMissing);
+      EXPECT_NE(std::string(error.what()).find("Courier"), std::string::npos);
+    }
+  }
+}
+
+TEST(AfmTest, FolderListingSetsResourceNumbers) {
+  pdftest::WriterFixture doc;
+  pdftest::ScratchDir two, none;
+  pdftest::WriteTestMetrics(two.path(), "Helvetica");
+  pdftest::WriteTestMetrics(two.path(), "Courier");
+  pdftest::WriteFile(two.path() / "notes.txt", "not metrics");
+  doc.writer.PDFLoadAfm(two.path().string());
+  doc.writer.PDFLoadAfm(none.path().string());  // no metric files: the list stays
+  doc.writer.PDFLoadAfm((none.path() / "absent").string());
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFTextOut("x", 1, 1);
+  std::string pdf = doc.Finish();
+  EXPECT_NE(pdf.find("/Name /F1\r\n/BaseFont /Courier\r\n"), std::string::npos);
+  EXPECT_NE(pdf.find("/Name /F2\r\n/BaseFont /Helvetica\r\n"), std::string::npos);
+  EXPECT_NE(pdf.find("/F2 10.00 Tf"), std::string::npos);
+  EXPECT_NE(pdf.find("/Font << \r\n/F1 4 0 R \r\n/F2 5 0 R \r\n>>"), std::string::npos);
+}
+
+TEST(AfmTest, GeneratedFolderMeasuresWindows1252Glyphs) {
+  // Widths of the standard fonts at 1000 points, looked up through the Windows-1252 byte.
+  const struct {
+    const char* font;
+    const char* text;
+    double width;
+  } cases[] = {{"Helvetica", "é", 556},     {"Helvetica", "à", 556},  {"Helvetica", "°", 400},
+               {"Helvetica", "’", 222},     {"Helvetica", "'", 191},  {"Helvetica", "ÿ", 500},
+               {"Helvetica-Bold", "É", 667}, {"Courier", "œ", 600},   {"Times-Roman", "€", 0},
+               {"TimesItalic", "a", 500},   {"TimesRoman", "a", 444}, {"Symbol", "a", 631},
+               {"ZapfDingbats", "a", 789}};
+  platform::RecordingHost host;
+  pdf::vaROR writer(host);
+  writer.PDFLoadAfm(AGGIR_FONTS_DIR);
+  for (const auto& c : cases) {
+    std::string name = c.font;
+    EXPECT_DOUBLE_EQ(writer.PDFGetStringWidth(c.text, name, 1000), c.width) << c.font << c.text;
+  }
+}
+
+}  // namespace

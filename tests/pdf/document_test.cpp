@@ -1,0 +1,197 @@
+// File assembly: object layout, byte offsets, stream lengths, catalog, output file.
+#include <gtest/gtest.h>
+
+#include "pdf/format.h"
+#include "tests/pdf/support.h"
+
+namespace {
+
+using pdftest::ObjectLinePositions;
+using pdftest::ReadFile;
+using pdftest::StreamOf;
+
+// Every xref entry is the position of its object's line, startxref the position of "xref".
+void ExpectConsistentXref(const std::string& pdf) {
+  auto positions = ObjectLinePositions(pdf);
+  std::size_t xref = pdf.rfind("\r\nxref\r\n") + 2;
+  std::size_t table = pdf.find("0000000000 65535 f\r\n", xref) + 20;
+  for (const auto& [object, position] : positions) {
+    std::string entry = pdf.substr(table + 20 * static_cast<std::size_t>(object - 1), 20);
+    EXPECT_EQ(entry, pdf::PadOffset(position) + " 00000 n\r\n") << "object " << object;
+  }
+  std::size_t startxref = pdf.find("startxref\r\n", xref) + 11;
+  EXPECT_EQ(std::stoul(pdf.substr(startxref)), xref);
+  EXPECT_EQ(pdf.find("/Size " + std::to_string(positions.size() + 1) + "\r\n"),
+            pdf.find("/Size "));
+}
+
+// /Length names the exact count of bytes between "stream" CR LF and "endstream".
+void ExpectStreamLength(const std::string& pdf, int content_object) {
+  std::size_t length_object = ObjectLinePositions(pdf).at(content_object + 1);
+  std::size_t value = pdf.find("\r\n", length_object) + 2;
+  EXPECT_EQ(std::stoul(pdf.substr(value)), StreamOf(pdf, content_object).size());
+}
+
+TEST(DocumentTest, OnePageHasEightObjectsInTheirOrder) {
+  pdftest::WriterFixture doc;
+  doc.writer.PDFTitle("Fiche (test)");
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFTextOut("Bonjour", 10, 20);
+  std::string pdf = doc.Finish();
+
+  EXPECT_TRUE(pdf.starts_with("%PDF-1.5\r\n1 0 obj\r\n<<\r\n/Producer ()\r\n"));
+  EXPECT_NE(pdf.find("/CreationDate (D:20261206090507)\r\n/Creator ()"), std::string::npos);
+  EXPECT_NE(pdf.find("/Title (Fiche \\(test\\))\r\n/ModDate ()\r\n>>\r\nendobj\r\n\r\n2 0 obj\r\n"
+                     "<< /Length 3 0 R\r\n >>\r\nstream\r\n"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("4 0 obj\r\n<< /Type /Font\r\n/Subtype /Type1\r\n/Name /F1\r\n"
+                     "/BaseFont /Helvetica\r\n/Encoding /WinAnsiEncoding\r\n>>\r\nendobj"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("5 0 obj\r\n<< /Type /Pages\r\n/Kids [\r\n7 0 R\r\n]\r\n/Count 1\r\n>>"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("6 0 obj\r\n<< /ProcSet [ /PDF /Text /ImageC]\r\n/XObject << \r\n>>\r\n"
+                     "/Font << \r\n/F1 4 0 R \r\n>>\r\n>>\r\nendobj"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("7 0 obj\r\n<< /Type /Page\r\n/Parent 5 0 R\r\n/MediaBox [ 0 0 595.28 "
+                     "841.89]\r\n/Resources 6 0 R\r\n/Contents 2 0 R\r\n>>"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("8 0 obj\r\n<<\r\n/Type /Catalog\r\n/Pages 5 0 R\r\n/OpenAction [7 0 R "
+                     "/Fit]\r\n/PageLayout /SinglePage\r\n>>\r\nendobj\r\n\r\nxref\r\n0 9\r\n"
+                     "0000000000 65535 f\r\n0000000010 00000 n\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(pdf.ends_with("trailer\r\n<< /Size 9\r\n/Root 8 0 R\r\n/Info 1 0 R\r\n>>\r\n"
+                            "startxref\r\n" + std::to_string(pdf.rfind("xref\r\n0 9")) +
+                            "\r\n\r\n%%EOF\r\n"));
+  ExpectConsistentXref(pdf);
+  ExpectStreamLength(pdf, 2);
+}
+
+TEST(DocumentTest, PagesAfterTheFirstOpenWithTheFourMarkerLines) {
+  pdftest::WriterFixture doc;
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFTextOut("un", 10, 20);
+  for (int page = 2; page <= 3; ++page) {
+    doc.writer.PDFEndPage();
+    if (page == 3) doc.writer.PDFOrientation(0);
+    doc.writer.PDFNewPage();
+    doc.writer.PDFTextOut("suite", 10, 20);
+  }
+  std::string pdf = doc.Finish();
+  const std::string markers = "%FIN_OBJ/%\r\n%DEBUT_OBJ/%\r\n%FIN_OBJ/%\r\n%DEBUT_OBJ/%\r\n";
+  EXPECT_FALSE(StreamOf(pdf, 2).starts_with("%"));
+  for (int content : {2, 4, 6}) {
+    if (content > 2) {
+      EXPECT_TRUE(StreamOf(pdf, content).starts_with(markers + "q 0 g \r\n"));
+    }
+    ExpectStreamLength(pdf, content);
+  }
+  EXPECT_NE(pdf.find("/MediaBox [ 0 0 842 595]"), std::string::npos);
+  EXPECT_EQ(doc.writer.PDFNbPage(), 3);
+  ExpectConsistentXref(pdf);
+}
+
+TEST(DocumentTest, CatalogFollowsZoomAndLayout) {
+  // Zoom codes 0..2 are named views, others a percentage; layout 3 writes no layout line.
+  const struct {
+    int zoom, layout;
+    const char* open_action;
+    const char* layout_line;
+  } cases[] = {
+      {0, 0, "/Fit]", "/PageLayout /SinglePage"},   {1, 1, "/FitH null]", "/PageLayout /OneColumn"},
+      {2, 2, "/XYZ null null 1]", "/PageLayout /TwoColumnLeft"},
+      {150, 3, "/XYZ null null 1.50]", nullptr},   {75, 3, "/XYZ null null 0.75]", nullptr},
+  };
+  for (const auto& c : cases) {
+    pdftest::WriterFixture doc;
+    doc.writer.PDFSetZoomMode(c.zoom);
+    doc.writer.PDFSetLayoutMode(c.layout);
+    doc.writer.PDFBeginDoc();
+    std::string pdf = doc.Finish();
+    EXPECT_NE(pdf.find(std::string("/OpenAction [7 0 R ") + c.open_action + "\r\n"), std::string::npos)
+        << c.zoom;
+    EXPECT_EQ(pdf.find("/PageLayout") != std::string::npos, c.layout_line != nullptr) << c.layout;
+    if (c.layout_line != nullptr) {
+      EXPECT_NE(pdf.find(c.layout_line), std::string::npos);
+    }
+  }
+}
+
+TEST(DocumentTest, EndPageBeforeEndDocChangesNothing) {
+  pdftest::WriterFixture plain, ended;
+  for (auto* doc : {&plain, &ended}) {
+    doc->writer.PDFBeginDoc();
+    doc->writer.PDFTextOut("x", 5, 5);
+  }
+  ended.writer.PDFEndPage();
+  EXPECT_EQ(plain.Finish(), ended.Finish());
+}
+
+TEST(DocumentTest, FinishedFileReplacesTheEarlierOneOnlyAtTheEnd) {
+  pdftest::WriterFixture doc;
+  pdftest::WriteFile(doc.File(), "earlier sheet");
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFTextOut("x", 5, 5);
+  EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
+  doc.writer.PDFView(true);
+  doc.writer.PDFConfirm(true);
+  std::string pdf = doc.Finish();
+  EXPECT_TRUE(pdf.starts_with("%PDF-1.5"));
+  ASSERT_EQ(doc.host.opened_pdfs.size(), 1u);
+  EXPECT_EQ(doc.host.opened_pdfs[0], std::filesystem::absolute(doc.File()));
+  ASSERT_EQ(doc.host.messages.size(), 1u);
+  EXPECT_EQ(doc.host.messages[0].text, "Fichier PDF généré.");
+  EXPECT_EQ(doc.host.messages[0].title, "Génération du Fichier PDF - vaROR 4.0");
+  EXPECT_EQ(doc.host.messages[0].icon, platform::MessageIcon::None);
+  // Only the document itself is left in the folder: no temporary file.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(doc.dir.path()), {}), 2);
+}
+
+TEST(DocumentTest, AbandonedDocumentLeavesTheEarlierFileAndNoPartialFile) {
+  pdftest::ScratchDir dir;
+  auto target = dir.path() / "fiche.pdf";
+  pdftest::WriteFile(target, "earlier sheet");
+  {
+    platform::RecordingHost host;
+    pdf::vaROR writer(host);
+    writer.PDFFileName(target.string());
+    writer.PDFBeginDoc();
+  }
+  EXPECT_EQ(ReadFile(target), "earlier sheet");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
+  // Names that yield no file: empty, a folder only, a folder that does not exist.
+  pdftest::ScratchDir dir;
+  for (std::string name : {std::string(), dir.path().string() + "\\",
+                           (dir.path() / "absent" / "x.pdf").string()}) {
+    platform::RecordingHost host;
+    pdf::vaROR writer(host);
+    writer.PDFView(true);
+    writer.PDFFileName(name);
+    EXPECT_EQ(writer.PDFGetFileName(), name);
+    writer.PDFBeginDoc();
+    try {
+      writer.PDFEndDoc();
+      ADD_FAILURE() << "no error for '" << name << "'";
+    } catch (const pdf::PdfError& error) {
+      EXPECT_EQ(error.code(), pdf::PdfErrorCode::FileNotCreated);
+      EXPECT_NE(std::string(error.what()).find("n'a pas pu être créé"), std::string::npos);
+    }
+    EXPECT_TRUE(host.opened_pdfs.empty());
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
+}
+
+TEST(DocumentTest, BackslashSplitsTheFileName) {
+  pdftest::ScratchDir dir;
+  std::filesystem::create_directories(dir.path() / "sub");
+  platform::RecordingHost host;
+  pdf::vaROR writer(host);
+  writer.PDFFileName(dir.path().string() + "\\sub\\fiche.pdf");
+  writer.PDFBeginDoc();
+  writer.PDFEndDoc();
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "sub" / "fiche.pdf"));
+}
+
+}  // namespace

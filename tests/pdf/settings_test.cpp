@@ -1,0 +1,157 @@
+// Page geometry, units, view settings and the messages of invalid codes.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tests/pdf/support.h"
+
+namespace {
+
+struct Fixture {
+  platform::RecordingHost host;
+  pdf::vaROR writer{host};
+};
+
+TEST(SettingsTest, InvalidCodesShowOneMessageAndTakeTheDefault) {
+  const struct {
+    std::function<void(pdf::vaROR&)> call;
+    const char* text;
+    const char* title;
+  } cases[] = {
+      {[](pdf::vaROR& w) { w.PDFSetUnit(7); },
+       "Code unité de mesure incorrect : 7.\r\nL'Unité de Mesure utilisée sera le centimètre.",
+       "Code Unité de Mesure - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(9); },
+       "Code format de page incorrect : 9.\r\nLe Format de page utilisé sera le format A4.",
+       "Format de Page - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(std::string("A3")); },
+       "Code format de page incorrect : A3.\r\nLe Format de page utilisé sera le format A4",
+       "Format de Page - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFOrientation(2); },
+       "Code orientation de page incorrect : 2.\r\nL'Orientation de la page sera le mode portrait.",
+       "Type d'Orientation de Page - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFSetLayoutMode(4); },
+       "Layout incorrect : 4.\r\nLe Layout utilisé sera le layout simple.", "Layout Mode - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFSetAlignement(7); },
+       "Code alignement incorrect : 7.\r\nL'alignement utilisé sera l'alignement à gauche.",
+       "Code Alignement de Cellule - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFSetFont(5, 12); },
+       "Nom de font incorrecte : 5.\r\nLa font utilisée sera Times New Roman non gras , non "
+       "italique.",
+       "Nom de Font - vaROR 4.0"},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    f.writer.PDFSetUnit(1);
+    f.writer.PDFSetLayoutMode(2);
+    c.call(f.writer);
+    ASSERT_EQ(f.host.messages.size(), 1u) << c.title;
+    EXPECT_EQ(f.host.messages[0].text, c.text);
+    EXPECT_EQ(f.host.messages[0].title, c.title);
+    EXPECT_EQ(f.host.messages[0].icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(f.host.messages[0].buttons, platform::MessageButtons::Ok);
+  }
+}
+
+TEST(SettingsTest, DefaultsTakenAfterInvalidCodes) {
+  Fixture f;
+  f.writer.PDFSetUnit(7);
+  EXPECT_EQ(f.writer.PDFGetUnit(), "cm");
+  f.writer.PDFSetLayoutMode(2);
+  f.writer.PDFSetLayoutMode(-1);
+  EXPECT_EQ(f.writer.PDFGetLayoutMode(), 0);
+  f.writer.PDFSetAlignement(2);
+  f.writer.PDFSetAlignement(4);
+  EXPECT_EQ(f.writer.PDFGetAlignement(), "Left");
+}
+
+TEST(SettingsTest, UnitCodesNameTheirUnit) {
+  const std::pair<int, const char*> cases[] = {{0, "pt"}, {1, "mm"}, {2, "cm"}};
+  Fixture f;
+  for (auto [code, name] : cases) {
+    f.writer.PDFSetUnit(code);
+    EXPECT_EQ(f.writer.PDFGetUnit(), name);
+  }
+}
+
+TEST(SettingsTest, FormatAndOrientationSetTheSlotSize) {
+  // Each case: calls in order, then the page box of the slot.
+  const struct {
+    std::function<void(pdf::vaROR&)> calls;
+    double width, height;
+  } cases[] = {
+      {[](pdf::vaROR&) {}, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(0); w.PDFOrientation(0); }, 842, 595},
+      {[](pdf::vaROR& w) { w.PDFOrientation(0); w.PDFOrientation(0); }, 595, 842},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{500.0, 700.0}); w.PDFOrientation(1); }, 500, 700},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(1); }, 841.89, 1190.55},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(2); w.PDFOrientation(0); }, 595, 421},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(4); }, 612, 1008},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFFormatPage(std::string("x")); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFPageWidth(300.5); w.PDFPageHeight(400.25); }, 300.5, 400.25},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    Fixture f;
+    cases[i].calls(f.writer);
+    EXPECT_EQ(f.writer.PDFGetPageWidth(), cases[i].width) << "case " << i;
+    EXPECT_EQ(f.writer.PDFGetPageHeight(), cases[i].height) << "case " << i;
+  }
+}
+
+TEST(SettingsTest, MarginsRoundHalfToEven) {
+  Fixture f;
+  EXPECT_EQ(f.writer.PDFGetLeftMargin(), 1);  // 28.35 points in centimetres
+  EXPECT_EQ(f.writer.PDFGetCellMargin(), 3);
+  f.writer.PDFSetMargins(2, 3);
+  EXPECT_EQ(f.writer.PDFGetLeftMargin(), 2);
+  EXPECT_EQ(f.writer.PDFGetTopMargin(), 3);
+  EXPECT_EQ(f.writer.PDFGetRightMargin(), 2);
+  EXPECT_EQ(f.writer.PDFGetBottomMargin(), 3);
+  const std::pair<double, double> rounding[] = {{1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {1e9, 32767}};
+  for (auto [given, stored] : rounding) {
+    f.writer.PDFSetLeftMargin(given);
+    EXPECT_EQ(f.writer.PDFGetLeftMargin(), stored) << given;
+  }
+}
+
+TEST(SettingsTest, EachPageKeepsTheSizeOfItsSlot) {
+  pdftest::WriterFixture doc;
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFEndPage();
+  doc.writer.PDFFormatPage(3);
+  doc.writer.PDFNewPage();
+  EXPECT_EQ(doc.writer.PDFPageNumber(), 2);
+  doc.writer.PDFEndPage();
+  doc.writer.PDFFormatPage(1);
+  doc.writer.PDFOrientation(0);
+  doc.writer.PDFNewPage();
+  std::string pdf = doc.Finish();
+  std::size_t a4 = pdf.find("/MediaBox [ 0 0 595.28 841.89]");
+  std::size_t letter = pdf.find("/MediaBox [ 0 0 612 792]");
+  std::size_t a3 = pdf.find("/MediaBox [ 0 0 1191 842]");
+  EXPECT_LT(a4, letter);
+  EXPECT_LT(letter, a3);
+  EXPECT_NE(a3, std::string::npos);
+}
+
+TEST(SettingsTest, FontStylesComposeTheBaseName) {
+  // Family code and style digits to the metric file name; "3" only adds underlining.
+  const struct {
+    int family, style;
+    const char* name;
+  } cases[] = {{0, 0, "Helvetica"},         {0, 12, "Helvetica-BoldOblique"},
+               {0, 21, "Helvetica-BoldOblique"}, {0, 3, "Helvetica"},
+               {1, 1, "Courier-Oblique"},   {1, 2, "Courier-Bold"},
+               {2, 0, "Times-Roman"},       {2, 1, "TimesItalic"},
+               {2, 12, "Times-BoldItalic"}, {3, 0, "Symbol"},
+               {4, 0, "ZapfDingbats"},      {5, 12, "TimesRoman"}};
+  for (const auto& c : cases) {
+    Fixture f;
+    f.writer.PDFSetFont(c.family, 10, c.style);
+    std::string name;
+    EXPECT_THROW(f.writer.PDFGetStringWidth("a", name, 10), pdf::PdfError);
+    EXPECT_EQ(name, c.name) << c.family << " " << c.style;
+  }
+}
+
+}  // namespace

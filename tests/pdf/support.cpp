@@ -1,0 +1,90 @@
+#include "tests/pdf/support.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace pdftest {
+
+ScratchDir::ScratchDir() {
+  std::random_device random;
+  path_ = std::filesystem::temp_directory_path() / ("aggir-pdf-" + std::to_string(random()));
+  std::filesystem::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFile(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+void WriteTestMetrics(const std::filesystem::path& folder, const std::string& font_name) {
+  std::string text = "StartFontMetrics 2.0\nFontName " + font_name + "\nStartCharMetrics 224\n";
+  for (int code = 32; code <= 255; ++code) {
+    text += "C " + std::to_string(code) + " ; WX " + (code == 32 ? "278" : "556") + " ; N g ;\n";
+  }
+  WriteFile(folder / (font_name + ".afm"), text + "EndCharMetrics\n");
+}
+
+std::map<int, std::size_t> ObjectLinePositions(const std::string& pdf) {
+  std::map<int, std::size_t> positions;
+  std::size_t line = 0;
+  while (line < pdf.size()) {
+    std::size_t end = pdf.find("\r\n", line);
+    if (end == std::string::npos) break;
+    std::string text = pdf.substr(line, end - line);
+    std::size_t digits = text.find_first_not_of("0123456789");
+    if (digits > 0 && digits != std::string::npos && text.substr(digits) == " 0 obj") {
+      positions[std::stoi(text.substr(0, digits))] = line;
+    }
+    line = end + 2;
+  }
+  return positions;
+}
+
+std::string StreamOf(const std::string& pdf, int object) {
+  std::size_t start = ObjectLinePositions(pdf).at(object);
+  std::size_t data = pdf.find("stream\r\n", start) + 8;
+  std::size_t end = pdf.find("endstream\r\n", data);
+  return pdf.substr(data, end - data);
+}
+
+ToolResult RunTool(const std::string& command_line) {
+  std::FILE* pipe = popen((command_line + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return {-1, ""};
+  std::string output;
+  std::array<char, 4096> buffer;
+  std::size_t read = 0;
+  while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), read);
+  return {pclose(pipe), output};
+}
+
+WriterFixture::WriterFixture() : fonts(dir.path() / "fonts") {
+  std::filesystem::create_directories(fonts);
+  WriteTestMetrics(fonts, "Helvetica");
+  writer.PDFLoadAfm(fonts.string());
+  writer.PDFFileName(File().string());
+  writer.PDFSetUnit(0);
+  writer.PDFSetFont(0, 10);
+}
+
+std::string WriterFixture::Finish() {
+  writer.PDFEndDoc();
+  return ReadFile(File());
+}
+
+std::string WriterFixture::FirstPageContent() { return StreamOf(Finish(), 2); }
+
+}  // namespace pdftest

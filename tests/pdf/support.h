@@ -1,0 +1,58 @@
+// Helpers for the writer's tests: scratch folders, test metric files, reading back the
+// produced bytes and running the installed PDF tools.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "pdf/vaROR.h"
+#include "platform/recording_host.h"
+
+namespace pdftest {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, const std::string& text);
+
+// A metric file giving 278 to the blank and 556 to every other code 33..255.
+void WriteTestMetrics(const std::filesystem::path& folder, const std::string& font_name);
+
+// Byte position of the line "n 0 obj" for every object, found by scanning the file.
+std::map<int, std::size_t> ObjectLinePositions(const std::string& pdf);
+// The bytes between the line end after "stream" and "endstream" of object n.
+std::string StreamOf(const std::string& pdf, int object);
+
+struct ToolResult {
+  int status;
+  std::string output;  // standard output and standard error
+};
+ToolResult RunTool(const std::string& command_line);
+
+// A writer over a scratch folder holding one test font, "Helvetica", in points.
+class WriterFixture {
+ public:
+  WriterFixture();
+  std::filesystem::path File() const { return dir.path() / "doc.pdf"; }
+  // Ends the document and returns the whole file.
+  std::string Finish();
+  // Ends the document and returns page 1's content stream.
+  std::string FirstPageContent();
+
+  platform::RecordingHost host;
+  ScratchDir dir;
+  std::filesystem::path fonts;
+  pdf::vaROR writer{host};
+};
+
+}  // namespace pdftest
