@@ -40,8 +40,10 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
 
 std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double W) {
   const WidthTable& widths = Metrics(FontInUse().name);
-  // Widths are counted at size 10 in whole points, against the room left by both margins.
-  const double wmax = (W * in_Scale - 2.0 * in_CellMargin) * 10.0 / FontSizeInUse();
+  // Text starts two cell margins from the left border and must end one margin before the
+  // right one. Exact widths are summed: rounding at each character could overrun the border.
+  const double room = W * in_Scale - 3.0 * in_CellMargin;
+  const double size = FontSizeInUse();
   std::vector<CellLine> lines;
   std::size_t start = 0;
   std::size_t i = 0;
@@ -61,8 +63,8 @@ std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double 
       continue;
     }
     if (c == ' ') blank = i;
-    used = std::nearbyint(used + widths[static_cast<unsigned char>(c)] / 100.0);
-    if (used <= wmax) {
+    used += widths[static_cast<unsigned char>(c)] * size / 1000.0;
+    if (used <= room) {
       ++i;
     } else if (blank != std::string::npos) {
       cut(blank, blank + 1, false);
@@ -150,11 +152,12 @@ double vaROR::CellOffset(const CellLine& line, double W, std::string& out) {
   if (str_Align == "R") return std::nearbyint(room - in_CellMargin - tw);
   if (str_Align == "C") return std::nearbyint((room - tw) / 2.0);
   if (str_Align == "FJ") {
-    // The last line of a paragraph keeps its natural spacing.
+    // The line is spread to end one cell margin before the right border, as "R" ends;
+    // the last line of a paragraph keeps its natural spacing, and words never overlap.
     double spacing = 0;
     if (!line.last) {
       auto blanks = static_cast<double>(std::count(line.text.begin(), line.text.end(), ' '));
-      spacing = (room - (blanks + 1) * in_CellMargin - width) / std::max(blanks, 1.0);
+      spacing = std::max(0.0, (room - 3.0 * in_CellMargin - width) / std::max(blanks, 1.0));
     }
     in_WordSpacing = spacing;
     AddLine(out, FormatNumber(spacing, 2) + " Tw");
