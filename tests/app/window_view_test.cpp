@@ -81,6 +81,13 @@ TEST_F(WindowViewTest, WidgetsStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(view.WidgetOf(form.ADV(53))->parentWidget(), view.WidgetOf(form.Panel2));
 }
 
+// The fake screen is 19200 x 14400 twips: the window is centred on it at load.
+TEST_F(WindowViewTest, OpensCentredOnTheScreen) {
+  EXPECT_EQ(form.Left, 9600 - 5130);
+  EXPECT_EQ(form.Top, 7200 - 5250);
+  EXPECT_EQ(view.pos(), QPoint(298, 130));
+}
+
 TEST_F(WindowViewTest, FileNumberKeepsOnlyTypedDigits) {
   auto* field = Widget<QLineEdit>(form.TxtDossier);
   field->setFocus();
