@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds the project in build/ (extra CMake options may follow).
+# Configures build/ with everything on and builds; arguments go to `cmake --build`
+# (for example `--target aggir`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DAGGIR_WERROR=ON "$@" >/dev/null
-cmake --build build
+cmake -S . -B build -G Ninja -DAGGIR_WERROR=ON -DAGGIR_BUILD_APP=ON -DAGGIR_BUILD_TESTS=ON \
+  -DAGGIR_BUILD_BENCH=ON >/dev/null
+cmake --build build "$@"
