@@ -69,6 +69,29 @@ TEST_F(TextTest, FramedCellOfThreeLinesDrawsTopFirstAndBottomLast) {
   }
 }
 
+TEST_F(TextTest, BorderCodesChooseTheSides) {
+  // Codes 2..5 name one side; other codes take the sides of the digits 4, 5, 2, 3 they hold.
+  const struct {
+    int code;
+    bool left, right, top, bottom;
+  } cases[] = {{0, false, false, false, false}, {2, false, false, true, false},
+               {3, false, false, false, true},  {4, true, false, false, false},
+               {5, false, true, false, false},  {42, true, false, true, false},
+               {2345, true, true, true, true},  {7, false, false, false, false}};
+  for (const auto& c : cases) {
+    pdftest::WriterFixture cell;
+    cell.writer.PDFBeginDoc();
+    cell.writer.PDFSetBorder(c.code);
+    cell.writer.PDFCell("x", 10, 20, 100, 12);
+    std::string content = cell.FirstPageContent();
+    EXPECT_EQ(content.find("7.00 821.89 m 7.00 809.89 l S") != std::string::npos, c.left) << c.code;
+    EXPECT_EQ(content.find("107.00 821.89 m 107.00 809.89") != std::string::npos, c.right) << c.code;
+    EXPECT_EQ(content.find("7.00 821.89 m 107.00 821.89") != std::string::npos, c.top) << c.code;
+    EXPECT_EQ(content.find("7.00 809.89 m 107.00 809.89") != std::string::npos, c.bottom) << c.code;
+    EXPECT_EQ(content.find(" w\r\n") != std::string::npos, c.left || c.right || c.top || c.bottom) << c.code;
+  }
+}
+
 TEST_F(TextTest, AlignmentSetsTheTextOffset) {
   // A 40-point text (nine letters at size 8) in a 100-point cell with a 3-point margin.
   const struct {
