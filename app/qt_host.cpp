@@ -15,7 +15,8 @@ platform::MessageAnswer QtHost::ShowMessage(const std::string& text, const std::
                                             platform::MessageButtons buttons) {
   QMessageBox box(parent_);
   box.setWindowTitle(QString::fromStdString(title));
-  box.setText(QString::fromStdString(text));
+  // Messages end their lines with CR LF; Qt wants LF alone.
+  box.setText(QString::fromStdString(text).replace("\r\n", "\n"));
   box.setIcon(icon == platform::MessageIcon::Critical ? QMessageBox::Critical
                                                       : QMessageBox::NoIcon);
   if (buttons == platform::MessageButtons::YesNo) {
