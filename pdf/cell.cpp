@@ -10,8 +10,6 @@
 namespace pdf {
 namespace {
 
-std::string Pair(double a, double b) { return FormatNumber(a, 2) + " " + FormatNumber(b, 2); }
-
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
@@ -107,7 +105,7 @@ void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& b
   bool frame = border == "1";
   if (frame || boFill) {
     const char* op = frame && boFill ? "B" : boFill ? "f" : "S";
-    shapes = Pair(X * k, P - Y * k) + " " + Pair(W * k, -H * k) + " re " + op + "\r";
+    shapes = FormatNumbers({X * k, P - Y * k, W * k, -H * k}) + " re " + op + "\r";
   }
   if (border != "0" && !frame) {
     AddLine(out, FormatNumber(in_LineWidth * k, 2) + " w");
@@ -122,7 +120,7 @@ void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& b
   if (boUnderline) AddLine(out, UnderlineBar(line.text, x, y0, true));
   AddLine(out, "BT");
   AddLine(out, "/F" + std::to_string(font.number) + " " + std::to_string(size) + " Tf");
-  AddLine(out, Pair(x, y0) + " Td");
+  AddLine(out, FormatNumbers({x, y0}) + " Td");
   AddLine(out, "(" + EscapeString(line.text) + ") Tj");
   AddLine(out, "ET");
   if (coloured) AddLine(out, "Q");
@@ -138,10 +136,10 @@ std::string vaROR::CellSides(const std::string& border, double X, double Y, doub
            border.find(static_cast<char>(letter - 'A' + 'a')) != std::string::npos;
   };
   std::string sides;
-  if (has('L')) sides += Pair(x1, yt) + " m " + Pair(x1, yb) + " l S\r";
-  if (has('T')) sides += Pair(x1, yt) + " m " + Pair(x2, yt) + " l S \r";
-  if (has('R')) sides += Pair(x2, yt) + " m " + Pair(x2, yb) + " l S \r";
-  if (has('B')) sides += Pair(x1, yb) + " m " + Pair(x2, yb) + " l S \r";
+  if (has('L')) sides += FormatNumbers({x1, yt}) + " m " + FormatNumbers({x1, yb}) + " l S\r";
+  if (has('T')) sides += FormatNumbers({x1, yt}) + " m " + FormatNumbers({x2, yt}) + " l S \r";
+  if (has('R')) sides += FormatNumbers({x2, yt}) + " m " + FormatNumbers({x2, yb}) + " l S \r";
+  if (has('B')) sides += FormatNumbers({x1, yb}) + " m " + FormatNumbers({x2, yb}) + " l S \r";
   return sides;
 }
 

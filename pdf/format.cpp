@@ -50,6 +50,15 @@ std::string FormatNumber(double value, int decimals) {
   return (value < 0 && !zero ? "-" : "") + digits;
 }
 
+std::string FormatNumbers(std::initializer_list<double> values, int decimals) {
+  std::string line;
+  for (double value : values) {
+    if (!line.empty()) line += ' ';
+    line += FormatNumber(value, decimals);
+  }
+  return line;
+}
+
 std::string PadOffset(std::int64_t number) {
   std::string digits = std::to_string(number);
   if (digits.size() < 10) digits.insert(0, 10 - digits.size(), '0');

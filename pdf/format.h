@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace pdf {
 // value rounded to `decimals` places, halves away from zero, with a point and exactly
 // `decimals` digits after it ("###0." followed by that many zeros).
 std::string FormatNumber(double value, int decimals);
+
+// Several numbers through FormatNumber, separated by blanks ("11.00 821.89").
+std::string FormatNumbers(std::initializer_list<double> values, int decimals = 2);
 
 // Decimal digits left-padded with "0" to 10 characters, as the xref table wants them.
 std::string PadOffset(std::int64_t number);

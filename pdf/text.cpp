@@ -14,15 +14,6 @@ constexpr double kDegreesToRadians = 3.1416 / 180.0;
 // Underline thickness in thousandths of the font size, the usual metric value.
 constexpr double kUnderlineThickness = 50.0;
 
-std::string Numbers(std::initializer_list<double> values, int decimals = 2) {
-  std::string line;
-  for (double value : values) {
-    if (!line.empty()) line += ' ';
-    line += FormatNumber(value, decimals);
-  }
-  return line;
-}
-
 }  // namespace
 
 void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
@@ -49,7 +40,7 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
     AddLine(out, RotateText(X, Y));
     in_Rotation = 0;
   } else {
-    AddLine(out, Numbers({(in_LeftMargin + X) * k, P - Y * k}) + " Td");
+    AddLine(out, FormatNumbers({(in_LeftMargin + X) * k, P - Y * k}) + " Td");
   }
   AddLine(out, "/F" + std::to_string(font.number) + " " + FormatNumber(size, 2) + " Tf");
   AddLine(out, "(" + EscapeString(bytes) + ") Tj");
@@ -65,8 +56,8 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
 
 std::string vaROR::RotateText(double X, double Y) const {
   double r = in_Rotation * kDegreesToRadians;
-  return Numbers({std::cos(r), -std::sin(r), std::sin(r), std::cos(r)}, 5) + " " +
-         Numbers({X * in_Scale, PageHeight() - Y * in_Scale}) + " Tm";
+  return FormatNumbers({std::cos(r), -std::sin(r), std::sin(r), std::cos(r)}, 5) + " " +
+         FormatNumbers({X * in_Scale, PageHeight() - Y * in_Scale}) + " Tm";
 }
 
 std::string vaROR::UnderlineBar(const std::string& bytes, double x, double y, bool cell_case) {
@@ -79,7 +70,7 @@ std::string vaROR::UnderlineBar(const std::string& bytes, double x, double y, bo
   double thickness = -size * kUnderlineThickness / 1000.0;
   double bar_x = cell_case ? x : std::nearbyint(in_LeftMargin * k + x);
   double bar_y = cell_case ? y - 3 : PageHeight() - (y - u / 1000.0 * size) - 2;
-  return Numbers({bar_x, bar_y, width, thickness}) + " re f";
+  return FormatNumbers({bar_x, bar_y, width, thickness}) + " re f";
 }
 
 double vaROR::PDFTextHeight() const { return in_FontSize / in_Scale; }
