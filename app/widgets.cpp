@@ -30,6 +30,11 @@ QString Displayed(const window::Label& label) {
   return caption.replace(kRun, "\n");
 }
 
+// Refreshes run after every event: leave an unchanged text alone, so nothing is laid out again.
+void SetTextIfChanged(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
 void SetColours(QWidget* widget, const window::Control& control, QPalette::ColorRole fore,
                 QPalette::ColorRole back) {
   QPalette palette = widget->palette();
@@ -132,12 +137,10 @@ QWidget* CreateWidget(const window::Control& control, QWidget* parent) {
 void RefreshWidget(const window::Control& control, QWidget* widget) {
   const QSignalBlocker block(widget);
   switch (control.kind) {
-    case window::Kind::Label: {
-      const QString caption = Displayed(static_cast<const window::Label&>(control));
-      auto* label = static_cast<QLabel*>(widget);
-      if (label->text() != caption) label->setText(caption);
+    case window::Kind::Label:
+      SetTextIfChanged(static_cast<QLabel*>(widget),
+                       Displayed(static_cast<const window::Label&>(control)));
       break;
-    }
     case window::Kind::TextBox: {
       const QString text = ToQString(static_cast<const window::TextBox&>(control).Text);
       auto* edit = static_cast<QLineEdit*>(widget);
@@ -149,8 +152,8 @@ void RefreshWidget(const window::Control& control, QWidget* widget) {
           static_cast<const window::CheckBox&>(control).Value == 1);
       break;
     case window::Kind::Panel:
-      static_cast<QLabel*>(widget)->setText(
-          ToQString(static_cast<const window::Panel&>(control).Caption));
+      SetTextIfChanged(static_cast<QLabel*>(widget),
+                       ToQString(static_cast<const window::Panel&>(control).Caption));
       break;
     default:
       break;

@@ -12,26 +12,27 @@ char Lettre(const std::string& caption) {
 
 constexpr int kCombinees = 6;  // variables whose code combines several rows
 
+// Captions of labels first..last of a control array, end to end.
+template <typename Array>
+std::string BoutABout(const Array& labels, int first, int last) {
+  std::string codes;
+  for (int i = first; i <= last; ++i) codes += labels(i).Caption();
+  return codes;
+}
+
 }  // namespace
 
 void SaisieAggir2::ChampsDerives() {
   std::string lettres;
   for (int k = 1; k <= layout::kRows; ++k) lettres += Lettre(CmdVD(k).Caption());
 
-  std::string vd1;
-  for (int k = 1; k <= layout::kSubVariables; ++k) vd1 += CmdVD(k).Caption();
-  TxtVD1.Text = vd1;
-
-  for (int v = 1; v <= kCombinees; ++v) CFIN(v).SetCaption(std::string(1, CodeDeVariable(v, lettres)));
-  for (int v = kCombinees + 1; v <= layout::kVariables; ++v) {
-    CFIN(v).SetCaption(CmdVD(v + 7).Caption());
+  TxtVD1.Text = BoutABout(CmdVD, 1, layout::kSubVariables);
+  for (int v = 1; v <= kCombinees; ++v) {
+    CFIN(v).SetCaption(std::string(1, CodeDeVariable(v, lettres)));
   }
-
-  std::string vd2;
-  for (int v = 1; v <= layout::kDiscriminants; ++v) vd2 += CFIN(v).Caption();
-  TxtVD2.Text = vd2;
-
-  std::string vi;
-  for (int k = layout::kSubVariables + 1; k <= layout::kRows; ++k) vi += CmdVD(k).Caption();
-  TxtVI.Text = vi;
+  for (int v = kCombinees + 1; v <= layout::kVariables; ++v) {
+    CFIN(v).SetCaption(CmdVD(layout::RowsOf(v).first).Caption());
+  }
+  TxtVD2.Text = BoutABout(CFIN, 1, layout::kDiscriminants);
+  TxtVI.Text = BoutABout(CmdVD, layout::kSubVariables + 1, layout::kRows);
 }

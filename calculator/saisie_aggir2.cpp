@@ -63,8 +63,8 @@ void SaisieAggir2::ConstruitIdentite() {
   window::TextBox* fields[] = {&TxtNom, &TxtPrenom, &TxtDossier, &TxtAdresse};
   for (std::size_t i = 0; i < layout::kIdentityFields.size(); ++i) {
     const layout::Field& d = layout::kIdentityFields[i];
-    Place(*captions[i], std::string("Label") + (d.name + 3), -1, &Frame1, d.caption_left,
-          d.caption_top, d.left - d.caption_left - 60, 255);
+    Place(*captions[i], d.caption_name, -1, &Frame1, d.caption_left, d.caption_top,
+          d.left - d.caption_left - layout::kIdentityCaptionGap, layout::kIdentityCaptionHeight);
     captions[i]->SetCaption(d.caption);
     Place(*fields[i], d.name, -1, &Frame1, d.left, d.top, d.width, layout::kFieldHeight);
     fields[i]->font.bold = false;
@@ -147,8 +147,10 @@ void SaisieAggir2::ConstruitResultat() {
 void SaisieAggir2::ConstruitChampsCaches() {
   window::TextBox* fields[] = {&TxtVD1, &TxtVD2, &TxtVI, &TxtADV, &TxtRang};
   const char* names[] = {"TxtVD1", "TxtVD2", "TxtVI", "TxtADV", "TxtRang"};
+  const Rect r = layout::kHiddenField;
   for (std::size_t i = 0; i < 5; ++i) {
-    Place(*fields[i], names[i], -1, &Panel2, 6660, 7920 + 60 * static_cast<int>(i), 2985, 285);
+    Place(*fields[i], names[i], -1, &Panel2, r.left,
+          r.top + layout::kHiddenFieldStep * static_cast<int>(i), r.width, r.height);
     fields[i]->font.bold = false;
   }
 }

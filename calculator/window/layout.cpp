@@ -60,10 +60,10 @@ const std::array<Command, 6> kCommands{{
 }};
 
 const std::array<Field, 4> kIdentityFields{{
-    {"TxtNom", "Nom", 270, 330, 1260, 270, 2595},
-    {"TxtPrenom", "Prénom", 4290, 300, 5130, 270, 2190},
-    {"TxtDossier", "N° dossier", 7770, 300, 8880, 240, 780},
-    {"TxtAdresse", "Adresse", 270, 690, 1260, 660, 8415},
+    {"TxtNom", "LabelNom", "Nom", 270, 330, 1260, 270, 2595},
+    {"TxtPrenom", "LabelPrenom", "Prénom", 4290, 300, 5130, 270, 2190},
+    {"TxtDossier", "LabelDossier", "N° dossier", 7770, 300, 8880, 240, 780},
+    {"TxtAdresse", "LabelAdresse", "Adresse", 270, 690, 1260, 660, 8415},
 }};
 
 const Text kAdverbHeading{" S   T   C   H", {3990, 390, 1335, 255}};

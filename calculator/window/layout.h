@@ -60,12 +60,15 @@ constexpr Rect kBulle{6000, 480, 3615, 315};
 constexpr Rect kIdentityFrame{60, 510, 9975, 1095};
 struct Field {
   const char* name;
+  const char* caption_name;
   const char* caption;
   int caption_left, caption_top;
   int left, top, width;
 };
 extern const std::array<Field, 4> kIdentityFields;
 constexpr int kFieldHeight = 330;
+constexpr int kIdentityCaptionHeight = 255;
+constexpr int kIdentityCaptionGap = 60;  // between a caption's end and its field
 
 // Grid frame and its columns (relative to the frame).
 constexpr Rect kGridFrame{60, 1710, 9975, 8325};
@@ -98,6 +101,10 @@ constexpr Rect kResultLabel{120, 240, 2745, 285};
 constexpr Rect kResultGroup{1080, 720, 825, 495};
 constexpr Rect kCalculGir{6690, 7260, 2955, 555};
 constexpr const char* kCalculGirCaption = "Calcul du GIR";
+
+// Hidden code fields, stacked in the grid frame under the result panel.
+constexpr Rect kHiddenField{6660, 7920, 2985, 285};
+constexpr int kHiddenFieldStep = 60;
 
 // Overlay panels of the other commands (window coordinates).
 constexpr Rect kCoherencePanel{240, 2070, 5175, 7515};
