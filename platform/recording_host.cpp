@@ -12,6 +12,12 @@ MessageAnswer RecordingHost::ShowMessage(const std::string& text, const std::str
   return answer;
 }
 
+int RecordingHost::TextWidthTwips(const std::string& text, float, bool) const {
+  int characters = 0;
+  for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return characters * kTwipsPerCharacter;
+}
+
 void RecordingHost::StartProgram(const std::string& command_line, WindowStyle) {
   started.push_back(command_line);
 }

@@ -23,6 +23,8 @@ class RecordingHost : public Host {
                             MessageButtons buttons) override;
   void Beep() override { ++beeps; }
   ScreenSize ScreenTwips() const override { return screen; }
+  // A fixed width per character, so that tests can predict positions.
+  int TextWidthTwips(const std::string& text, float points, bool bold) const override;
   std::filesystem::path ProgramFolder() const override { return program_folder; }
   void StartProgram(const std::string& command_line, WindowStyle style) override;
   void OpenPdf(const std::filesystem::path& file) override { opened_pdfs.push_back(file); }
@@ -33,6 +35,7 @@ class RecordingHost : public Host {
   std::deque<MessageAnswer> answers;
   std::vector<RecordedMessage> messages;
   int beeps = 0;
+  static constexpr int kTwipsPerCharacter = 100;
   ScreenSize screen{19200, 14400};
   std::filesystem::path program_folder = ".";
   std::vector<std::string> started;

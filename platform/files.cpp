@@ -1,0 +1,30 @@
+#include "platform/files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace platform {
+namespace {
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) == std::tolower(y);
+  });
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& folder,
+                                                      const std::string& name) {
+  std::error_code error;
+  if (std::filesystem::exists(folder / name, error)) return folder / name;
+  std::vector<std::filesystem::path> matches;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (SameIgnoringCase(entry.path().filename().string(), name)) matches.push_back(entry.path());
+  }
+  if (matches.empty()) return std::nullopt;
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+}  // namespace platform

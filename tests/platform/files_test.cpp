@@ -1,0 +1,40 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+namespace {
+
+// The help file is asked for as "GUIDE SORVANE.HLP" and as "Guide SORVANE.HLP": on a
+// case-sensitive file system both must find the one installed file.
+TEST(FindIgnoringCase, FindsTheFileWhateverTheCaseAsked) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("aggir-files-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "GUIDE SORVANE.HLP") << "aide";
+  std::ofstream(folder / "autre.txt") << "x";
+  const struct {
+    const char* asked;
+    const char* found;  // empty: nothing
+  } cases[] = {{"GUIDE SORVANE.HLP", "GUIDE SORVANE.HLP"},
+               {"Guide SORVANE.HLP", "GUIDE SORVANE.HLP"},
+               {"guide sorvane.hlp", "GUIDE SORVANE.HLP"},
+               {"GUIDE SORVANE.HL", ""},
+               {"GUIDE  SORVANE.HLP", ""},
+               {"AUTRE.TXT", "autre.txt"}};
+  for (const auto& c : cases) {
+    const auto found = platform::FindIgnoringCase(folder, c.asked);
+    if (*c.found) {
+      ASSERT_TRUE(found.has_value()) << c.asked;
+      EXPECT_EQ(found->filename(), c.found);
+    } else {
+      EXPECT_FALSE(found.has_value()) << c.asked;
+    }
+  }
+  EXPECT_FALSE(platform::FindIgnoringCase(folder / "absent", "autre.txt").has_value());
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
