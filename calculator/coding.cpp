@@ -5,9 +5,10 @@
 
 namespace {
 
-// Row codes as single letters; a caption other than "A", "B" or "C" counts as none of them.
+// Row codes as single letters for the combination rules. As for the rang, anything but "B"
+// or "C" (an empty or odd caption) counts as "A", so every rule reads a row the same way.
 char Lettre(const std::string& caption) {
-  return caption == "A" || caption == "B" || caption == "C" ? caption[0] : ' ';
+  return caption == "B" || caption == "C" ? caption[0] : 'A';
 }
 
 constexpr int kCombinees = 6;  // variables whose code combines several rows

@@ -5,6 +5,17 @@
 
 using layout::Rect;
 
+namespace {
+
+// The six buttons of the command bar, left to right.
+template <typename Form>
+auto Commandes(Form& form) {
+  return std::array{&form.CmdFermer, &form.BtnSupprimer, &form.SSCommand2,
+                    &form.SSCommand1, &form.SSCommand6, &form.SSCommand4};
+}
+
+}  // namespace
+
 SaisieAggir2::SaisieAggir2(platform::Host& host) : host_(host) { Construit(); }
 
 void SaisieAggir2::Place(window::Control& control, const std::string& name, int index,
@@ -46,8 +57,7 @@ void SaisieAggir2::Construit() {
 void SaisieAggir2::ConstruitBarre() {
   const Rect bar = layout::kCommandBar;
   Place(Panel3D11, "Panel3D11", -1, nullptr, bar.left, bar.top, bar.width, bar.height);
-  window::Panel* buttons[] = {&CmdFermer, &BtnSupprimer, &SSCommand2,
-                              &SSCommand1, &SSCommand6, &SSCommand4};
+  const auto buttons = Commandes(*this);
   for (std::size_t i = 0; i < layout::kCommands.size(); ++i) {
     const layout::Command& c = layout::kCommands[i];
     Place(*buttons[i], c.name, -1, &Panel3D11, c.left, layout::kButtonTop, layout::kButtonWidth,
@@ -96,8 +106,9 @@ void SaisieAggir2::ConstruitLigne(int k) {
   const layout::Row& row = layout::RowOf(k);
   const int top = layout::CaptionTop(row.screen_position);
   window::Label& caption = LabelVD(row.label_index);
-  Place(caption, "LabelVD", row.label_index, &Panel2, layout::kCaptionLeft, top,
-        layout::kCaptionWidth, layout::kCaptionHeight);
+  const int indent = RetraitSousVariable(k, caption.font);
+  Place(caption, "LabelVD", row.label_index, &Panel2, layout::kCaptionLeft + indent, top,
+        layout::kCaptionWidth - indent, layout::kCaptionHeight);
   caption.SetCaption(layout::CaptionOf(k));
   Place(ADV4(100 + k), "ADV4", 100 + k, &Panel2, layout::kNeFaitPasLeft,
         top + layout::kNeFaitPasDrop, layout::kBoxWidth, layout::kBoxHeight);
@@ -111,6 +122,14 @@ void SaisieAggir2::ConstruitLigne(int k) {
         layout::kCodeWidth, layout::kCodeHeight);
   code.Alignment = window::Align::Center;
   code.Change = [this] { ChampsDerives(); };
+}
+
+// A sub-variable's name stands under the first one of its variable: as far right as the
+// variable's number and name measure in the font of the captions.
+int SaisieAggir2::RetraitSousVariable(int k, const window::Font& font) const {
+  const int first = layout::FirstRowOfVariable(k);
+  if (first == k) return 0;
+  return host_.TextWidthTwips(layout::RowOf(first).variable, font.size, font.bold);
 }
 
 void SaisieAggir2::ConstruitVariable(int v) {
@@ -153,4 +172,16 @@ void SaisieAggir2::ConstruitChampsCaches() {
           r.top + layout::kHiddenFieldStep * static_cast<int>(i), r.width, r.height);
     fields[i]->font.bold = false;
   }
+}
+
+std::vector<const window::Control*> SaisieAggir2::OrdreTabulation() const {
+  std::vector<const window::Control*> order = {&TxtNom, &TxtPrenom, &TxtDossier, &TxtAdresse};
+  for (int position = 1; position <= layout::kRows; ++position) {
+    const int k = layout::RowAt(position);
+    order.push_back(&ADV4(100 + k));
+    for (int j = 1; j <= 4; ++j) order.push_back(&ADV(4 * (k - 1) + j));
+  }
+  order.push_back(&SSCommand7);
+  for (const window::Panel* button : Commandes(*this)) order.push_back(button);
+  return order;
 }

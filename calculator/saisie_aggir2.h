@@ -2,6 +2,7 @@
 // are defined in the file of their concern (record, coding, gir, ...).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,7 +25,9 @@ class SaisieAggir2 {
   int Left = 0, Top = 0, Width = 0, Height = 0;
   window::Colour BackColor = window::kGrey;
   std::string HelpFile;                      // application help file, used by F1
+  std::string CheminAide;                    // help file opened by the help command
   const window::Control* Focus = nullptr;    // control that holds the focus
+  bool Fermee = false;                       // closed by "Quitter": the program ends
 
   // Command bar.
   window::Panel Panel3D11;
@@ -65,19 +68,42 @@ class SaisieAggir2 {
   std::int16_t MajEnCours = 0;
   std::int16_t DernierADV = 0;
 
-  // Events.
+  // Events. Only the front end calls them, for the user's own actions: a value the logic
+  // sets never runs one.
   void Form_Load();
   void Form_Activate();
+  void Form_MouseMove();
+  void Form_F1();
   void TxtDossier_KeyPress(int& KeyAscii);
   // Text that reaches the file number other than by a typed key (paste, drop, input
   // method): taken only when it is all digits; otherwise a beep and no change.
   bool TxtDossier_Accepte(const std::string& text);
+  // Clicks arrive after the box has toggled; keys before anything changed.
+  void ADV_Click(int Index);
+  void ADV_KeyDown(int Index, int KeyCode);
+  void ADV4_Click(int Index);
+  void ADV4_KeyDown(int Index, int KeyCode);
   void SSCommand7_Click();
+  void CmdFermer_Click();
+  void BtnSupprimer_Click();
+  void SSCommand4_Click();
+  // The mouse moved over a control: tooltips of the command bar.
+  void Controle_MouseMove(const window::Control& control);
 
   // Procedures.
   void InitialiseAjout();
   void ChangeAutonomie2();
   void ChangeIllustratives2();
+  void ActualiseADV();
+  void TroisAdverbes();
+  void ChangeAdverbes();
+  void AfficheBulle1();
+  // A failure that ended a handler, told to the user; the evaluation stays as it is.
+  void AfficheErreur(const std::string& message);
+
+  // The keyboard's walk through the window: identity, the grid row by row from the top
+  // (NE FAIT PAS, then S, T, C, H), "Calcul du GIR", then the command bar.
+  std::vector<const window::Control*> OrdreTabulation() const;
 
  private:
   void Construit();
@@ -91,7 +117,15 @@ class SaisieAggir2 {
   void Place(window::Control& control, const std::string& name, int index,
              const window::Control* parent, int left, int top, int width, int height);
 
+  int RetraitSousVariable(int k, const window::Font& font) const;
+
   void ChampsDerives();
+  void RetireResultats();
+  void ActionAdverbe(int Index);
+  void AppliqueNeFaitPas(int k, bool coche);
+  void CocheLigne(int k, int value);
+  int CochesDeLigne(int k) const;
+  std::string OuvreAide(const std::string& fichier);
 
   platform::Host& host_;
   std::vector<window::Control*> controls_;

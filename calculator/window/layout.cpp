@@ -8,30 +8,30 @@ namespace {
 
 // By row number k (index k - 1).
 constexpr std::array<Row, kRows> kRowTable{{
-    {1, 0, "17- Cohérence communication", 23, 1},
-    {23, 26, "comportement", 24, 1},
-    {2, 0, "16- Orientation dans le temps", 21, 2},
-    {0, 28, "dans l'espace", 22, 2},
-    {3, 0, "3- Toilette haut", 3, 3},
-    {4, 16, "bas", 4, 3},
-    {5, 0, "5- Habillage haut", 7, 4},
-    {6, 21, "moyen", 8, 4},
-    {7, 21, "bas", 9, 4},
-    {8, 0, "7- Alimentation se servir", 11, 5},
-    {9, 25, "manger", 12, 5},
-    {10, 0, "4- Elimination urinaire", 5, 6},
-    {11, 22, "fécale", 6, 6},
-    {12, 0, "1- Transferts", 1, 7},
-    {13, 0, "2- Déplacements intérieurs", 2, 8},
-    {14, 0, "11- Déplacements extérieurs", 16, 9},
-    {15, 0, "10- Alerter", 15, 10},
-    {16, 0, "15- Gestion", 20, 11},
-    {17, 0, "6- Cuisine", 10, 12},
-    {18, 0, "9- Ménage", 14, 13},
-    {19, 0, "12- Transports", 17, 14},
-    {20, 0, "14- Achats", 19, 15},
-    {21, 0, "8- Suivi du traitement", 13, 16},
-    {22, 0, "13- Activités temps libre", 18, 17},
+    {1, "17- Cohérence ", "communication", 23, 1},
+    {23, "", "comportement", 24, 1},
+    {2, "16- Orientation ", "dans le temps", 21, 2},
+    {0, "", "dans l'espace", 22, 2},
+    {3, "3- Toilette ", "haut", 3, 3},
+    {4, "", "bas", 4, 3},
+    {5, "5- Habillage ", "haut", 7, 4},
+    {6, "", "moyen", 8, 4},
+    {7, "", "bas", 9, 4},
+    {8, "7- Alimentation ", "se servir", 11, 5},
+    {9, "", "manger", 12, 5},
+    {10, "4- Elimination ", "urinaire", 5, 6},
+    {11, "", "fécale", 6, 6},
+    {12, "1- Transferts", "", 1, 7},
+    {13, "2- Déplacements intérieurs", "", 2, 8},
+    {14, "11- Déplacements extérieurs", "", 16, 9},
+    {15, "10- Alerter", "", 15, 10},
+    {16, "15- Gestion", "", 20, 11},
+    {17, "6- Cuisine", "", 10, 12},
+    {18, "9- Ménage", "", 14, 13},
+    {19, "12- Transports", "", 17, 14},
+    {20, "14- Achats", "", 19, 15},
+    {21, "8- Suivi du traitement", "", 13, 16},
+    {22, "13- Activités temps libre", "", 18, 17},
 }};
 
 constexpr std::array<RowSpan, kVariables> kVariableRows{{
@@ -84,8 +84,18 @@ const Row& RowOf(int k) { return kRowTable[Checked(k, kRows, "row")]; }
 
 std::string CaptionOf(int k) {
   const Row& row = RowOf(k);
-  return std::string(static_cast<std::size_t>(row.pad), ' ') + row.caption;
+  return std::string(row.variable) + row.sub_variable;
 }
+
+int RowAt(int screen_position) {
+  Checked(screen_position, kRows, "screen position");
+  for (int k = 1; k <= kRows; ++k) {
+    if (kRowTable[static_cast<std::size_t>(k - 1)].screen_position == screen_position) return k;
+  }
+  throw std::logic_error("no row at screen position " + std::to_string(screen_position));
+}
+
+int FirstRowOfVariable(int k) { return RowsOf(RowOf(k).variable_index).first; }
 
 RowSpan RowsOf(int v) { return kVariableRows[Checked(v, kVariables, "variable")]; }
 

@@ -16,16 +16,22 @@ struct Rect {
   int left, top, width, height;
 };
 
-// One row of the grid, by row number k.
+// One row of the grid, by row number k. The caption of a variable's first row is its
+// number and name followed by the first sub-variable's name; the next rows show their
+// sub-variable's name only, standing under the first one.
 struct Row {
-  int label_index;     // LabelVD index of its caption
-  int pad;             // leading blanks that line sub-variable names up
-  const char* caption;
-  int screen_position;  // 1..24, top to bottom
-  int variable;         // CFIN index
+  int label_index;          // LabelVD index of its caption
+  const char* variable;     // "3- Toilette " on a variable's first row, empty on the next
+  const char* sub_variable;  // "haut", "bas", ...; empty for a variable of one row
+  int screen_position;       // 1..24, top to bottom
+  int variable_index;        // CFIN index
 };
 const Row& RowOf(int k);
 std::string CaptionOf(int k);
+// Row k shown at a screen position 1..24.
+int RowAt(int screen_position);
+// The first row of the variable of row k (k itself on a variable's first row).
+int FirstRowOfVariable(int k);
 
 // Rows of variable v: first..last (consecutive row numbers).
 struct RowSpan {

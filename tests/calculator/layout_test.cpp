@@ -1,5 +1,7 @@
+#include <iterator>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "calculator/window/layout.h"
 #include "tests/calculator/window_fixture.h"
@@ -81,6 +83,48 @@ TEST_F(LayoutTest, RowsStandInScreenOrder) {
   EXPECT_EQ(form.LabelVD(12).Caption(), "1- Transferts");
   EXPECT_EQ(form.LabelVD(1).Caption(), "17- Cohérence communication");
   EXPECT_NE(form.LabelVD(4).Caption().find("bas"), std::string::npos);
+}
+
+// A sub-variable's name starts where the first one of its variable starts, as measured by the
+// host (100 twips a character in tests), and keeps its right edge.
+TEST_F(LayoutTest, SubVariableNamesStandUnderTheFirstOne) {
+  const struct {
+    int label_index;
+    const char* caption;
+    const char* prefix;  // the variable's number and name on its first row
+  } cases[] = {{23, "comportement", "17- Cohérence "}, {0, "dans l'espace", "16- Orientation "},
+               {4, "bas", "3- Toilette "},          {6, "moyen", "5- Habillage "},
+               {7, "bas", "5- Habillage "},         {9, "manger", "7- Alimentation "},
+               {11, "fécale", "4- Elimination "}};
+  for (const auto& c : cases) {
+    const window::Label& label = form.LabelVD(c.label_index);
+    const int indent = host.TextWidthTwips(c.prefix, 8.25f, true);
+    EXPECT_EQ(label.Caption(), c.caption);
+    EXPECT_EQ(label.Left, 300 + indent) << c.caption;
+    EXPECT_EQ(label.Left + label.Width, 300 + 2790) << c.caption;
+  }
+  EXPECT_EQ(form.LabelVD(3).Caption(), "3- Toilette haut");
+  EXPECT_EQ(form.LabelVD(3).Left, 300);
+  EXPECT_EQ(form.LabelVD(12).Caption(), "1- Transferts");
+}
+
+// Tab walks identity, then the grid top to bottom (NE FAIT PAS, S, T, C, H), then the commands.
+TEST_F(LayoutTest, TabOrderFollowsTheScreen) {
+  const std::vector<const window::Control*> order = form.OrdreTabulation();
+  ASSERT_EQ(order.size(), 4u + 24 * 5 + 1 + 6);
+  const window::Control* start[] = {&form.TxtNom,     &form.TxtPrenom, &form.TxtDossier,
+                                    &form.TxtAdresse, &form.ADV4(114), &form.ADV(53),
+                                    &form.ADV(54),    &form.ADV(55),   &form.ADV(56),
+                                    &form.ADV4(115),  &form.ADV(57)};
+  for (std::size_t i = 0; i < std::size(start); ++i) EXPECT_EQ(order[i], start[i]) << i;
+  EXPECT_EQ(order[4 + 23 * 5], &form.ADV4(102));  // comportement, the last row
+  EXPECT_EQ(order[4 + 24 * 5], &form.SSCommand7);
+  EXPECT_EQ(order.back(), &form.SSCommand4);
+  int last_top = -1;
+  for (std::size_t i = 4; i < 4 + 24 * 5; i += 5) {
+    EXPECT_GT(order[i]->Top, last_top) << order[i]->Index;
+    last_top = order[i]->Top;
+  }
 }
 
 // Every control is listed once, after its container, and inside the window's client area.

@@ -140,15 +140,27 @@ TEST_F(RecordTest, ChangeIllustratives2LeavesTheDiscriminantCodes) {
   EXPECT_EQ(form.TxtVD2.Text, std::string(10, 'A'));
 }
 
-// A short code string leaves the rows past its end without a code, and the strings shrink.
+// A short code string leaves the rows past its end without a code, and the strings shrink;
+// every combination rule reads a row without a code as "A".
 TEST_F(RecordTest, ShortCodeStringEmptiesTheRowsPastItsEnd) {
-  form.TxtVD1.Text = "B";
-  form.ChangeAutonomie2();
-  EXPECT_EQ(form.CmdVD(1).Caption(), "B");
+  const struct {
+    const char* codes;
+    const char* combined;  // CFIN(1..6)
+  } cases[] = {{"B", "BAAAAA"},
+               {"CAC", "CCAAAA"},
+               {"AACBBA", "ACBAAA"},
+               {"AAAAAAAAAC", "AAAABA"},  // se servir C, manger without a code: B
+               {"", "AAAAAA"}};
+  for (const auto& c : cases) {
+    form.TxtVD1.Text = c.codes;
+    form.ChangeAutonomie2();
+    std::string combined;
+    for (int v = 1; v <= 6; ++v) combined += form.CFIN(v).Caption();
+    EXPECT_EQ(combined, c.combined) << c.codes;
+    EXPECT_EQ(form.TxtVD1.Text, c.codes);
+    EXPECT_EQ(form.CFIN(7).Caption(), "");
+  }
   EXPECT_EQ(form.CmdVD(2).Caption(), "");
-  EXPECT_EQ(form.TxtVD1.Text, "B");
-  EXPECT_EQ(form.CFIN(1).Caption(), "B");
-  EXPECT_EQ(form.CFIN(7).Caption(), "");
 }
 
 }  // namespace

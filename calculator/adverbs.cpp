@@ -1,0 +1,137 @@
+// Adverb ticks: the user's clicks and keys on the adverb and NE FAIT PAS boxes, the row
+// codes and NE FAIT PAS boxes rebuilt from the ticks, and the three-adverb question.
+#include "calculator/codes.h"
+#include "calculator/saisie_aggir2.h"
+#include "calculator/window/layout.h"
+
+namespace {
+
+constexpr int kEntree = 13;
+constexpr int kAdverbes = 4;
+
+constexpr const char* kTitreQuestion = "Attention...";
+constexpr const char* kQuestion =
+    "Vous avez coché TROIS ADVERBES\r\n"
+    "pour cette variable... \r\n"
+    " \r\n"
+    "Confirmez-vous qu'il ne s'agit pas d'une situation    \r\n"
+    "où il faut tout faire à la place, tout \"faire faire\"\r\n"
+    "ou tout refaire à chaque fois ?\r\n"
+    " \r\n";
+
+// Adverb box j 1..4 of row k.
+int Boite(int k, int j) { return kAdverbes * (k - 1) + j; }
+
+// Sets MajEnCours for one NE FAIT PAS action and clears it however the action ends.
+class MiseAJour {
+ public:
+  explicit MiseAJour(std::int16_t& flag) : flag_(flag) { flag_ = 1; }
+  ~MiseAJour() { flag_ = 0; }
+  MiseAJour(const MiseAJour&) = delete;
+  MiseAJour& operator=(const MiseAJour&) = delete;
+
+ private:
+  std::int16_t& flag_;
+};
+
+}  // namespace
+
+// Every user action on a box withdraws what was computed from the previous coding.
+void SaisieAggir2::RetireResultats() {
+  PanelCalculGIR.Visible = false;
+  PanelProfil.Visible = false;
+  PanelCoherence.Visible = false;
+  SSCommand1.Enabled = false;
+  SSCommand2.Enabled = false;
+}
+
+void SaisieAggir2::ADV_Click(int Index) {
+  RetireResultats();
+  if (MajEnCours) return;
+  ActionAdverbe(Index);
+}
+
+void SaisieAggir2::ADV_KeyDown(int Index, int KeyCode) {
+  window::CheckBox& box = ADV(Index);
+  if (KeyCode != kEntree) return;
+  RetireResultats();
+  box.Value = box.Value == 0 ? 1 : 0;
+  ActionAdverbe(Index);
+}
+
+void SaisieAggir2::ActionAdverbe(int Index) {
+  DernierADV = static_cast<std::int16_t>(Index);
+  ActualiseADV();
+  TroisAdverbes();
+}
+
+void SaisieAggir2::ADV4_Click(int Index) {
+  const window::CheckBox& box = ADV4(Index);
+  RetireResultats();
+  AppliqueNeFaitPas(Index - 100, box.Value == 1);
+}
+
+void SaisieAggir2::ADV4_KeyDown(int Index, int KeyCode) {
+  window::CheckBox& box = ADV4(Index);
+  if (KeyCode != kEntree) return;
+  RetireResultats();
+  box.Value = box.Value != 1 ? 1 : 0;
+  AppliqueNeFaitPas(Index - 100, box.Value == 1);
+}
+
+// Ticking NE FAIT PAS ticks the four adverbs; unticking it clears them only when all four
+// were ticked, so a partial coding survives. No question follows.
+void SaisieAggir2::AppliqueNeFaitPas(int k, bool coche) {
+  const MiseAJour guard(MajEnCours);
+  if (coche) {
+    CocheLigne(k, 1);
+  } else if (CochesDeLigne(k) == kAdverbes) {
+    CocheLigne(k, 0);
+  }
+  ActualiseADV();
+}
+
+void SaisieAggir2::ActualiseADV() {
+  std::string adverbes;
+  for (const window::CheckBox& box : ADV) adverbes += box.Value == 1 ? '1' : '0';
+  TxtADV.Text = adverbes;
+  for (int k = 1; k <= layout::kRows; ++k) {
+    const int cochees = CochesDeLigne(k);
+    CmdVD(k).SetCaption(std::string(1, CodeDeLigne(cochees)));
+    ADV4(100 + k).Value = cochees == kAdverbes ? 1 : 0;
+  }
+}
+
+void SaisieAggir2::TroisAdverbes() {
+  if (DernierADV < 1 || DernierADV > 4 * layout::kRows) return;
+  const int k = (DernierADV - 1) / kAdverbes + 1;
+  if (CochesDeLigne(k) != 3) return;
+  host_.Beep();
+  const platform::MessageAnswer answer = host_.ShowMessage(
+      kQuestion, kTitreQuestion, platform::MessageIcon::Critical, platform::MessageButtons::YesNo);
+  if (answer == platform::MessageAnswer::Yes) return;
+  // Any other answer, the box closed unanswered too, leaves the row to be coded again.
+  CocheLigne(k, 0);
+  ActualiseADV();
+}
+
+// Boxes from TxtADV: anything but "0" ticks, a missing character too. The row codes and
+// NE FAIT PAS boxes follow, so the record keeps its invariants.
+void SaisieAggir2::ChangeAdverbes() {
+  const std::string adverbes = TxtADV.Text;
+  for (int i = 1; i <= kAdverbes * layout::kRows; ++i) {
+    const auto p = static_cast<std::size_t>(i - 1);
+    ADV(i).Value = p < adverbes.size() && adverbes[p] == '0' ? 0 : 1;
+  }
+  ActualiseADV();
+}
+
+void SaisieAggir2::CocheLigne(int k, int value) {
+  for (int j = 1; j <= kAdverbes; ++j) ADV(Boite(k, j)).Value = value;
+}
+
+int SaisieAggir2::CochesDeLigne(int k) const {
+  int cochees = 0;
+  for (int j = 1; j <= kAdverbes; ++j) cochees += ADV(Boite(k, j)).Value == 1;
+  return cochees;
+}
