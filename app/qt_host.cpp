@@ -6,9 +6,19 @@
 #include <QProcess>
 #include <QScreen>
 #include <QUrl>
+#include <cmath>
 #include <ctime>
 
 #include "app/twips.h"
+#include "app/widgets.h"
+
+namespace {
+
+constexpr const char* kHelpViewer = "winhlp32.exe";
+
+}  // namespace
+
+QtHost::QtHost(std::filesystem::path program_folder) : program_folder_(std::move(program_folder)) {}
 
 platform::MessageAnswer QtHost::ShowMessage(const std::string& text, const std::string& title,
                                             platform::MessageIcon icon,
@@ -40,15 +50,34 @@ platform::ScreenSize QtHost::ScreenTwips() const {
           static_cast<float>(PixelsToTwips(size.height()))};
 }
 
+int QtHost::TextWidthTwips(const std::string& text, float points, bool bold) const {
+  const QFontMetricsF metrics(ToQFont(window::Font{points, bold}));
+  const double pixels = metrics.horizontalAdvance(QString::fromStdString(text));
+  return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+}
+
 std::filesystem::path QtHost::ProgramFolder() const {
+  if (!program_folder_.empty()) return program_folder_;
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
+// The path after the viewer's name is taken whole: it is not quoted and may hold blanks.
 void QtHost::StartProgram(const std::string& command_line, platform::WindowStyle) {
+  const std::size_t blank = command_line.find(' ');
+  if (QString::fromStdString(command_line.substr(0, blank))
+          .compare(kHelpViewer, Qt::CaseInsensitive) == 0) {
+    ShowHelp(blank == std::string::npos ? std::string() : command_line.substr(blank + 1));
+    return;
+  }
   QStringList words = QProcess::splitCommand(QString::fromStdString(command_line));
   if (words.isEmpty()) return;
   const QString program = words.takeFirst();
   QProcess::startDetached(program, words);
+}
+
+void QtHost::ShowHelp(const std::filesystem::path& file) {
+  if (!help_) help_ = new HelpViewer(parent_);
+  help_->Open(file);
 }
 
 void QtHost::OpenPdf(const std::filesystem::path& file) {

@@ -3,15 +3,38 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
+#include <exception>
 
 #include "app/twips.h"
 #include "app/widgets.h"
 #include "calculator/window/layout.h"
 
+namespace {
+
+constexpr int kEnterKey = 13;
+
+bool IsEnter(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// Panels, frames and buttons report the mouse moving over them (the tooltip follows it);
+// the controls inside them let their container report it.
+bool FollowsMouse(const window::Control& control) {
+  return control.kind == window::Kind::Panel || control.kind == window::Kind::Frame ||
+         control.kind == window::Kind::Button;
+}
+
+}  // namespace
+
 WindowView::WindowView(SaisieAggir2& form) : form_(form) {
   clicks_ = {
       {"SSCommand7", [this] { form_.SSCommand7_Click(); }},
+      {"CmdFermer", [this] { form_.CmdFermer_Click(); }},
+      {"BtnSupprimer", [this] { form_.BtnSupprimer_Click(); }},
+      {"SSCommand4", [this] { form_.SSCommand4_Click(); }},
   };
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFont(ToQFont(window::Font{}));
@@ -20,8 +43,14 @@ WindowView::WindowView(SaisieAggir2& form) : form_(form) {
   QPalette background = palette();
   background.setColor(QPalette::Window, ToQColor(form_.BackColor));
   setPalette(background);
+  setMouseTracking(true);
   Build();
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_F1(); }); });
   form_.Form_Load();
+  // Placed once, where the load step centred it: afterwards the window stays where the
+  // user puts it.
+  move(TwipsToPixels(form_.Left), TwipsToPixels(form_.Top));
   Refresh();
 }
 
@@ -31,18 +60,18 @@ void WindowView::Build() {
     QWidget* widget = CreateWidget(*control, parent);
     widgets_.emplace_back(control, widget);
     by_control_[control] = widget;
+    by_widget_[widget] = control;
     Connect(*control, widget);
+    if (FollowsMouse(*control)) FollowMouse(widget);
   }
+  SetTabOrder();
 }
 
 void WindowView::Connect(window::Control& control, QWidget* widget) {
   switch (control.kind) {
-    case window::Kind::CheckBox: {
-      auto& box = static_cast<window::CheckBox&>(control);
-      connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
-              [this, &box](bool checked) { Handle([&box, checked] { box.Value = checked; }); });
+    case window::Kind::CheckBox:
+      ConnectCheckBox(static_cast<window::CheckBox&>(control), widget);
       break;
-    }
     case window::Kind::TextBox:
       ConnectTextBox(static_cast<window::TextBox&>(control), widget);
       break;
@@ -58,9 +87,28 @@ void WindowView::Connect(window::Control& control, QWidget* widget) {
   }
 }
 
+// `clicked` comes from the user only (a mouse click, or the space bar), after the toggle,
+// never from a value the refresh sets. Enter is the window's own key.
+void WindowView::ConnectCheckBox(window::CheckBox& box, QWidget* widget) {
+  const bool ne_fait_pas = box.Name == "ADV4";
+  connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
+          [this, &box, ne_fait_pas](bool checked) {
+            Handle([this, &box, ne_fait_pas, checked] {
+              box.Value = checked ? 1 : 0;
+              if (ne_fait_pas) {
+                form_.ADV4_Click(box.Index);
+              } else {
+                form_.ADV_Click(box.Index);
+              }
+            });
+          });
+  widget->installEventFilter(this);
+}
+
 // textEdited fires for typing, paste, drop and input methods alike, never for setText.
 void WindowView::ConnectTextBox(window::TextBox& box, QWidget* widget) {
   auto* edit = static_cast<QLineEdit*>(widget);
+  if (box.Locked) edit->setFocusPolicy(Qt::NoFocus);
   if (&box == &form_.TxtDossier) {
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -73,13 +121,31 @@ void WindowView::ConnectTextBox(window::TextBox& box, QWidget* widget) {
   });
 }
 
+void WindowView::FollowMouse(QWidget* widget) {
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+}
+
+void WindowView::SetTabOrder() {
+  const std::vector<const window::Control*> order = form_.OrdreTabulation();
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(WidgetOf(*order[i - 1]), WidgetOf(*order[i]));
+  }
+}
+
 void WindowView::Handle(const std::function<void()>& handler) {
-  handler();
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    form_.AfficheErreur(error.what());
+  } catch (...) {
+    form_.AfficheErreur("Une erreur inattendue a interrompu l'opération.");
+  }
   Refresh();
+  if (form_.Fermee) close();
 }
 
 void WindowView::Refresh() {
-  move(TwipsToPixels(form_.Left), TwipsToPixels(form_.Top));
   for (const auto& [control, widget] : widgets_) RefreshWidget(*control, widget);
   if (form_.Focus) {
     by_control_.at(form_.Focus)->setFocus();
@@ -98,11 +164,39 @@ void WindowView::showEvent(QShowEvent* event) {
   Handle([this] { form_.Form_Activate(); });
 }
 
+void WindowView::mouseMoveEvent(QMouseEvent* event) {
+  QWidget::mouseMoveEvent(event);
+  Handle([this] { form_.Form_MouseMove(); });
+}
+
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched == WidgetOf(form_.TxtDossier)) {
-    return FilterFileNumberKey(event);
+  const auto found = by_widget_.find(watched);
+  if (found == by_widget_.end()) return QWidget::eventFilter(watched, event);
+  window::Control& control = *found->second;
+  if (event->type() == QEvent::MouseMove && FollowsMouse(control) &&
+      static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+    Handle([this, &control] { form_.Controle_MouseMove(control); });
+    return true;  // handled here: the container below must not hide the tooltip again
+  }
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  if (&control == &form_.TxtDossier) return FilterFileNumberKey(event);
+  if (control.kind == window::Kind::CheckBox) {
+    return FilterCheckBoxKey(static_cast<const window::CheckBox&>(control), event);
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// Enter toggles the box through the window's own handling; every other key keeps the
+// check box's usual behaviour (the space bar clicks it).
+bool WindowView::FilterCheckBoxKey(const window::CheckBox& box, QEvent* event) {
+  if (!IsEnter(static_cast<QKeyEvent*>(event))) return false;
+  const int index = box.Index;
+  if (box.Name == "ADV4") {
+    Handle([this, index] { form_.ADV4_KeyDown(index, kEnterKey); });
+  } else {
+    Handle([this, index] { form_.ADV_KeyDown(index, kEnterKey); });
+  }
+  return true;
 }
 
 // Characters typed into the file number go through the window's key filter; keys that
@@ -113,10 +207,8 @@ bool WindowView::FilterFileNumberKey(QEvent* event) {
   if (key->key() == Qt::Key_Backspace || text.isEmpty()) return false;
   const char32_t code = text.toUcs4().value(0);
   const bool printable = code >= 0x20 && code != 0x7F;
-  if (!printable && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-  int key_ascii = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
-                      ? 13
-                      : static_cast<int>(code);
+  if (!printable && !IsEnter(key)) return false;
+  int key_ascii = IsEnter(key) ? kEnterKey : static_cast<int>(code);
   form_.TxtDossier_KeyPress(key_ascii);
   return key_ascii == 0;
 }

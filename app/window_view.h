@@ -19,19 +19,26 @@ class WindowView : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Build();
   void Connect(window::Control& control, QWidget* widget);
+  void ConnectCheckBox(window::CheckBox& box, QWidget* widget);
   void ConnectTextBox(window::TextBox& box, QWidget* widget);
-  // Runs a handler of the window, then brings every widget up to date.
+  void FollowMouse(QWidget* widget);
+  void SetTabOrder();
+  // Runs a handler of the window, then brings every widget up to date. A failure ends the
+  // handler, is told to the user, and the window goes on from the model as it stands.
   void Handle(const std::function<void()>& handler);
   bool FilterFileNumberKey(QEvent* event);
+  bool FilterCheckBoxKey(const window::CheckBox& box, QEvent* event);
 
   SaisieAggir2& form_;
   std::vector<std::pair<const window::Control*, QWidget*>> widgets_;
   std::unordered_map<const window::Control*, QWidget*> by_control_;
+  std::unordered_map<const QObject*, window::Control*> by_widget_;
   std::map<std::string, std::function<void()>> clicks_;
   bool activated_ = false;
 };

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh --target aggir aggir_fonts
+scripts/build.sh --target aggir
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis une session graphique." >&2
   exit 1

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/window.png}
 wait_s=${2:-2}
-[ -x build/bin/aggir ] || scripts/build.sh --target aggir aggir_fonts
+[ -x build/bin/aggir ] || scripts/build.sh --target aggir
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   build/bin/aggir & app=\$!
   sleep $wait_s

@@ -1,6 +1,4 @@
 // The real widgets, clicked and typed into on Qt's offscreen platform.
-#include "app/window_view.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -11,53 +9,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/recording_host.h"
+#include "tests/app/view_fixture.h"
 
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    app_ = new QApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QApplication* app_ = nullptr;
-};
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-// Types text as a keyboard would, accented letters included (QTest's own helper takes
-// ASCII only).
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, c.isDigit() ? Qt::Key_0 + c.digitValue() : 0,
-                    Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &release);
-  }
-}
-
-class WindowViewTest : public ::testing::Test {
- protected:
-  WindowViewTest() : form(host), view(form) { view.show(); }
-
-  template <typename W>
-  W* Widget(const window::Control& control) {
-    auto* widget = qobject_cast<W*>(view.WidgetOf(control));
-    EXPECT_NE(widget, nullptr) << control.Name;
-    return widget;
-  }
-
-  platform::RecordingHost host;
-  SaisieAggir2 form;
-  WindowView view;
-};
 
 TEST_F(WindowViewTest, OpensBlankWithPrintAndCheckDisabled) {
   EXPECT_EQ(view.windowTitle(), "Modèle SORVANE");

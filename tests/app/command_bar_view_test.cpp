@@ -1,0 +1,119 @@
+// The command bar through the real widgets: tooltip, new evaluation, quit, help, and the
+// window's safety net for a handler that fails.
+#include <QLabel>
+#include <QLineEdit>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+#include "app/qt_host.h"
+#include "tests/app/view_fixture.h"
+
+namespace {
+
+TEST_F(WindowViewTest, TooltipChangesFromButtonToButtonAndGoesOnTheBar) {
+  auto* bulle = Widget<QLabel>(form.Bulle);
+  const struct {
+    const window::Control* over;
+    bool shown;
+    const char* text;
+  } moves[] = {{&form.SSCommand2, true, "Contrôler la vraisemeblance du codage"},
+               {&form.BtnSupprimer, true, "Saisir une nouvelle évaluation"},
+               {&form.SSCommand4, true, "Saisir une nouvelle évaluation"},
+               {&form.Panel3D11, false, ""},
+               {&form.SSCommand6, true, "Afficher le profil d'autonomie en cours"},
+               {&form.Panel2, false, ""}};
+  for (const auto& m : moves) {
+    MoveMouseOver(view.WidgetOf(*m.over));
+    EXPECT_EQ(bulle->isVisible(), m.shown) << m.over->Name;
+    if (m.shown) {
+      EXPECT_EQ(bulle->text(), m.text);
+      EXPECT_EQ(bulle->geometry().topLeft(), QPoint(400, 32));  // 6000, 480 twips
+    }
+  }
+}
+
+TEST_F(WindowViewTest, SaisirClearsTheScreen) {
+  Type(Widget<QLineEdit>(form.TxtNom), "Durand");
+  QTest::mouseClick(view.WidgetOf(form.ADV4(101)), Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(form.BtnSupprimer), Qt::LeftButton);
+  EXPECT_EQ(Widget<QLineEdit>(form.TxtNom)->text(), "");
+  EXPECT_FALSE(Widget<QCheckBox>(form.ADV(1))->isChecked());
+  EXPECT_FALSE(Widget<QCheckBox>(form.ADV4(101))->isChecked());
+  EXPECT_FALSE(view.WidgetOf(form.PanelCalculGIR)->isVisible());
+  EXPECT_FALSE(Widget<QPushButton>(form.SSCommand1)->isEnabled());
+}
+
+TEST_F(WindowViewTest, QuitterClosesTheWindow) {
+  QTest::mouseClick(Widget<QPushButton>(form.CmdFermer), Qt::LeftButton);
+  EXPECT_FALSE(view.isVisible());
+}
+
+// Once placed at load, the window stays where the user moves it.
+TEST_F(WindowViewTest, WindowStaysWhereTheUserPutsIt) {
+  view.move(17, 23);
+  const QPoint placed = view.pos();
+  Type(Widget<QLineEdit>(form.TxtPrenom), "Anne");
+  QTest::mouseClick(view.WidgetOf(form.ADV(53)), Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
+  MoveMouseOver(view.WidgetOf(form.SSCommand1));
+  EXPECT_EQ(view.pos(), placed);
+}
+
+// A handler that fails is told in a message; the window goes on.
+class FailingHost : public platform::RecordingHost {
+ public:
+  void StartProgram(const std::string&, platform::WindowStyle) override {
+    throw std::runtime_error("Le visualiseur d'aide n'a pas pu démarrer.");
+  }
+};
+
+TEST(SafetyNetTest, AFailingHandlerIsToldAndTheWindowGoesOn) {
+  FailingHost host;
+  SaisieAggir2 form(host);
+  WindowView view(form);
+  view.show();
+  QTest::mouseClick(view.WidgetOf(form.ADV(53)), Qt::LeftButton);
+  QTest::mouseClick(view.WidgetOf(form.SSCommand4), Qt::LeftButton);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Le visualiseur d'aide n'a pas pu démarrer.");
+  EXPECT_EQ(host.messages[0].icon, platform::MessageIcon::Critical);
+  EXPECT_TRUE(view.isVisible());
+  QTest::mouseClick(view.WidgetOf(form.ADV(54)), Qt::LeftButton);
+  EXPECT_EQ(qobject_cast<QLabel*>(view.WidgetOf(form.CmdVD(14)))->text(), "B");
+  EXPECT_EQ(form.TxtADV.Text.substr(52, 4), "1100");
+}
+
+// The button and F1 open the program's own help window on the installed help file.
+TEST(HelpWindowTest, ButtonAndF1ShowTheInstalledHelp) {
+  QtHost host(AGGIR_PROGRAM_DIR);
+  SaisieAggir2 form(host);
+  WindowView view(form);
+  host.SetParentWindow(&view);
+  view.show();
+  QTest::mouseClick(view.WidgetOf(form.SSCommand4), Qt::LeftButton);
+  ASSERT_NE(host.Help(), nullptr);
+  EXPECT_TRUE(host.Help()->isVisible());
+  EXPECT_TRUE(host.Help()->Text().contains("Trois adverbes cochés"));
+  QTest::keyClick(host.Help(), Qt::Key_Escape);
+  EXPECT_FALSE(host.Help()->isVisible());
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  QTest::keyClick(view.focusWidget(), Qt::Key_F1);
+  EXPECT_TRUE(host.Help()->isVisible());
+  EXPECT_TRUE(host.Help()->Text().contains("Calculette AGGIR"));
+}
+
+TEST(HelpWindowTest, AMissingHelpFileIsSaidInTheWindow) {
+  QtHost host("/nonexistent/aggir");
+  host.StartProgram("winhlp32.exe /nonexistent/aggir/GUIDE SORVANE.HLP",
+                    platform::WindowStyle::Minimized);
+  ASSERT_NE(host.Help(), nullptr);
+  EXPECT_EQ(host.Help()->Text(),
+            "Le fichier d'aide « GUIDE SORVANE.HLP » est introuvable dans le dossier « "
+            "/nonexistent/aggir ».");
+}
+
+}  // namespace
