@@ -1,15 +1,10 @@
 #!/usr/bin/env bash
-# Opens the calculator on a virtual screen and saves a picture of it (default docs/window.png).
-# Optional: the number of seconds to wait before the shot.
+# Draws the calculator's window on a virtual screen into a PNG file.
+#   scripts/screenshot.sh [file.png] [blank|coded]   (default: docs/window.png, coded)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/window.png}
-wait_s=${2:-2}
-[ -x build/bin/aggir ] || scripts/build.sh --target aggir
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
-  build/bin/aggir & app=\$!
-  sleep $wait_s
-  import -window root '$out'
-  kill \$app
-"
+scenario=${2:-coded}
+scripts/build.sh --target aggir_window_shot >/dev/null
+xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/aggir_window_shot "$out" "$scenario"
 echo "$out"
