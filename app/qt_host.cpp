@@ -5,12 +5,14 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
 #include <ctime>
 
 #include "app/twips.h"
 #include "app/widgets.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -59,6 +61,14 @@ int QtHost::TextWidthTwips(const std::string& text, float points, bool bold) con
 std::filesystem::path QtHost::ProgramFolder() const {
   if (!program_folder_.empty()) return program_folder_;
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::filesystem::path QtHost::DocumentsFolder() const {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+bool QtHost::CanWriteIn(const std::filesystem::path& folder) const {
+  return platform::CanCreateFilesIn(folder);
 }
 
 // The path after the viewer's name is taken whole: it is not quoted and may hold blanks.

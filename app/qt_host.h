@@ -23,6 +23,8 @@ class QtHost : public platform::Host {
   platform::ScreenSize ScreenTwips() const override;
   int TextWidthTwips(const std::string& text, float points, bool bold) const override;
   std::filesystem::path ProgramFolder() const override;
+  std::filesystem::path DocumentsFolder() const override;
+  bool CanWriteIn(const std::filesystem::path& folder) const override;
   // The help viewer's command line opens the help window; any other program is started.
   void StartProgram(const std::string& command_line, platform::WindowStyle style) override;
   void OpenPdf(const std::filesystem::path& file) override;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -25,6 +28,16 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
   }
   if (matches.empty()) return std::nullopt;
   return *std::min_element(matches.begin(), matches.end());
+}
+
+bool CanCreateFilesIn(const std::filesystem::path& folder) {
+  const auto probe = folder / (".aggir-" + std::to_string(std::random_device{}()) + ".tmp");
+  std::FILE* file = std::fopen(probe.string().c_str(), "wbx");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  std::error_code ignored;
+  std::filesystem::remove(probe, ignored);
+  return true;
 }
 
 }  // namespace platform

@@ -12,4 +12,7 @@ namespace platform {
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& folder,
                                                       const std::string& name);
 
+// Whether a new file can be created in the folder right now (tried, then removed).
+bool CanCreateFilesIn(const std::filesystem::path& folder);
+
 }  // namespace platform

@@ -31,6 +31,10 @@ class Host {
   virtual int TextWidthTwips(const std::string& text, float points, bool bold) const = 0;
   // Folder of the running executable.
   virtual std::filesystem::path ProgramFolder() const = 0;
+  // The user's documents folder, where files go when the program's folder is read-only.
+  virtual std::filesystem::path DocumentsFolder() const = 0;
+  // Whether the user can create files in a folder.
+  virtual bool CanWriteIn(const std::filesystem::path& folder) const = 0;
   // Starts a program by its command line without waiting for it.
   virtual void StartProgram(const std::string& command_line, WindowStyle style) = 0;
   // Opens a finished PDF file in the desktop's viewer, detached. Not finding one is no error.

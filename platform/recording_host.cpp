@@ -1,5 +1,7 @@
 #include "platform/recording_host.h"
 
+#include "platform/files.h"
+
 namespace platform {
 
 MessageAnswer RecordingHost::ShowMessage(const std::string& text, const std::string& title,
@@ -16,6 +18,13 @@ int RecordingHost::TextWidthTwips(const std::string& text, float, bool) const {
   int characters = 0;
   for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   return characters * kTwipsPerCharacter;
+}
+
+bool RecordingHost::CanWriteIn(const std::filesystem::path& folder) const {
+  for (const auto& read_only : read_only_folders) {
+    if (read_only == folder) return false;
+  }
+  return CanCreateFilesIn(folder);
 }
 
 void RecordingHost::StartProgram(const std::string& command_line, WindowStyle) {

@@ -26,6 +26,9 @@ class RecordingHost : public Host {
   // A fixed width per character, so that tests can predict positions.
   int TextWidthTwips(const std::string& text, float points, bool bold) const override;
   std::filesystem::path ProgramFolder() const override { return program_folder; }
+  std::filesystem::path DocumentsFolder() const override { return documents_folder; }
+  // The folders listed read-only are; any other is tried for real.
+  bool CanWriteIn(const std::filesystem::path& folder) const override;
   void StartProgram(const std::string& command_line, WindowStyle style) override;
   void OpenPdf(const std::filesystem::path& file) override { opened_pdfs.push_back(file); }
   bool CloseReaderWindow(const std::string& window_title) override;
@@ -38,6 +41,8 @@ class RecordingHost : public Host {
   static constexpr int kTwipsPerCharacter = 100;
   ScreenSize screen{19200, 14400};
   std::filesystem::path program_folder = ".";
+  std::filesystem::path documents_folder = ".";
+  std::vector<std::filesystem::path> read_only_folders;
   std::vector<std::string> started;
   std::vector<std::filesystem::path> opened_pdfs;
   std::vector<std::string> closed_windows;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <random>
 
+#include <unistd.h>
+
 namespace {
 
 // The help file is asked for as "GUIDE SORVANE.HLP" and as "Guide SORVANE.HLP": on a
@@ -34,6 +36,24 @@ TEST(FindIgnoringCase, FindsTheFileWhateverTheCaseAsked) {
     }
   }
   EXPECT_FALSE(platform::FindIgnoringCase(folder / "absent", "autre.txt").has_value());
+  std::filesystem::remove_all(folder);
+}
+
+// A folder is writable when a file can really be made in it; the trial leaves nothing behind.
+TEST(CanCreateFilesIn, TriesAndCleansUp) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("aggir-write-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder / "lecture");
+  EXPECT_TRUE(platform::CanCreateFilesIn(folder));
+  EXPECT_TRUE(std::filesystem::is_empty(folder / "lecture"));
+  EXPECT_FALSE(platform::CanCreateFilesIn(folder / "absent"));
+  std::filesystem::permissions(folder / "lecture", std::filesystem::perms::owner_read |
+                                                       std::filesystem::perms::owner_exec);
+  // Root writes anywhere: the read-only case holds only for an ordinary user.
+  if (geteuid() != 0) {
+    EXPECT_FALSE(platform::CanCreateFilesIn(folder / "lecture"));
+  }
+  std::filesystem::permissions(folder / "lecture", std::filesystem::perms::owner_all);
   std::filesystem::remove_all(folder);
 }
 
