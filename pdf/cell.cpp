@@ -16,6 +16,7 @@ bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 void vaROR::PDFCell(const std::string& text, double X, double Y, double W, double H,
                     const std::string& /*link*/) {
+  if (!PageIsOpen("PDFCell")) return;
   // Break and measure everything before writing, so a failure leaves the page untouched.
   std::vector<CellLine> lines = BreakLines(ToWindows1252(text), W);
   const double line_x = X - in_CellMargin / in_Scale;

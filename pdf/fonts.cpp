@@ -57,6 +57,13 @@ void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t st
 }
 
 void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
+  // The font objects and every "/F" of the open pages follow the list: it must not change.
+  if (in_DocumentState == DocumentState::Open) {
+    ShowCritical("Dossier de métriques refusé pendant le document : " + sPathAFM + ".\r\n" +
+                     "Les fonts utilisées restent celles de " + str_PathConfig + ".",
+                 "Chargement des Fonts");
+    return;
+  }
   std::vector<std::string> names;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(sPathAFM, error)) {

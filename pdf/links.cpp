@@ -15,6 +15,7 @@ constexpr double kAscentShare = 0.8;
 }  // namespace
 
 void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link) {
+  if (!PageIsOpen("PDFLink")) return;
   if (X == 0) X = in_X;
   if (Y == 0) Y = in_Y;
   std::string text = ToWindows1252(str_Text);

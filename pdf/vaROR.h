@@ -4,7 +4,8 @@
 //
 // Text is UTF-8 at this interface and Windows-1252 inside the writer and in the file.
 // Invalid setting codes show a message through the host and go on with the default;
-// failures that abandon an operation raise pdf::PdfError.
+// failures that abandon an operation raise pdf::PdfError, and so do the life-cycle
+// operations called out of order (a document is not begun, open, or ended).
 #pragma once
 
 #include <array>
@@ -118,6 +119,11 @@ class vaROR {
   void PutXref();
   void FinishFile();
   void ShowCritical(const std::string& text, const std::string& topic);
+  enum class DocumentState { NotBegun, Open, Ended };
+  void RequireState(DocumentState wanted, const char* operation) const;
+  void EnterState(DocumentState state);
+  // False, with one message per state, when no page takes drawing.
+  bool PageIsOpen(const char* operation);
 
   // settings.cpp
   std::size_t EnsureSlot();
@@ -200,7 +206,8 @@ class vaROR {
   std::vector<std::string> tab_FontNames;
   int in_FontCount = 0;
   std::vector<int> tab_FontObjects;  // index 0 unused
-  bool boContentClosed = false;  // marker lines after the last stream are discarded
+  DocumentState in_DocumentState = DocumentState::NotBegun;
+  bool boNoPageReported = false;  // drawing without a page is reported once per state
 
   // Buffers.
   std::string str_Object;
