@@ -237,7 +237,7 @@ void vaROR::PutFont(const std::string& name) {
   AddLine(str_Object, "/Subtype /Type1");
   AddLine(str_Object, "/Name /F" + std::to_string(in_FontCount));
   AddLine(str_Object, "/BaseFont /" + BaseFontName(name));
-  AddLine(str_Object, "/Encoding /WinAnsiEncoding");
+  if (!HasBuiltInEncoding(name)) AddLine(str_Object, "/Encoding /WinAnsiEncoding");
   AddLine(str_Object, ">>");
   EndObject();
 }

@@ -38,6 +38,10 @@ std::string BaseFontName(const std::string& metric_name) {
   return metric_name;
 }
 
+bool HasBuiltInEncoding(const std::string& metric_name) {
+  return metric_name == "Symbol" || metric_name == "ZapfDingbats";
+}
+
 void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
   if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
     std::string digits = std::to_string(str_Style);

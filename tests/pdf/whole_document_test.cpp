@@ -88,4 +88,15 @@ TEST_F(WholeDocumentTest, FontsAreTheStandardFontsNotEmbedded) {
   EXPECT_EQ(result.output.find(" yes "), std::string::npos) << result.output;  // no embedding
 }
 
+TEST_F(WholeDocumentTest, SymbolicFontsKeepTheirBuiltInEncoding) {
+  // Every font but Symbol and ZapfDingbats names WinAnsiEncoding.
+  std::string pdf = pdftest::ReadFile(file);
+  for (const char* font : {"Symbol", "ZapfDingbats", "Helvetica", "Courier-Bold", "Times-Italic"}) {
+    std::size_t at = pdf.find("/BaseFont /" + std::string(font) + "\r\n");
+    ASSERT_NE(at, std::string::npos) << font;
+    bool symbolic = std::string(font) == "Symbol" || std::string(font) == "ZapfDingbats";
+    EXPECT_EQ(pdf.substr(pdf.find("\r\n", at) + 2, 5) == ">>\r\ne", symbolic) << font;
+  }
+}
+
 }  // namespace
