@@ -27,7 +27,7 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   boUnderline = false;
   const double k = in_Scale;
   RecordLink((in_LeftMargin + X) * k, PageHeight() - Y * k + kAscentShare * size, width, size,
-             str_Link.empty() ? text : ToWindows1252(str_Link));
+             ToUri(str_Link.empty() ? str_Text : str_Link));
   AddLine(str_PageContent, "%FIN_LINK/%");
 }
 

@@ -97,7 +97,7 @@ class vaROR {
  private:
   struct Link {
     double x, y, width, height;  // points, origin bottom-left, y at the top edge
-    std::string target;          // Windows-1252
+    std::string target;          // 7-bit URI
   };
 
   // document.cpp
