@@ -48,14 +48,20 @@ std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double 
   std::size_t i = 0;
   std::size_t blank = std::string::npos;
   double used = 0;
+  bool wrapped = false;  // the line in progress was opened by a wrap, not by the text
   auto cut = [&](std::size_t end, std::size_t next, bool forced) {
     lines.push_back({bytes.substr(start, end - start), forced});
     start = i = next;
     blank = std::string::npos;
     used = 0;
+    wrapped = !forced;
   };
   while (i < bytes.size()) {
     char c = bytes[i];
+    if (c == ' ' && wrapped && i == start) {
+      start = ++i;  // a wrap already separates the words: a cell narrower than a blank
+      continue;     // would otherwise turn every blank into an empty line
+    }
     if (IsBreak(c)) {
       bool crlf = c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
       cut(i, i + (crlf ? 2 : 1), true);
