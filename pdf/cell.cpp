@@ -15,7 +15,7 @@ bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 void vaROR::PDFCell(const std::string& text, double X, double Y, double W, double H,
-                    const std::string& /*link*/) {
+                    const std::string& link) {
   if (!PageIsOpen("PDFCell")) return;
   // Break and measure everything before writing, so a failure leaves the page untouched.
   std::vector<CellLine> lines = BreakLines(ToWindows1252(text), W);
@@ -30,11 +30,15 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
     AddLine(out, "0 Tw");
     in_WordSpacing = 0;
   }
-  AddLine(out, "%FIN_CELL/%");
   str_PageContent += out;
   str_Border = "0";
+  const double height = static_cast<double>(lines.size()) * H;
+  in_LinkWidth = W;
+  in_LinkHeight = height;
+  AttachLink(link, "CELL", line_x, Y);
+  AddLine(str_PageContent, "%FIN_CELL/%");
   in_X = line_x + W;
-  in_Y = Y + static_cast<double>(lines.size()) * H;
+  in_Y = Y + height;
 }
 
 std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double W) {
@@ -115,7 +119,7 @@ void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& b
     shapes = FormatNumbers({X * k, P - Y * k, W * k, -H * k}) + " re " + op + "\r";
   }
   if (border != "0" && !frame) {
-    AddLine(out, FormatNumber(in_LineWidth * k, 2) + " w");
+    AddLine(out, WidthLine(""));
     shapes += CellSides(border, X, Y, W, H);
   }
   const double dx = CellOffset(line, W, out);

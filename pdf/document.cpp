@@ -58,7 +58,8 @@ void vaROR::PDFInit() {
   in_CellMargin = RoundToInt16(margin / 10.0 * in_Scale);
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
-  in_LineWidth = 0.567;
+  in_LineWidth = 0;
+  boLineWidthSet = false;
   str_TextColor = "0 g";
   str_LineColor = "0 G";
   str_DrawColor = "0 g";

@@ -68,7 +68,9 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
 }
 
 void AppendUtf8(std::string& bytes, char32_t code_point) {
-  auto byte = [&bytes](char32_t value) { bytes += static_cast<char>(static_cast<unsigned char>(value)); };
+  auto byte = [&bytes](char32_t value) {
+    bytes += static_cast<char>(static_cast<unsigned char>(value));
+  };
   if (code_point < 0x80) return byte(code_point);
   if (code_point < 0x800) {
     byte(0xC0 | (code_point >> 6));

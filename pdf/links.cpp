@@ -11,6 +11,8 @@ namespace {
 // The link box covers the line of text: from a fifth of the size below the baseline to
 // four fifths above it.
 constexpr double kAscentShare = 0.8;
+// Windows colour number of blue: the text colour an image link leaves.
+constexpr double kBlue = 16711680;
 
 }  // namespace
 
@@ -28,6 +30,21 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   const double k = in_Scale;
   RecordLink((in_LeftMargin + X) * k, PageHeight() - Y * k + kAscentShare * size, width, size,
              ToUri(str_Link.empty() ? str_Text : str_Link));
+  AddLine(str_PageContent, "%FIN_LINK/%");
+}
+
+void vaROR::AttachLink(const std::string& link, std::string_view kind, double X, double Y) {
+  if (link.empty()) return;
+  const double k = in_Scale;
+  double width = in_LinkWidth * k;
+  double height = in_LinkHeight * k;
+  if (kind == "IMAGE") {
+    PDFSetTextColor(kBlue);
+    width = std::trunc(in_ImageWidth * k);
+    height = std::trunc(in_ImageHeight * k);
+  }
+  AddLine(str_PageContent, "%DEBUT_LINK/%");
+  RecordLink(X * k, PageHeight() - Y * k, width, height, ToUri(link));
   AddLine(str_PageContent, "%FIN_LINK/%");
 }
 

@@ -12,9 +12,11 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pdf/afm.h"
+#include "pdf/colours.h"
 #include "pdf/output_file.h"
 #include "pdf/pdf_error.h"
 #include "platform/host.h"
@@ -94,6 +96,42 @@ class vaROR {
                const std::string& link = "");
   void PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link = "");
 
+  // Colours (colours.cpp). The getters return the stored operator text ("0 g" at first).
+  void PDFSetTextColor(const ColorValue& gColor);
+  void PDFSetLineColor(const ColorValue& gColor);
+  void PDFSetDrawColor(const ColorValue& gColor);
+  std::string PDFGetTextColor() const;
+  std::string PDFGetLineColor() const;
+  std::string PDFGetDrawColor() const;
+
+  // Lines and shapes (graphics.cpp), in user units from the top-left corner of the page.
+  // A non-empty URLLink makes the shape a link to that address.
+  void PDFSetLineStyle(std::int32_t pLineStyle);  // 0 solid, 1 dash, 2 dash-dot, 3 dash-dot-dot
+  void PDFSetLineWidth(double pLineWidth);
+  void PDFSetDrawMode(std::int32_t pDrawMode);  // 0 stroked, 1 filled, 2 filled and stroked
+  void PDFDrawLineHor(double X, double Y, double w);
+  void PDFDrawLineVer(double X, double Y, double h);
+  void PDFDrawLine(double x1, double y1, double x2, double y2);
+  void PDFDrawRectangle(double X, double Y, double w, double h, const std::string& URLLink = "");
+  // rx and ry are the two diameters; ry 0 draws a circle.
+  void PDFDrawEllipse(double X, double Y, double rx, double ry = 0, const std::string& URLLink = "");
+  // Points x1, y1, x2, y2, ...: a closed polygon.
+  void PDFDrawPolygon(const std::vector<double>& pParam);
+
+  // Text presets (presets.cpp): Arial in black at the size and style of the name (i italic,
+  // B bold), then PDFTextOut; the two table presets write a borderless cell of width L and
+  // height e, aligned left (G) or right (D). Their settings stay in force.
+  void FormatArial8(const std::string& Texte, double X, double Y);
+  void FormatArial8i(const std::string& Texte, double X, double Y);
+  void FormatArial10(const std::string& Texte, double X, double Y);
+  void FormatArial10i(const std::string& Texte, double X, double Y);
+  void FormatArial10B(const std::string& Texte, double X, double Y);
+  void FormatArial12(const std::string& Texte, double X, double Y);
+  void FormatArial12B(const std::string& Texte, double X, double Y);
+  void FormatArial15B(const std::string& Texte, double X, double Y);
+  void FormatTableauG(const std::string& Texte, double X, double Y, double L, double e);
+  void FormatTableauD(const std::string& Texte, double X, double Y, double L, double e);
+
  private:
   struct Link {
     double x, y, width, height;  // points, origin bottom-left, y at the top edge
@@ -160,7 +198,29 @@ class vaROR {
   std::string CellSides(const std::string& border, double X, double Y, double W, double H) const;
   double CellOffset(const CellLine& line, double W, std::string& out);
 
+  // colours.cpp
+  std::string ColorFor(const ColorValue& gColor, Paint paint);
+
+  // graphics.cpp
+  double LineWidthPoints() const;
+  // The width line: "0.57 w", then the paint operator if any.
+  std::string WidthLine(std::string_view paint) const;
+  std::string PagePoint(double x, double y) const;  // "x y" in page points
+  std::string CurveTo(const std::array<double, 6>& points) const;
+  std::string ShapeColors() const;  // colour lines of the draw mode
+  void DeriveDrawColor();           // the line colour in fill form
+  void DrawSegment(const char* marker, double x1, double y1, double x2, double y2);
+
+  // presets.cpp
+  void TextPreset(const std::string& text, double X, double Y, int size, std::int32_t style);
+  void TablePreset(const std::string& text, double X, double Y, double L, double e,
+                   std::int32_t alignment);
+
   // links.cpp
+  // Makes the box of the object just drawn, from (X, Y) down and right, a link: the box of
+  // a shape or a cell is in_LinkWidth by in_LinkHeight; kind "IMAGE" takes the whole part
+  // of the last image's size and turns the text colour blue. An empty link does nothing.
+  void AttachLink(const std::string& link, std::string_view kind, double X, double Y);
   void RecordLink(double x, double y, double width, double height, const std::string& target);
   std::string Annotations(int page) const;
 
@@ -191,7 +251,10 @@ class vaROR {
   std::string str_TextColor = "0 g";
   std::string str_LineColor = "0 G";
   std::string str_DrawColor = "0 g";
-  double in_LineWidth = 0.567;
+  double in_LineWidth = 0;         // user units, once set
+  bool boLineWidthSet = false;     // until then lines are 0.567 points in every unit
+  std::string str_LineStyle;       // dash operator, empty until a style is set
+  std::string str_DrawMode;        // "", "D" or "DB": stroked, filled, both
 
   // Object bookkeeping.
   int in_ObjectCount = 0;
@@ -229,6 +292,8 @@ class vaROR {
   double in_WordSpacing = 0;
   int in_PageLinkCount = 0;
   std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
+  double in_LinkWidth = 0, in_LinkHeight = 0;    // user units: the shape or cell linked
+  double in_ImageWidth = 0, in_ImageHeight = 0;  // user units: the last image placed
 };
 
 }  // namespace pdf
