@@ -27,7 +27,8 @@ void TextPage(pdf::vaROR& writer) {
   writer.PDFLink(40, 540, "Service-public.fr");
 }
 
-void Captions(pdf::vaROR& writer, double y, const char* left, const char* middle, const char* right) {
+void Captions(pdf::vaROR& writer, double y, const char* left, const char* middle,
+              const char* right) {
   writer.FormatArial8i(left, 40, y);
   writer.FormatArial8i(middle, 220, y);
   writer.FormatArial8i(right, 400, y);
@@ -69,8 +70,8 @@ void Polygons(pdf::vaROR& writer) {
   writer.PDFDrawPolygon({40, 320, 115, 260, 190, 320});
   writer.PDFSetDrawMode(1);
   writer.PDFSetDrawColor("#C00000");
-  writer.PDFDrawPolygon({295, 256, 304, 280, 329, 281, 309, 297, 316, 321, 295, 307, 274, 321,
-                         281, 297, 261, 281, 286, 280});
+  writer.PDFDrawPolygon({295, 256, 304, 280, 329, 281, 309, 297, 316, 321,
+                         295, 307, 274, 321, 281, 297, 261, 281, 286, 280});
   writer.PDFSetDrawMode(2);
   writer.PDFSetDrawColor("#D9D9D9");
   writer.PDFDrawPolygon({440, 260, 510, 260, 545, 290, 510, 320, 440, 320, 405, 290});
@@ -110,7 +111,8 @@ void Presets(pdf::vaROR& writer) {
   writer.PDFSetLineColor("#1F4E79");
   writer.PDFSetBorder(1);
   writer.PDFSetAlignement(0);
-  writer.PDFCell("Cellule avec lien", 220, 510, 330, 20, "https://www.pour-les-personnes-agees.gouv.fr/");
+  writer.PDFCell("Cellule avec lien", 220, 510, 330, 20,
+                 "https://www.pour-les-personnes-agees.gouv.fr/");
 }
 
 // Calls the writer reports and refuses; the file stays valid.
