@@ -1,4 +1,5 @@
-// Web links: an underlined text and the link annotation written with its page.
+// Web links: an underlined text, or the box of a drawn object, and the link annotation
+// written with its page.
 #include <cmath>
 
 #include "pdf/encoding.h"
