@@ -15,7 +15,8 @@ bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 void vaROR::PDFCell(const std::string& text, double X, double Y, double W, double H,
-                    const std::string& /*link*/) {
+                    const std::string& link) {
+  if (!PageIsOpen("PDFCell")) return;
   // Break and measure everything before writing, so a failure leaves the page untouched.
   std::vector<CellLine> lines = BreakLines(ToWindows1252(text), W);
   const double line_x = X - in_CellMargin / in_Scale;
@@ -29,11 +30,15 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
     AddLine(out, "0 Tw");
     in_WordSpacing = 0;
   }
-  AddLine(out, "%FIN_CELL/%");
   str_PageContent += out;
   str_Border = "0";
+  const double height = static_cast<double>(lines.size()) * H;
+  in_LinkWidth = W;
+  in_LinkHeight = height;
+  AttachLink(link, "CELL", line_x, Y);
+  AddLine(str_PageContent, "%FIN_CELL/%");
   in_X = line_x + W;
-  in_Y = Y + static_cast<double>(lines.size()) * H;
+  in_Y = Y + height;
 }
 
 std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double W) {
@@ -47,14 +52,20 @@ std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double 
   std::size_t i = 0;
   std::size_t blank = std::string::npos;
   double used = 0;
+  bool wrapped = false;  // the line in progress was opened by a wrap, not by the text
   auto cut = [&](std::size_t end, std::size_t next, bool forced) {
     lines.push_back({bytes.substr(start, end - start), forced});
     start = i = next;
     blank = std::string::npos;
     used = 0;
+    wrapped = !forced;
   };
   while (i < bytes.size()) {
     char c = bytes[i];
+    if (c == ' ' && wrapped && i == start) {
+      start = ++i;  // a wrap already separates the words: a cell narrower than a blank
+      continue;     // would otherwise turn every blank into an empty line
+    }
     if (IsBreak(c)) {
       bool crlf = c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
       cut(i, i + (crlf ? 2 : 1), true);
@@ -108,7 +119,7 @@ void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& b
     shapes = FormatNumbers({X * k, P - Y * k, W * k, -H * k}) + " re " + op + "\r";
   }
   if (border != "0" && !frame) {
-    AddLine(out, FormatNumber(in_LineWidth * k, 2) + " w");
+    AddLine(out, WidthLine(""));
     shapes += CellSides(border, X, Y, W, H);
   }
   const double dx = CellOffset(line, W, out);

@@ -36,9 +36,10 @@ std::string PdfDate(const std::tm& t) {
 vaROR::vaROR(platform::Host& host) : host_(host) { PDFInit(); }
 
 void vaROR::PDFInit() {
+  obj_File.Discard();
+  EnterState(DocumentState::NotBegun);
   if (str_PathConfig.empty()) str_PathConfig = host_.ProgramFolder().string();
   PDFLoadAfm(str_PathConfig);
-  obj_File.Discard();
   str_FileName.clear();
   str_FilePath.clear();
   boConfirm = boView = boThumbs = boOutlines = false;
@@ -57,7 +58,8 @@ void vaROR::PDFInit() {
   in_CellMargin = RoundToInt16(margin / 10.0 * in_Scale);
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
-  in_LineWidth = 0.567;
+  in_LineWidth = 0;
+  boLineWidthSet = false;
   str_TextColor = "0 g";
   str_LineColor = "0 G";
   str_DrawColor = "0 g";
@@ -72,6 +74,7 @@ void vaROR::PDFInit() {
 void vaROR::PDFPathConfiguration(const std::string& sPathConfig) { str_PathConfig = sPathConfig; }
 
 void vaROR::PDFFileName(const std::string& name) {
+  RequireState(DocumentState::NotBegun, "PDFFileName");
   str_FileName = name;
   str_FilePath.clear();
   obj_File.Discard();
@@ -86,6 +89,8 @@ void vaROR::PDFConfirm(bool confirm) { boConfirm = confirm; }
 void vaROR::PDFView(bool view) { boView = view; }
 
 void vaROR::PDFBeginDoc() {
+  RequireState(DocumentState::NotBegun, "PDFBeginDoc");
+  EnterState(DocumentState::Open);
   in_PageCount = 1;
   in_OffsetIndex = 1;
   in_ObjectCount = 0;
@@ -99,7 +104,6 @@ void vaROR::PDFBeginDoc() {
   tab_FontObjects.assign(1, 0);
   str_Object.clear();
   str_PageContent.clear();
-  boContentClosed = false;
   PutHeader();
   PutInfo();
   OpenContent();
@@ -107,6 +111,7 @@ void vaROR::PDFBeginDoc() {
 }
 
 void vaROR::PDFNewPage() {
+  RequireState(DocumentState::Open, "PDFNewPage");
   ++in_PageCount;
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
@@ -125,12 +130,14 @@ void vaROR::PDFEndPage() {
 }
 
 void vaROR::PDFEndDoc() {
+  if (in_DocumentState == DocumentState::Ended) return;  // the file is already complete
+  RequireState(DocumentState::Open, "PDFEndDoc");
   if (!obj_File.IsOpen()) {
     throw PdfError(PdfErrorCode::FileNotCreated,
                    "Le fichier PDF « " + str_FileName + " » n'a pas pu être créé.");
   }
+  EnterState(DocumentState::Ended);  // marker lines after the last stream are discarded
   CloseContent();
-  boContentClosed = true;
   PutFonts();
   PutPages();
   PutResources();
@@ -160,7 +167,7 @@ void vaROR::WriteBlock(const std::string& block) {
 }
 
 void vaROR::AppendMarker(const char* marker) {
-  if (!boContentClosed) AddLine(str_PageContent, marker);
+  if (in_DocumentState == DocumentState::Open) AddLine(str_PageContent, marker);
 }
 
 int vaROR::BeginObject() {
@@ -231,7 +238,7 @@ void vaROR::PutFont(const std::string& name) {
   AddLine(str_Object, "/Subtype /Type1");
   AddLine(str_Object, "/Name /F" + std::to_string(in_FontCount));
   AddLine(str_Object, "/BaseFont /" + BaseFontName(name));
-  AddLine(str_Object, "/Encoding /WinAnsiEncoding");
+  if (!HasBuiltInEncoding(name)) AddLine(str_Object, "/Encoding /WinAnsiEncoding");
   AddLine(str_Object, ">>");
   EndObject();
 }
@@ -356,6 +363,32 @@ void vaROR::FinishFile() {
 void vaROR::ShowCritical(const std::string& text, const std::string& topic) {
   host_.ShowMessage(text, topic + " - " + kVersion, platform::MessageIcon::Critical,
                     platform::MessageButtons::Ok);
+}
+
+void vaROR::RequireState(DocumentState wanted, const char* operation) const {
+  if (in_DocumentState == wanted) return;
+  static const char* const kWhy[] = {
+      " : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).",
+      " : le document est déjà commencé.",
+      " : le document est déjà terminé (PDFInit en prépare un nouveau)."};
+  throw PdfError(PdfErrorCode::OutOfOrder,
+                 std::string(operation) + kWhy[static_cast<int>(in_DocumentState)]);
+}
+
+void vaROR::EnterState(DocumentState state) {
+  in_DocumentState = state;
+  boNoPageReported = false;
+}
+
+bool vaROR::PageIsOpen(const char* operation) {
+  if (in_DocumentState == DocumentState::Open) return true;
+  if (!boNoPageReported) {
+    boNoPageReported = true;
+    ShowCritical(std::string("Aucune page ouverte pour ") + operation + ".\r\n" +
+                     "L'opération est ignorée.",
+                 "Ordre des Opérations");
+  }
+  return false;
 }
 
 }  // namespace pdf

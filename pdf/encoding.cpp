@@ -6,11 +6,30 @@
 namespace pdf {
 namespace {
 
+constexpr char32_t kReplacement = 0xFFFD;
+
 // Code points of the bytes 0x80..0x9F; 0 marks the five bytes the code page leaves unused.
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The well-formed UTF-8 sequences: for each range of lead bytes, the count of bytes that
+// follow and the range of the first of them. The narrower ranges shut out overlong forms,
+// surrogates and code points above U+10FFFF.
+struct LeadRange {
+  unsigned char first, last;
+  int following;
+  unsigned char low, high;
+};
+constexpr std::array<LeadRange, 8> kLeads = {{{0xC2, 0xDF, 1, 0x80, 0xBF},
+                                              {0xE0, 0xE0, 2, 0xA0, 0xBF},
+                                              {0xE1, 0xEC, 2, 0x80, 0xBF},
+                                              {0xED, 0xED, 2, 0x80, 0x9F},
+                                              {0xEE, 0xEF, 2, 0x80, 0xBF},
+                                              {0xF0, 0xF0, 3, 0x90, 0xBF},
+                                              {0xF1, 0xF3, 3, 0x80, 0xBF},
+                                              {0xF4, 0xF4, 3, 0x80, 0x8F}}};
 
 char ToByte(char32_t code_point) {
   if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
@@ -24,20 +43,46 @@ char ToByte(char32_t code_point) {
   return '?';
 }
 
-// Decodes one UTF-8 sequence at text[pos], advancing pos; returns U+FFFD for a malformed one.
+// Decodes one UTF-8 sequence at text[pos], advancing pos. A malformed sequence gives
+// U+FFFD and ends before the first byte that cannot continue it, which starts the next one.
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
   auto lead = static_cast<unsigned char>(text[pos++]);
   if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-  if (extra < 0 || lead > 0xF4) return 0xFFFD;
-  char32_t code_point = lead & (0x3F >> extra);
-  for (int i = 0; i < extra; ++i) {
-    if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
-      return 0xFFFD;
-    }
-    code_point = (code_point << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+  const LeadRange* range = nullptr;
+  for (const auto& candidate : kLeads) {
+    if (lead >= candidate.first && lead <= candidate.last) range = &candidate;
+  }
+  if (range == nullptr) return kReplacement;
+  char32_t code_point = lead & (0x3F >> range->following);
+  unsigned char low = range->low, high = range->high;
+  for (int i = 0; i < range->following; ++i) {
+    if (pos >= text.size()) return kReplacement;
+    auto next = static_cast<unsigned char>(text[pos]);
+    if (next < low || next > high) return kReplacement;
+    code_point = (code_point << 6) | (next & 0x3F);
+    ++pos;
+    low = 0x80;
+    high = 0xBF;
   }
   return code_point;
+}
+
+void AppendUtf8(std::string& bytes, char32_t code_point) {
+  auto byte = [&bytes](char32_t value) {
+    bytes += static_cast<char>(static_cast<unsigned char>(value));
+  };
+  if (code_point < 0x80) return byte(code_point);
+  if (code_point < 0x800) {
+    byte(0xC0 | (code_point >> 6));
+  } else if (code_point < 0x10000) {
+    byte(0xE0 | (code_point >> 12));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+  } else {
+    byte(0xF0 | (code_point >> 18));
+    byte(0x80 | ((code_point >> 12) & 0x3F));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+  }
+  byte(0x80 | (code_point & 0x3F));
 }
 
 }  // namespace
@@ -47,6 +92,22 @@ std::string ToWindows1252(std::string_view utf8) {
   bytes.reserve(utf8.size());
   for (std::size_t pos = 0; pos < utf8.size();) bytes += ToByte(DecodeUtf8(utf8, pos));
   return bytes;
+}
+
+std::string ToUri(std::string_view utf8) {
+  std::string sound;
+  for (std::size_t pos = 0; pos < utf8.size();) AppendUtf8(sound, DecodeUtf8(utf8, pos));
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string uri;
+  for (char c : sound) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte > 0x20 && byte < 0x7F) {
+      uri += c;
+    } else {
+      uri += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
+    }
+  }
+  return uri;
 }
 
 }  // namespace pdf

@@ -8,7 +8,11 @@
 namespace pdf {
 
 // Each character becomes its Windows-1252 byte; characters outside the code page and
-// malformed UTF-8 sequences become "?".
+// malformed UTF-8 sequences (overlong forms, surrogates, cut sequences) become "?".
 std::string ToWindows1252(std::string_view utf8);
+
+// A link target in 7 bits: its UTF-8 bytes, those outside printable ASCII and the blank
+// percent-encoded ("é" becomes %C3%A9); a malformed sequence stands as U+FFFD (%EF%BF%BD).
+std::string ToUri(std::string_view utf8);
 
 }  // namespace pdf

@@ -38,6 +38,10 @@ std::string BaseFontName(const std::string& metric_name) {
   return metric_name;
 }
 
+bool HasBuiltInEncoding(const std::string& metric_name) {
+  return metric_name == "Symbol" || metric_name == "ZapfDingbats";
+}
+
 void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
   if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
     std::string digits = std::to_string(str_Style);
@@ -57,6 +61,13 @@ void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t st
 }
 
 void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
+  // The font objects and every "/F" of the open pages follow the list: it must not change.
+  if (in_DocumentState == DocumentState::Open) {
+    ShowCritical("Dossier de métriques refusé pendant le document : " + sPathAFM + ".\r\n" +
+                     "Les fonts utilisées restent celles de " + str_PathConfig + ".",
+                 "Chargement des Fonts");
+    return;
+  }
   std::vector<std::string> names;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(sPathAFM, error)) {

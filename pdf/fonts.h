@@ -13,4 +13,8 @@ std::string ComposeFontName(const std::string& family, bool italic, bool bold);
 // "TimesRoman" are not standard font names, so readers are given the fonts they measure.
 std::string BaseFontName(const std::string& metric_name);
 
+// Symbol and ZapfDingbats: their metric files keep the fonts' own codes, so they are drawn
+// with their built-in encoding, never through WinAnsiEncoding.
+bool HasBuiltInEncoding(const std::string& metric_name);
+
 }  // namespace pdf

@@ -75,6 +75,12 @@ std::string FormatPlain(double value) {
   return (rounded < 0 ? "-" : "") + text;
 }
 
+std::string MessageNumber(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+  return FormatPlain(value);
+}
+
 std::string EscapeString(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());

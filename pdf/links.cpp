@@ -1,4 +1,5 @@
-// Web links: an underlined text and the link annotation written with its page.
+// Web links: an underlined text, or the box of a drawn object, and the link annotation
+// written with its page.
 #include <cmath>
 
 #include "pdf/encoding.h"
@@ -11,10 +12,13 @@ namespace {
 // The link box covers the line of text: from a fifth of the size below the baseline to
 // four fifths above it.
 constexpr double kAscentShare = 0.8;
+// Windows colour number of blue: the text colour an image link leaves.
+constexpr double kBlue = 16711680;
 
 }  // namespace
 
 void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link) {
+  if (!PageIsOpen("PDFLink")) return;
   if (X == 0) X = in_X;
   if (Y == 0) Y = in_Y;
   std::string text = ToWindows1252(str_Text);
@@ -26,7 +30,22 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   boUnderline = false;
   const double k = in_Scale;
   RecordLink((in_LeftMargin + X) * k, PageHeight() - Y * k + kAscentShare * size, width, size,
-             str_Link.empty() ? text : ToWindows1252(str_Link));
+             ToUri(str_Link.empty() ? str_Text : str_Link));
+  AddLine(str_PageContent, "%FIN_LINK/%");
+}
+
+void vaROR::AttachLink(const std::string& link, std::string_view kind, double X, double Y) {
+  if (link.empty()) return;
+  const double k = in_Scale;
+  double width = in_LinkWidth * k;
+  double height = in_LinkHeight * k;
+  if (kind == "IMAGE") {
+    PDFSetTextColor(kBlue);
+    width = std::trunc(in_ImageWidth * k);
+    height = std::trunc(in_ImageHeight * k);
+  }
+  AddLine(str_PageContent, "%DEBUT_LINK/%");
+  RecordLink(X * k, PageHeight() - Y * k, width, height, ToUri(link));
   AddLine(str_PageContent, "%FIN_LINK/%");
 }
 

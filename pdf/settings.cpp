@@ -17,6 +17,9 @@ constexpr std::array<PageFormat, 5> kFormats = {
 constexpr std::array<double, 3> kScales = {1.0, 72.0 / 25.4, 72.0 / 2.54};
 constexpr std::array<const char*, 3> kUnits = {"pt", "mm", "cm"};
 
+// Page sides readers accept: from 3 points to 200 inches.
+bool IsPageSide(double points) { return points >= 3 && points <= 14400; }
+
 }  // namespace
 
 std::size_t vaROR::EnsureSlot() {
@@ -86,7 +89,13 @@ void vaROR::PDFFormatPage(std::int32_t code) {
   SetSlotSize(format.width, format.height);
 }
 
-void vaROR::PDFFormatPage(const std::array<double, 2>& size) { SetSlotSize(size[0], size[1]); }
+void vaROR::PDFFormatPage(const std::array<double, 2>& size) {
+  if (!IsPageSide(size[0]) || !IsPageSide(size[1])) {
+    RejectFormat(MessageNumber(size[0]) + " x " + MessageNumber(size[1]), ".");
+    return;
+  }
+  SetSlotSize(size[0], size[1]);
+}
 
 void vaROR::PDFFormatPage(const std::string& text) { RejectFormat(text, ""); }
 
@@ -106,8 +115,15 @@ void vaROR::PDFOrientation(std::int32_t str_Orientation) {
   SetSlotSize(width, height);
 }
 
-void vaROR::PDFPageWidth(double in_PageWidth) { tab_PageWidth[EnsureSlot()] = in_PageWidth; }
-void vaROR::PDFPageHeight(double in_PageHeight) { tab_PageHeight[EnsureSlot()] = in_PageHeight; }
+void vaROR::PDFPageWidth(double in_PageWidth) {
+  if (!IsPageSide(in_PageWidth)) return RejectFormat(MessageNumber(in_PageWidth), ".");
+  tab_PageWidth[EnsureSlot()] = in_PageWidth;
+}
+
+void vaROR::PDFPageHeight(double in_PageHeight) {
+  if (!IsPageSide(in_PageHeight)) return RejectFormat(MessageNumber(in_PageHeight), ".");
+  tab_PageHeight[EnsureSlot()] = in_PageHeight;
+}
 
 double vaROR::PDFGetPageWidth() const {
   return tab_PageWidth[std::min(static_cast<std::size_t>(in_PageSlot), tab_PageWidth.size() - 1)];

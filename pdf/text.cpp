@@ -17,6 +17,7 @@ constexpr double kUnderlineThickness = 50.0;
 }  // namespace
 
 void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
+  if (!PageIsOpen("PDFTextOut")) return;
   TextOut(ToWindows1252(text), X, Y);
 }
 

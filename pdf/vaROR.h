@@ -4,16 +4,19 @@
 //
 // Text is UTF-8 at this interface and Windows-1252 inside the writer and in the file.
 // Invalid setting codes show a message through the host and go on with the default;
-// failures that abandon an operation raise pdf::PdfError.
+// failures that abandon an operation raise pdf::PdfError, and so do the life-cycle
+// operations called out of order (a document is not begun, open, or ended).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pdf/afm.h"
+#include "pdf/colours.h"
 #include "pdf/output_file.h"
 #include "pdf/pdf_error.h"
 #include "platform/host.h"
@@ -93,10 +96,46 @@ class vaROR {
                const std::string& link = "");
   void PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link = "");
 
+  // Colours (colours.cpp). The getters return the stored operator text ("0 g" at first).
+  void PDFSetTextColor(const ColorValue& gColor);
+  void PDFSetLineColor(const ColorValue& gColor);
+  void PDFSetDrawColor(const ColorValue& gColor);
+  std::string PDFGetTextColor() const;
+  std::string PDFGetLineColor() const;
+  std::string PDFGetDrawColor() const;
+
+  // Lines and shapes (graphics.cpp), in user units from the top-left corner of the page.
+  // A non-empty URLLink makes the shape a link to that address.
+  void PDFSetLineStyle(std::int32_t pLineStyle);  // 0 solid, 1 dash, 2 dash-dot, 3 dash-dot-dot
+  void PDFSetLineWidth(double pLineWidth);
+  void PDFSetDrawMode(std::int32_t pDrawMode);  // 0 stroked, 1 filled, 2 filled and stroked
+  void PDFDrawLineHor(double X, double Y, double w);
+  void PDFDrawLineVer(double X, double Y, double h);
+  void PDFDrawLine(double x1, double y1, double x2, double y2);
+  void PDFDrawRectangle(double X, double Y, double w, double h, const std::string& URLLink = "");
+  // rx and ry are the two diameters; ry 0 draws a circle.
+  void PDFDrawEllipse(double X, double Y, double rx, double ry = 0, const std::string& URLLink = "");
+  // Points x1, y1, x2, y2, ...: a closed polygon.
+  void PDFDrawPolygon(const std::vector<double>& pParam);
+
+  // Text presets (presets.cpp): Arial in black at the size and style of the name (i italic,
+  // B bold), then PDFTextOut; the two table presets write a borderless cell of width L and
+  // height e, aligned left (G) or right (D). Their settings stay in force.
+  void FormatArial8(const std::string& Texte, double X, double Y);
+  void FormatArial8i(const std::string& Texte, double X, double Y);
+  void FormatArial10(const std::string& Texte, double X, double Y);
+  void FormatArial10i(const std::string& Texte, double X, double Y);
+  void FormatArial10B(const std::string& Texte, double X, double Y);
+  void FormatArial12(const std::string& Texte, double X, double Y);
+  void FormatArial12B(const std::string& Texte, double X, double Y);
+  void FormatArial15B(const std::string& Texte, double X, double Y);
+  void FormatTableauG(const std::string& Texte, double X, double Y, double L, double e);
+  void FormatTableauD(const std::string& Texte, double X, double Y, double L, double e);
+
  private:
   struct Link {
     double x, y, width, height;  // points, origin bottom-left, y at the top edge
-    std::string target;          // Windows-1252
+    std::string target;          // 7-bit URI
   };
 
   // document.cpp
@@ -118,6 +157,11 @@ class vaROR {
   void PutXref();
   void FinishFile();
   void ShowCritical(const std::string& text, const std::string& topic);
+  enum class DocumentState { NotBegun, Open, Ended };
+  void RequireState(DocumentState wanted, const char* operation) const;
+  void EnterState(DocumentState state);
+  // False, with one message per state, when no page takes drawing.
+  bool PageIsOpen(const char* operation);
 
   // settings.cpp
   std::size_t EnsureSlot();
@@ -154,7 +198,29 @@ class vaROR {
   std::string CellSides(const std::string& border, double X, double Y, double W, double H) const;
   double CellOffset(const CellLine& line, double W, std::string& out);
 
+  // colours.cpp
+  std::string ColorFor(const ColorValue& gColor, Paint paint);
+
+  // graphics.cpp
+  double LineWidthPoints() const;
+  // The width line: "0.57 w", then the paint operator if any.
+  std::string WidthLine(std::string_view paint) const;
+  std::string PagePoint(double x, double y) const;  // "x y" in page points
+  std::string CurveTo(const std::array<double, 6>& points) const;
+  std::string ShapeColors() const;  // colour lines of the draw mode
+  void DeriveDrawColor();           // the line colour in fill form
+  void DrawSegment(const char* marker, double x1, double y1, double x2, double y2);
+
+  // presets.cpp
+  void TextPreset(const std::string& text, double X, double Y, int size, std::int32_t style);
+  void TablePreset(const std::string& text, double X, double Y, double L, double e,
+                   std::int32_t alignment);
+
   // links.cpp
+  // Makes the box of the object just drawn, from (X, Y) down and right, a link: the box of
+  // a shape or a cell is in_LinkWidth by in_LinkHeight; kind "IMAGE" takes the whole part
+  // of the last image's size and turns the text colour blue. An empty link does nothing.
+  void AttachLink(const std::string& link, std::string_view kind, double X, double Y);
   void RecordLink(double x, double y, double width, double height, const std::string& target);
   std::string Annotations(int page) const;
 
@@ -185,7 +251,10 @@ class vaROR {
   std::string str_TextColor = "0 g";
   std::string str_LineColor = "0 G";
   std::string str_DrawColor = "0 g";
-  double in_LineWidth = 0.567;
+  double in_LineWidth = 0;         // user units, once set
+  bool boLineWidthSet = false;     // until then lines are 0.567 points in every unit
+  std::string str_LineStyle;       // dash operator, empty until a style is set
+  std::string str_DrawMode;        // "", "D" or "DB": stroked, filled, both
 
   // Object bookkeeping.
   int in_ObjectCount = 0;
@@ -200,7 +269,8 @@ class vaROR {
   std::vector<std::string> tab_FontNames;
   int in_FontCount = 0;
   std::vector<int> tab_FontObjects;  // index 0 unused
-  bool boContentClosed = false;  // marker lines after the last stream are discarded
+  DocumentState in_DocumentState = DocumentState::NotBegun;
+  bool boNoPageReported = false;  // drawing without a page is reported once per state
 
   // Buffers.
   std::string str_Object;
@@ -222,6 +292,8 @@ class vaROR {
   double in_WordSpacing = 0;
   int in_PageLinkCount = 0;
   std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
+  double in_LinkWidth = 0, in_LinkHeight = 0;    // user units: the shape or cell linked
+  double in_ImageWidth = 0, in_ImageHeight = 0;  // user units: the last image placed
 };
 
 }  // namespace pdf

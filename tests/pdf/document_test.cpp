@@ -1,6 +1,8 @@
 // File assembly: object layout, byte offsets, stream lengths, catalog, output file.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "pdf/format.h"
 #include "tests/pdf/support.h"
 
@@ -192,6 +194,96 @@ TEST(DocumentTest, BackslashSplitsTheFileName) {
   writer.PDFBeginDoc();
   writer.PDFEndDoc();
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "sub" / "fiche.pdf"));
+}
+
+TEST(DocumentTest, LifeCycleCallsOutOfOrderRaiseAndNeverWriteABrokenFile) {
+  // Each case: the calls before, the call out of order, its message, and whether the
+  // document can still be ended into a file.
+  using Calls = std::function<void(pdf::vaROR&)>;
+  const Calls none = [](pdf::vaROR&) {};
+  const Calls begun = [](pdf::vaROR& w) { w.PDFBeginDoc(); };
+  const Calls ended = [](pdf::vaROR& w) { w.PDFBeginDoc(); w.PDFEndDoc(); };
+  const struct {
+    Calls before, call;
+    const char* message;
+    bool written;
+  } cases[] = {
+      {none, [](pdf::vaROR& w) { w.PDFEndDoc(); },
+       "PDFEndDoc : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).", false},
+      {none, [](pdf::vaROR& w) { w.PDFNewPage(); },
+       "PDFNewPage : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).", false},
+      {begun, [](pdf::vaROR& w) { w.PDFBeginDoc(); }, "PDFBeginDoc : le document est déjà commencé.",
+       true},
+      {begun, [](pdf::vaROR& w) { w.PDFFileName("autre.pdf"); },
+       "PDFFileName : le document est déjà commencé.", true},
+      {ended, [](pdf::vaROR& w) { w.PDFBeginDoc(); },
+       "PDFBeginDoc : le document est déjà terminé (PDFInit en prépare un nouveau).", true},
+      {ended, [](pdf::vaROR& w) { w.PDFNewPage(); },
+       "PDFNewPage : le document est déjà terminé (PDFInit en prépare un nouveau).", true},
+      {ended, [](pdf::vaROR& w) { w.PDFFileName("autre.pdf"); },
+       "PDFFileName : le document est déjà terminé (PDFInit en prépare un nouveau).", true},
+  };
+  for (const auto& c : cases) {
+    pdftest::WriterFixture doc;
+    c.before(doc.writer);
+    try {
+      c.call(doc.writer);
+      ADD_FAILURE() << "no error: " << c.message;
+    } catch (const pdf::PdfError& error) {
+      EXPECT_EQ(error.code(), pdf::PdfErrorCode::OutOfOrder);
+      EXPECT_EQ(std::string(error.what()), c.message);
+    }
+    if (c.written) doc.writer.PDFEndDoc();
+    EXPECT_EQ(std::filesystem::exists(doc.File()), c.written) << c.message;
+    if (!c.written) continue;
+    std::string pdf = ReadFile(doc.File());
+    EXPECT_TRUE(pdf.starts_with("%PDF-1.5\r\n1 0 obj")) << c.message;
+    EXPECT_EQ(pdf.find("%PDF-", 1), std::string::npos) << c.message;
+    ExpectConsistentXref(pdf);
+    EXPECT_FALSE(std::filesystem::exists(doc.dir.path() / "autre.pdf"));
+  }
+}
+
+TEST(DocumentTest, SecondEndDocChangesNothingAndSaysNothing) {
+  pdftest::WriterFixture doc;
+  doc.writer.PDFConfirm(true);
+  doc.writer.PDFBeginDoc();
+  std::string first = doc.Finish();
+  doc.writer.PDFEndDoc();
+  EXPECT_EQ(ReadFile(doc.File()), first);
+  EXPECT_EQ(doc.host.messages.size(), 1u);  // the one end message
+}
+
+TEST(DocumentTest, InitPreparesANewDocumentAfterTheEnd) {
+  pdftest::WriterFixture doc;
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFEndDoc();
+  doc.writer.PDFInit();
+  auto second = doc.dir.path() / "second.pdf";
+  doc.writer.PDFFileName(second.string());
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFEndDoc();
+  ExpectConsistentXref(ReadFile(second));
+}
+
+TEST(DocumentTest, MetricFolderIsRefusedWhileADocumentIsOpen) {
+  pdftest::WriterFixture doc;
+  pdftest::ScratchDir other;
+  pdftest::WriteTestMetrics(other.path(), "Courier");
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFLoadAfm(other.path().string());
+  doc.writer.PDFTextOut("x", 10, 20);
+  ASSERT_EQ(doc.host.messages.size(), 1u);
+  EXPECT_EQ(doc.host.messages[0].text, "Dossier de métriques refusé pendant le document : " +
+                                           other.path().string() + ".\r\nLes fonts utilisées "
+                                           "restent celles de " + doc.fonts.string() + ".");
+  EXPECT_EQ(doc.host.messages[0].title, "Chargement des Fonts - vaROR 4.0");
+  EXPECT_EQ(doc.host.messages[0].icon, platform::MessageIcon::Critical);
+  std::string pdf = doc.Finish();
+  EXPECT_NE(pdf.find("/Font << \r\n/F1 4 0 R \r\n>>"), std::string::npos);
+  EXPECT_EQ(pdf.find("Courier"), std::string::npos);
+  doc.writer.PDFLoadAfm(other.path().string());  // once the document is ended, it is taken
+  EXPECT_EQ(doc.host.messages.size(), 1u);
 }
 
 }  // namespace

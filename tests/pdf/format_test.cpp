@@ -39,8 +39,32 @@ TEST(FormatTest, Utf8BecomesWindows1252) {
       {"中 😀 Ā", "? ? ?"},
       {"a\xC3", "a?"},
       {"\xFF" "b", "?b"},
+      // Overlong forms, surrogates and code points above U+10FFFF are malformed: one "?"
+      // for each part that cannot be read, never the character they would spell.
+      {"\xC0\xAF", "??"},
+      {"\xE0\x80\x80", "???"},
+      {"\xC1\xBF", "??"},
+      {"\xF0\x80\x80\xAF", "????"},
+      {"\xED\xA0\x80", "???"},
+      {"\xF4\x90\x80\x80", "????"},
+      {"\xE9t\xE9", "?t?"},
+      {"\xE2\x82", "?"},
+      {"\xE2\x82" "A", "?A"},
+      {"\xC2\xA0\xEF\xBF\xBD", "\xA0?"},
   };
   for (auto [utf8, bytes] : cases) EXPECT_EQ(pdf::ToWindows1252(utf8), bytes) << utf8;
+}
+
+TEST(FormatTest, LinkTargetsArePercentEncodedInSevenBits) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"https://www.cnsa.fr/", "https://www.cnsa.fr/"},
+      {"http://exemple.fr/été?a=1&b=(2)", "http://exemple.fr/%C3%A9t%C3%A9?a=1&b=(2)"},
+      {"http://x.fr/a b\tc\x7F", "http://x.fr/a%20b%09c%7F"},
+      {"http://x.fr/%41", "http://x.fr/%41"},
+      {"http://x.fr/\xC0\xAF", "http://x.fr/%EF%BF%BD%EF%BF%BD"},
+      {"http://x.fr/中😀", "http://x.fr/%E4%B8%AD%F0%9F%98%80"},
+  };
+  for (auto [utf8, uri] : cases) EXPECT_EQ(pdf::ToUri(utf8), uri) << utf8;
 }
 
 }  // namespace

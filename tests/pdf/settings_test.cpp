@@ -1,7 +1,9 @@
 // Page geometry, units, view settings and the messages of invalid codes.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "tests/pdf/support.h"
 
@@ -18,6 +20,15 @@ TEST(SettingsTest, InvalidCodesShowOneMessageAndTakeTheDefault) {
     const char* text;
     const char* title;
   } cases[] = {
+      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{-100.0, 0.0}); },
+       "Code format de page incorrect : -100 x 0.\r\nLe Format de page utilisé sera le format A4.",
+       "Format de Page - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFPageWidth(0.001); },
+       "Code format de page incorrect : 0.001.\r\nLe Format de page utilisé sera le format A4.",
+       "Format de Page - vaROR 4.0"},
+      {[](pdf::vaROR& w) { w.PDFPageHeight(std::nan("")); },
+       "Code format de page incorrect : NaN.\r\nLe Format de page utilisé sera le format A4.",
+       "Format de Page - vaROR 4.0"},
       {[](pdf::vaROR& w) { w.PDFSetUnit(7); },
        "Code unité de mesure incorrect : 7.\r\nL'Unité de Mesure utilisée sera le centimètre.",
        "Code Unité de Mesure - vaROR 4.0"},
@@ -89,6 +100,14 @@ TEST(SettingsTest, FormatAndOrientationSetTheSlotSize) {
       {[](pdf::vaROR& w) { w.PDFFormatPage(4); }, 612, 1008},
       {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFFormatPage(std::string("x")); }, 595.28, 841.89},
       {[](pdf::vaROR& w) { w.PDFPageWidth(300.5); w.PDFPageHeight(400.25); }, 300.5, 400.25},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{3.0, 14400.0}); }, 3, 14400},
+      // Sides outside 3..14400 points, or not numbers, give A4.
+      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFFormatPage(std::array{-100.0, 0.0}); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{500.0, 1e20}); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{2.99, 500.0}); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFPageWidth(0.001); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFPageHeight(std::numeric_limits<double>::infinity()); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFPageHeight(std::nan("")); }, 595.28, 841.89},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     Fixture f;

@@ -26,6 +26,15 @@ std::string ReadFile(const std::filesystem::path& file) {
   return bytes.str();
 }
 
+std::string CrLf(std::string_view lines) {
+  std::string text;
+  for (char c : lines) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
 void WriteFile(const std::filesystem::path& file, const std::string& text) {
   std::ofstream(file, std::ios::binary) << text;
 }

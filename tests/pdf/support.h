@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "pdf/vaROR.h"
 #include "platform/recording_host.h"
@@ -23,6 +24,8 @@ class ScratchDir {
 };
 
 std::string ReadFile(const std::filesystem::path& file);
+// The lines of a raw string literal with the file's CR LF line ends.
+std::string CrLf(std::string_view lines);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
 
 // A metric file giving 278 to the blank and 556 to every other code 33..255.

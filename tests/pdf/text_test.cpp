@@ -135,6 +135,32 @@ TEST_F(TextTest, WordLongerThanTheCellIsCutAndKeptWhole) {
   EXPECT_EQ(writer.PDFGetY(), 20 + 3 * 12);
 }
 
+TEST_F(TextTest, BlanksAtWrappedLineStartsAreDropped) {
+  // Cases: text, cell width, the lines written. The first line keeps its leading blank.
+  const struct {
+    const char* text;
+    double width;
+    std::vector<std::string> lines;
+  } cases[] = {{"a b  c", 10, {"a", "b", "c"}},
+               {"aaaaaaaa  bb", 50, {"aaaaaaa", "a  bb"}},
+               {"aaaaaaa  bb", 50, {"aaaaaaa", "bb"}},
+               {" a", 100, {" a"}}};
+  for (const auto& c : cases) {
+    pdftest::WriterFixture cell;
+    cell.writer.PDFBeginDoc();
+    cell.writer.PDFCell(c.text, 10, 20, c.width, 12);
+    EXPECT_EQ(cell.writer.PDFGetY(), 20 + 12 * static_cast<int>(c.lines.size())) << c.text;
+    std::string content = cell.FirstPageContent();
+    std::string expected;
+    for (const auto& line : c.lines) expected += "(" + line + ") Tj";
+    std::string written;
+    for (std::size_t at = content.find("\r\n("); at != std::string::npos; at = content.find("\r\n(", at + 1)) {
+      written += content.substr(at + 2, content.find(") Tj", at) + 4 - at - 2);
+    }
+    EXPECT_EQ(written, expected) << c.text;
+  }
+}
+
 TEST_F(TextTest, TwoLinksShareOnePageAnnotationLine) {
   writer.PDFLink(10, 20, "Site");
   writer.PDFLink(10, 40, "Autre", "http://exemple.fr/a(b)");

@@ -1,0 +1,95 @@
+// The three colour slots: text, line and draw (fill) colour, held as operator text.
+#include "pdf/colours.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "pdf/format.h"
+#include "pdf/vaROR.h"
+
+namespace pdf {
+namespace {
+
+constexpr int kHexDigits = 6;
+
+int HexByte(std::string_view two) { return std::stoi(std::string(two), nullptr, 16); }
+
+std::string ShownComponents(const std::array<double, 3>& components) {
+  return "(" + MessageNumber(components[0]) + ", " + MessageNumber(components[1]) + ", " +
+         MessageNumber(components[2]) + ")";
+}
+
+}  // namespace
+
+std::optional<Rgb> HtmlToRGB(std::string_view html) {
+  if (!html.starts_with('#')) return std::nullopt;
+  std::string_view digits = html.substr(1);
+  bool all_hex = std::all_of(digits.begin(), digits.end(),
+                             [](unsigned char c) { return std::isxdigit(c) != 0; });
+  if (digits.size() < kHexDigits || !all_hex) return std::nullopt;
+  digits = digits.substr(digits.size() - kHexDigits);
+  return Rgb{HexByte(digits.substr(0, 2)), HexByte(digits.substr(2, 2)),
+             HexByte(digits.substr(4, 2))};
+}
+
+std::optional<Rgb> LongToRGB(double number) {
+  double whole = std::floor(number);
+  if (!(whole >= 0 && whole <= 0xFFFFFF)) return std::nullopt;  // also refuses NaN
+  auto n = static_cast<long>(whole);
+  return Rgb{static_cast<int>(n & 0xFF), static_cast<int>((n >> 8) & 0xFF),
+             static_cast<int>(n >> 16)};
+}
+
+std::optional<Rgb> ComponentsToRGB(const std::array<double, 3>& components) {
+  std::array<int, 3> whole{};
+  for (std::size_t i = 0; i < components.size(); ++i) {
+    double rounded = std::nearbyint(components[i]);
+    if (!(rounded >= 0 && rounded <= 255)) return std::nullopt;
+    whole[i] = static_cast<int>(rounded);
+  }
+  return Rgb{whole[0], whole[1], whole[2]};
+}
+
+std::string ColorOperator(const Rgb& rgb, Paint paint) {
+  return FormatNumbers({rgb.red / 255.0, rgb.green / 255.0, rgb.blue / 255.0}, 3) +
+         (paint == Paint::Fill ? " rg" : " RG");
+}
+
+void vaROR::PDFSetTextColor(const ColorValue& gColor) {
+  str_TextColor = ColorFor(gColor, Paint::Fill);
+}
+void vaROR::PDFSetLineColor(const ColorValue& gColor) {
+  str_LineColor = ColorFor(gColor, Paint::Stroke);
+}
+void vaROR::PDFSetDrawColor(const ColorValue& gColor) {
+  str_DrawColor = ColorFor(gColor, Paint::Fill);
+}
+std::string vaROR::PDFGetTextColor() const { return str_TextColor; }
+std::string vaROR::PDFGetLineColor() const { return str_LineColor; }
+std::string vaROR::PDFGetDrawColor() const { return str_DrawColor; }
+
+std::string vaROR::ColorFor(const ColorValue& gColor, Paint paint) {
+  std::optional<Rgb> rgb;
+  if (const auto* html = std::get_if<std::string>(&gColor.value())) {
+    rgb = HtmlToRGB(*html);
+    if (!rgb) {
+      ShowCritical(
+          "Code couleur HTMl invalide " + *html + ".\r\n" + "La couleur utilisée sera le noir.",
+          "Couleur HTMl");
+    }
+  } else {
+    const auto* number = std::get_if<double>(&gColor.value());
+    const auto* components = std::get_if<std::array<double, 3>>(&gColor.value());
+    rgb = number != nullptr ? LongToRGB(*number) : ComponentsToRGB(*components);
+    if (!rgb) {
+      ShowCritical("Code couleur incorrect : " +
+                       (number != nullptr ? MessageNumber(*number) : ShownComponents(*components)) +
+                       ".\r\n" + "La couleur utilisée sera le noir.",
+                   "Couleur");
+    }
+  }
+  return ColorOperator(rgb.value_or(Rgb{0, 0, 0}), paint);
+}
+
+}  // namespace pdf

@@ -1,0 +1,17 @@
+// Writes the whole-document tests' sample to the file named on the command line, for the
+// README's picture (scripts/writer_sample.sh).
+#include <iostream>
+
+#include "platform/recording_host.h"
+#include "tests/pdf/sample_document.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: pdf_sample FILE.pdf\n";
+    return 2;
+  }
+  platform::RecordingHost host;
+  pdf::vaROR writer(host);
+  pdftest::WriteSample(writer, argv[1]);
+  return 0;
+}
