@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "pdf/encoding.h"
+#include "pdf/file_names.h"
 #include "pdf/fonts.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
@@ -15,14 +16,6 @@ namespace {
 constexpr const char* kVersion = "vaROR 4.0";
 constexpr double kA4Width = 595.28;
 constexpr double kA4Height = 841.89;
-
-std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
-
-// "\" splits a name as well as the platform separator.
-std::filesystem::path PathFromName(std::string name) {
-  std::replace(name.begin(), name.end(), '\\', '/');
-  return std::filesystem::path(name);
-}
 
 std::string PdfDate(const std::tm& t) {
   char digits[32];

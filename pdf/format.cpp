@@ -75,6 +75,8 @@ std::string FormatPlain(double value) {
   return (rounded < 0 ? "-" : "") + text;
 }
 
+std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
+
 std::string EscapeString(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());

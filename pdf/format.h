@@ -22,6 +22,9 @@ std::string PadOffset(std::int64_t number);
 // At most 15 significant digits, no trailing zeros, no exponent (595.28, 842).
 std::string FormatPlain(double value);
 
+// "n 0 R", the reference to object n.
+std::string Ref(int object);
+
 // "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
 std::string EscapeString(std::string_view text);
 
