@@ -83,6 +83,7 @@ void vaROR::PDFBeginDoc() {
   in_OffsetIndex = 1;
   in_ObjectCount = 0;
   in_FilePosition = 0;
+  in_WrittenAhead = 0;
   in_ImageCount = 0;
   in_FontCount = 0;
   tab_PageContents.assign(2, 0);
@@ -127,6 +128,7 @@ void vaROR::PDFEndDoc() {
   PutFonts();
   PutPages();
   PutResources();
+  for (int image = 1; image <= in_ImageCount; ++image) PutImage(image);
   for (int page = 1; page <= in_PageCount; ++page) PutPage(page);
   PutCatalog();
   PutXref();
@@ -146,8 +148,15 @@ void vaROR::RecordOffset(std::size_t length) {
   tab_Offsets[static_cast<std::size_t>(in_OffsetIndex++)] = in_FilePosition;
 }
 
+// Part of an object too large to compose in memory, written before its last block.
+void vaROR::WriteAhead(std::string_view bytes) {
+  obj_File.Write(bytes);
+  in_WrittenAhead += bytes.size();
+}
+
 void vaROR::WriteBlock(const std::string& block) {
-  RecordOffset(block.size());
+  RecordOffset(static_cast<std::size_t>(in_WrittenAhead) + block.size());
+  in_WrittenAhead = 0;
   obj_File.Write(block);
   obj_File.Write("\r\n");
 }

@@ -9,7 +9,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +95,13 @@ class vaROR {
                const std::string& link = "");
   void PDFLink(double X, double Y, const std::string& str_Text, const std::string& str_Link = "");
 
+  // JPEG images (images.cpp). w and h in user units; 0 derives them from the pixel size.
+  void PDFImage(const std::string& pFileName, double X, double Y, double w = 0, double h = 0,
+                const std::string& URLLink = "");
+  // Pixel size, 0 when the file is refused.
+  double PDFImageWidth(const std::string& pFileName);
+  double PDFImageHeight(const std::string& pFileName);
+
  private:
   struct Link {
     double x, y, width, height;  // points, origin bottom-left, y at the top edge
@@ -101,6 +110,7 @@ class vaROR {
 
   // document.cpp
   void RecordOffset(std::size_t length);
+  void WriteAhead(std::string_view bytes);
   void WriteBlock(const std::string& block);
   int BeginObject();
   void EndObject();
@@ -158,6 +168,18 @@ class vaROR {
   void RecordLink(double x, double y, double width, double height, const std::string& target);
   std::string Annotations(int page) const;
 
+  // images.cpp
+  struct Image {
+    std::filesystem::path file;  // copied unchanged into the image object at PDFEndDoc
+    std::uint64_t length;        // its size in bytes when it was placed
+    int width, height;           // pixels
+    std::string colour_space;    // "DeviceGray", "DeviceRGB" or "DeviceCMYK"
+  };
+  std::optional<Image> ParseJPEG(const std::string& pFileName);
+  bool HasJpegName(const std::string& pFileName);
+  void RefuseImage(const std::string& reason);
+  void PutImage(int j);
+
   platform::Host& host_;
 
   // Configuration and output file.
@@ -200,6 +222,7 @@ class vaROR {
   std::vector<std::string> tab_FontNames;
   int in_FontCount = 0;
   std::vector<int> tab_FontObjects;  // index 0 unused
+  std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
   bool boContentClosed = false;  // marker lines after the last stream are discarded
 
   // Buffers.
@@ -222,6 +245,10 @@ class vaROR {
   double in_WordSpacing = 0;
   int in_PageLinkCount = 0;
   std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
+
+  // Images.
+  std::vector<Image> tab_Images;  // index 0 unused; entry j is "/ImgJPEG" + j
+  double in_ImageWidth = 0, in_ImageHeight = 0;  // the last placed image, user units, for its link
 };
 
 }  // namespace pdf
