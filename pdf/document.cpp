@@ -60,6 +60,7 @@ void vaROR::PDFInit() {
   tab_PageWidth = {0, kA4Width};
   tab_PageHeight = {0, kA4Height};
   tab_Metrics.clear();
+  tab_Bookmarks.clear();
 }
 
 void vaROR::PDFPathConfiguration(const std::string& sPathConfig) { str_PathConfig = sPathConfig; }
@@ -130,6 +131,7 @@ void vaROR::PDFEndDoc() {
   PutResources();
   for (int image = 1; image <= in_ImageCount; ++image) PutImage(image);
   for (int page = 1; page <= in_PageCount; ++page) PutPage(page);
+  PutOutlines();
   PutCatalog();
   PutXref();
   FinishFile();

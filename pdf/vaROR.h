@@ -102,6 +102,9 @@ class vaROR {
   double PDFImageWidth(const std::string& pFileName);
   double PDFImageHeight(const std::string& pFileName);
 
+  // Bookmarks (bookmarks.cpp). Level 0 is the top level; Y -1 means the current position.
+  void PDFSetBookmark(const std::string& str_Text, int iLevel = 0, double Y = -1);
+
  private:
   struct Link {
     double x, y, width, height;  // points, origin bottom-left, y at the top edge
@@ -180,6 +183,15 @@ class vaROR {
   void RefuseImage(const std::string& reason);
   void PutImage(int j);
 
+  // bookmarks.cpp
+  struct Bookmark {
+    std::string title;  // Windows-1252
+    int level;          // 0 at the top, at most one below the bookmark before
+    double y;           // points from the top of the page
+    int page;
+  };
+  void PutOutlines();
+
   platform::Host& host_;
 
   // Configuration and output file.
@@ -246,9 +258,10 @@ class vaROR {
   int in_PageLinkCount = 0;
   std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
 
-  // Images.
+  // Images and bookmarks.
   std::vector<Image> tab_Images;  // index 0 unused; entry j is "/ImgJPEG" + j
   double in_ImageWidth = 0, in_ImageHeight = 0;  // the last placed image, user units, for its link
+  std::vector<Bookmark> tab_Bookmarks;
 };
 
 }  // namespace pdf
