@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "pdf/encoding.h"
+#include "pdf/file_names.h"
 #include "pdf/fonts.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
@@ -15,14 +16,6 @@ namespace {
 constexpr const char* kVersion = "vaROR 4.0";
 constexpr double kA4Width = 595.28;
 constexpr double kA4Height = 841.89;
-
-std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
-
-// "\" splits a name as well as the platform separator.
-std::filesystem::path PathFromName(std::string name) {
-  std::replace(name.begin(), name.end(), '\\', '/');
-  return std::filesystem::path(name);
-}
 
 std::string PdfDate(const std::tm& t) {
   char digits[32];
@@ -69,6 +62,7 @@ void vaROR::PDFInit() {
   tab_PageWidth = {0, kA4Width};
   tab_PageHeight = {0, kA4Height};
   tab_Metrics.clear();
+  tab_Bookmarks.clear();
 }
 
 void vaROR::PDFPathConfiguration(const std::string& sPathConfig) { str_PathConfig = sPathConfig; }
@@ -95,6 +89,7 @@ void vaROR::PDFBeginDoc() {
   in_OffsetIndex = 1;
   in_ObjectCount = 0;
   in_FilePosition = 0;
+  in_WrittenAhead = 0;
   in_ImageCount = 0;
   in_FontCount = 0;
   tab_PageContents.assign(2, 0);
@@ -141,7 +136,9 @@ void vaROR::PDFEndDoc() {
   PutFonts();
   PutPages();
   PutResources();
+  for (int image = 1; image <= in_ImageCount; ++image) PutImage(image);
   for (int page = 1; page <= in_PageCount; ++page) PutPage(page);
+  PutOutlines();
   PutCatalog();
   PutXref();
   FinishFile();
@@ -160,8 +157,15 @@ void vaROR::RecordOffset(std::size_t length) {
   tab_Offsets[static_cast<std::size_t>(in_OffsetIndex++)] = in_FilePosition;
 }
 
+// Part of an object too large to compose in memory, written before its last block.
+void vaROR::WriteAhead(std::string_view bytes) {
+  obj_File.Write(bytes);
+  in_WrittenAhead += bytes.size();
+}
+
 void vaROR::WriteBlock(const std::string& block) {
-  RecordOffset(block.size());
+  RecordOffset(static_cast<std::size_t>(in_WrittenAhead) + block.size());
+  in_WrittenAhead = 0;
   obj_File.Write(block);
   obj_File.Write("\r\n");
 }

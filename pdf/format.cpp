@@ -80,6 +80,7 @@ std::string MessageNumber(double value) {
   if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
   return FormatPlain(value);
 }
+std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
 
 std::string EscapeString(std::string_view text) {
   std::string escaped;

@@ -24,6 +24,8 @@ std::string FormatPlain(double value);
 
 // A number as a message shows it: plain digits, or NaN and Inf for the values that have none.
 std::string MessageNumber(double value);
+// "n 0 R", the reference to object n.
+std::string Ref(int object);
 
 // "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
 std::string EscapeString(std::string_view text);

@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -131,6 +133,15 @@ class vaROR {
   void FormatArial15B(const std::string& Texte, double X, double Y);
   void FormatTableauG(const std::string& Texte, double X, double Y, double L, double e);
   void FormatTableauD(const std::string& Texte, double X, double Y, double L, double e);
+  // JPEG images (images.cpp). w and h in user units; 0 derives them from the pixel size.
+  void PDFImage(const std::string& pFileName, double X, double Y, double w = 0, double h = 0,
+                const std::string& URLLink = "");
+  // Pixel size, 0 when the file is refused.
+  double PDFImageWidth(const std::string& pFileName);
+  double PDFImageHeight(const std::string& pFileName);
+
+  // Bookmarks (bookmarks.cpp). Level 0 is the top level; Y -1 means the current position.
+  void PDFSetBookmark(const std::string& str_Text, int iLevel = 0, double Y = -1);
 
  private:
   struct Link {
@@ -140,6 +151,7 @@ class vaROR {
 
   // document.cpp
   void RecordOffset(std::size_t length);
+  void WriteAhead(std::string_view bytes);
   void WriteBlock(const std::string& block);
   int BeginObject();
   void EndObject();
@@ -224,6 +236,27 @@ class vaROR {
   void RecordLink(double x, double y, double width, double height, const std::string& target);
   std::string Annotations(int page) const;
 
+  // images.cpp
+  struct Image {
+    std::filesystem::path file;  // copied unchanged into the image object at PDFEndDoc
+    std::uint64_t length;        // its size in bytes when it was placed
+    int width, height;           // pixels
+    std::string colour_space;    // "DeviceGray", "DeviceRGB" or "DeviceCMYK"
+  };
+  std::optional<Image> ParseJPEG(const std::string& pFileName);
+  bool HasJpegName(const std::string& pFileName);
+  void RefuseImage(const std::string& reason);
+  void PutImage(int j);
+
+  // bookmarks.cpp
+  struct Bookmark {
+    std::string title;  // Windows-1252
+    int level;          // 0 at the top, at most one below the bookmark before
+    double y;           // points from the top of the page
+    int page;
+  };
+  void PutOutlines();
+
   platform::Host& host_;
 
   // Configuration and output file.
@@ -271,6 +304,7 @@ class vaROR {
   std::vector<int> tab_FontObjects;  // index 0 unused
   DocumentState in_DocumentState = DocumentState::NotBegun;
   bool boNoPageReported = false;  // drawing without a page is reported once per state
+  std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
 
   // Buffers.
   std::string str_Object;
@@ -294,6 +328,10 @@ class vaROR {
   std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
   double in_LinkWidth = 0, in_LinkHeight = 0;    // user units: the shape or cell linked
   double in_ImageWidth = 0, in_ImageHeight = 0;  // user units: the last image placed
+
+  // Images and bookmarks.
+  std::vector<Image> tab_Images;  // index 0 unused; entry j is "/ImgJPEG" + j
+  std::vector<Bookmark> tab_Bookmarks;
 };
 
 }  // namespace pdf

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the benchmarks need.
+# Installs the Debian packages that the build, the tests, the benchmarks and the fuzz
+# target need.
 # Installs only what is missing, never asks a question, and is safe to run again.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
+  clang libclang-rt-14-dev
   python-matplotlib-data
   xvfb xauth x11-apps imagemagick
   locales

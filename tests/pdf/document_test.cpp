@@ -8,24 +8,10 @@
 
 namespace {
 
+using pdftest::ExpectConsistentXref;
 using pdftest::ObjectLinePositions;
 using pdftest::ReadFile;
 using pdftest::StreamOf;
-
-// Every xref entry is the position of its object's line, startxref the position of "xref".
-void ExpectConsistentXref(const std::string& pdf) {
-  auto positions = ObjectLinePositions(pdf);
-  std::size_t xref = pdf.rfind("\r\nxref\r\n") + 2;
-  std::size_t table = pdf.find("0000000000 65535 f\r\n", xref) + 20;
-  for (const auto& [object, position] : positions) {
-    std::string entry = pdf.substr(table + 20 * static_cast<std::size_t>(object - 1), 20);
-    EXPECT_EQ(entry, pdf::PadOffset(position) + " 00000 n\r\n") << "object " << object;
-  }
-  std::size_t startxref = pdf.find("startxref\r\n", xref) + 11;
-  EXPECT_EQ(std::stoul(pdf.substr(startxref)), xref);
-  EXPECT_EQ(pdf.find("/Size " + std::to_string(positions.size() + 1) + "\r\n"),
-            pdf.find("/Size "));
-}
 
 // /Length names the exact count of bytes between "stream" CR LF and "endstream".
 void ExpectStreamLength(const std::string& pdf, int content_object) {

@@ -33,6 +33,8 @@ void WriteTestMetrics(const std::filesystem::path& folder, const std::string& fo
 
 // Byte position of the line "n 0 obj" for every object, found by scanning the file.
 std::map<int, std::size_t> ObjectLinePositions(const std::string& pdf);
+// Every xref entry is the position of its object's line, startxref the position of "xref".
+void ExpectConsistentXref(const std::string& pdf);
 // The bytes between the line end after "stream" and "endstream" of object n.
 std::string StreamOf(const std::string& pdf, int object);
 

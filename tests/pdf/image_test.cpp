@@ -1,0 +1,167 @@
+// Images on the page: the placement line, the image object that copies the file, and the
+// refusals that leave the document as it was.
+#include <gtest/gtest.h>
+
+#include "pdf/file_names.h"
+#include "tests/pdf/jpeg_maker.h"
+#include "tests/pdf/support.h"
+
+namespace {
+
+using pdftest::MakeJpeg;
+using pdftest::ReadFile;
+using pdftest::StreamOf;
+
+class ImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writer.PDFBeginDoc(); }
+  // Writes a JPEG file into the scratch folder and returns its name.
+  std::string Jpeg(const std::string& name, const std::string& bytes) {
+    auto file = doc.dir.path() / name;
+    pdftest::WriteFile(file, bytes);
+    return file.string();
+  }
+  pdftest::WriterFixture doc;
+  pdf::vaROR& writer = doc.writer;
+};
+
+TEST_F(ImageTest, PlacementLineOfTheExample) {
+  const std::string file = Jpeg("photo.jpg", MakeJpeg(300, 200, 3));
+  EXPECT_EQ(writer.PDFImageWidth(file), 300);  // read, not placed: the image is still number 1
+  EXPECT_EQ(writer.PDFImageHeight(file), 200);
+  writer.PDFImage(file, 10, 20, 100, 50);
+  EXPECT_EQ(writer.PDFGetX(), 110);
+  EXPECT_EQ(writer.PDFGetY(), 70);
+  EXPECT_EQ(doc.FirstPageContent(), "q\r\n100.00 0 0 50.00 10.00 771.89 cm /ImgJPEG1 Do Q\r\n");
+  EXPECT_TRUE(doc.host.messages.empty());
+}
+
+TEST_F(ImageTest, MissingSizesComeFromThePixelsOnePixelAPoint) {
+  // A 300 x 200 image: no size gives 300 x 200 points in any unit; one size keeps the ratio.
+  const struct {
+    int unit;
+    double w, h;
+    const char* line;
+  } cases[] = {
+      {1, 0, 0, "300.00 0 0 200.00 28.35 585.20 cm"},  // 105.83 x 70.56 mm at (10, 20) mm
+      {2, 0, 0, "300.00 0 0 200.00 283.46 74.96 cm"},
+      {0, 80, 0, "80.00 0 0 53.33 10.00 768.56 cm"},
+      {0, 0, 50, "75.00 0 0 50.00 10.00 771.89 cm"},
+      {0, 0, 0, "300.00 0 0 200.00 10.00 621.89 cm"},
+  };
+  const std::string file = Jpeg("photo.jpg", MakeJpeg(300, 200, 1));
+  for (const auto& c : cases) {
+    pdftest::WriterFixture one;
+    one.writer.PDFSetUnit(c.unit);
+    one.writer.PDFBeginDoc();
+    one.writer.PDFImage(file, 10, 20, c.w, c.h);
+    EXPECT_EQ(one.FirstPageContent(), std::string("q\r\n") + c.line + " /ImgJPEG1 Do Q\r\n")
+        << c.unit << " " << c.w << " " << c.h;
+  }
+}
+
+TEST_F(ImageTest, EachPlacementMakesAnImageObjectThatCopiesTheFile) {
+  const std::string bytes = MakeJpeg(6000, 4000, 1);  // larger than one copy buffer
+  const std::string file = Jpeg("photo.jpg", bytes);
+  writer.PDFImage(file, 10, 20, 100, 50);
+  writer.PDFImage(file, 10, 100, 30, 20);
+  std::string pdf = doc.Finish();
+  EXPECT_NE(pdf.find("6 0 obj\r\n<< /ProcSet [ /PDF /Text /ImageC]\r\n/XObject << \r\n"
+                     "/ImgJPEG1 7 0 R\r\n/ImgJPEG2 8 0 R\r\n>>\r\n"),
+            std::string::npos);
+  for (int j : {1, 2}) {
+    std::string object = std::to_string(6 + j) +
+                         " 0 obj\r\n<</Type /XObject\r\n/Subtype /Image\r\n"
+                         "/Filter [/DCTDecode ]\r\n/Width 6000\r\n/Height 4000\r\n"
+                         "/ColorSpace /DeviceGray\r\n/BitsPerComponent 8\r\n/Length " +
+                         std::to_string(bytes.size()) + "\r\n/Name /ImgJPEG" + std::to_string(j) +
+                         ">>\r\nstream\r\n" + bytes +
+                         "\r\nendstream\r\nendobj\r\n\r\n";  // data unchanged
+    EXPECT_NE(pdf.find(object), std::string::npos) << j;
+  }
+  EXPECT_NE(pdf.find("/Kids [\r\n9 0 R\r\n]"), std::string::npos);
+  EXPECT_NE(pdf.find("/ImgJPEG2 Do Q"), std::string::npos);
+  pdftest::ExpectConsistentXref(pdf);
+}
+
+TEST_F(ImageTest, RefusedFilesShowOneMessageAndWriteNothing) {
+  // Name, readability, markers, density unit, components, frame header: each its reason.
+  const std::string cannot = "\r\nImpossible d'inclure l'image dans le fichier PDF.";
+  const std::string not_jpg =
+      "Format d'image non supportée.\r\nSeule les images de types JPG sont supportées." + cannot;
+  std::string no_end = MakeJpeg(8, 8, 3);
+  no_end.back() = 'x';
+  const struct {
+    std::string name;
+    std::string bytes;  // not written when empty
+    std::string message;
+  } cases[] = {
+      {"photo", "x", "Le fichier image {file} ne possède pas d'extension." + cannot},
+      {"dossier.v2/photo", "", "Le fichier image {file} ne possède pas d'extension." + cannot},
+      {"photo.png", "x", not_jpg},
+      {"photo.jpgx", "x", not_jpg},
+      {"PHOTO.JPG", MakeJpeg(8, 8, 3), not_jpg},
+      {"photo.Jpeg", MakeJpeg(8, 8, 3), not_jpg},
+      {"absente.jpg", "", "Fichier image non JPEG." + cannot},
+      {"petite.jpg", MakeJpeg({.size = 249}), "Fichier image non JPEG." + cannot},
+      {"sans-fin.jpg", no_end,
+       "Marqueur de début JPEG ou marqueur de fin JPEG non valide." + cannot},
+      {"unite.jpg", MakeJpeg({.density_unit = 3}),
+       "Erreur de résolution d'image , l'Opcode est 3Les Opcodes valides sont  0, 1, 2." + cannot},
+      {"deux.jpg", MakeJpeg(8, 8, 2),
+       "Nombre de composantes de couleur non supporté : 2." + cannot},
+      {"sans-trame.jpg",
+       std::string(300, '\xFF').replace(0, 2, "\xFF\xD8").replace(298, 2, "\xFF\xD9"),
+       "En-tête d'image JPEG absent ou non valide." + cannot},
+  };
+  for (const auto& c : cases) {
+    pdftest::WriterFixture one;
+    one.writer.PDFBeginDoc();
+    const std::string file = (one.dir.path() / c.name).string();
+    if (!c.bytes.empty()) pdftest::WriteFile(file, c.bytes);
+    std::string expected = c.message;
+    if (auto at = expected.find("{file}"); at != std::string::npos) expected.replace(at, 6, file);
+    one.writer.PDFImage(file, 10, 20, 30, 40);
+    EXPECT_EQ(one.writer.PDFImageWidth(file), 0) << c.name;
+    EXPECT_EQ(one.writer.PDFImageHeight(file), 0) << c.name;
+    ASSERT_EQ(one.host.messages.size(), 3u) << c.name;
+    for (const auto& message : one.host.messages) {
+      EXPECT_EQ(message.text, expected) << c.name;
+      EXPECT_EQ(message.title, "Fichier Image - vaROR 4.0");
+      EXPECT_EQ(message.icon, platform::MessageIcon::Critical);
+    }
+    EXPECT_EQ(one.writer.PDFGetX(), 1) << "the position did not move";
+    std::string pdf = one.Finish();
+    EXPECT_EQ(StreamOf(pdf, 2), "") << c.name;
+    EXPECT_NE(pdf.find("/XObject << \r\n>>"), std::string::npos) << c.name;
+  }
+}
+
+TEST_F(ImageTest, BackslashesInTheName) {
+  std::filesystem::create_directories(doc.dir.path() / "photos");
+  const std::string bytes = MakeJpeg(8, 8, 3);
+  for (std::string name : {"photo.jpeg", "photos\\photo.jpg", "photos\\.x.jpg"}) {
+    writer.PDFImage(Jpeg(pdf::PathFromName(name).string(), bytes), 10, 20);
+    writer.PDFImage(doc.dir.path().string() + "\\" + name, 10, 20);
+  }
+  EXPECT_TRUE(doc.host.messages.empty());
+  EXPECT_NE(doc.FirstPageContent().find("/ImgJPEG6 Do Q"), std::string::npos);
+}
+
+TEST_F(ImageTest, FileChangedAfterPlacingAbandonsTheDocument) {
+  pdftest::WriteFile(doc.File(), "earlier sheet");
+  const std::string file = Jpeg("photo.jpg", MakeJpeg(8, 8, 3));
+  writer.PDFImage(file, 10, 20);
+  pdftest::WriteFile(file, MakeJpeg({.size = 280}));
+  try {
+    writer.PDFEndDoc();
+    ADD_FAILURE() << "no error";
+  } catch (const pdf::PdfError& error) {
+    EXPECT_EQ(error.code(), pdf::PdfErrorCode::ImageChanged);
+    EXPECT_NE(std::string(error.what()).find("photo.jpg » a été modifié ou supprimé"),
+              std::string::npos);
+  }
+  EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
+}
+
+}  // namespace
