@@ -128,8 +128,9 @@ void vaROR::PDFEndDoc() {
   if (in_DocumentState == DocumentState::Ended) return;  // the file is already complete
   RequireState(DocumentState::Open, "PDFEndDoc");
   if (!obj_File.IsOpen()) {
-    throw PdfError(PdfErrorCode::FileNotCreated,
-                   "Le fichier PDF « " + str_FileName + " » n'a pas pu être créé.");
+    throw PdfError(PdfErrorCode::FileNotCreated, "Le fichier PDF « " + str_FileName +
+                                                     " » n'a pas pu être créé" +
+                                                     CreationFailure() + ".");
   }
   EnterState(DocumentState::Ended);  // marker lines after the last stream are discarded
   CloseContent();
@@ -147,6 +148,23 @@ void vaROR::PDFEndDoc() {
                       platform::MessageIcon::None, platform::MessageButtons::Ok);
   }
   if (boView) host_.OpenPdf(std::filesystem::absolute(str_FilePath));
+}
+
+// The reason a creation failed, in the user's words: the folder is missing or read-only.
+std::string vaROR::CreationFailure() const {
+  const std::error_code error = obj_File.CreationError();
+  if (!error) return "";
+  std::string folder = PathFromName(str_FileName).parent_path().string();
+  if (folder.empty()) folder = std::filesystem::current_path().string();
+  if (error == std::errc::no_such_file_or_directory) {
+    return " : le dossier « " + folder + " » n'existe pas";
+  }
+  if (error == std::errc::permission_denied || error == std::errc::read_only_file_system ||
+      error == std::errc::operation_not_permitted) {
+    return " : le dossier « " + folder + " » ne peut pas être écrit";
+  }
+  if (error == std::errc::no_space_on_device) return " : le disque est plein";
+  return " (erreur système " + std::to_string(error.value()) + ")";
 }
 
 void vaROR::RecordOffset(std::size_t length) {

@@ -73,7 +73,11 @@ void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
   for (const auto& entry : std::filesystem::directory_iterator(sPathAFM, error)) {
     if (IsMetricFile(entry)) names.push_back(entry.path().stem().string());
   }
-  if (names.empty()) return;  // the previous list stays in force
+  if (names.empty()) {  // the previous list stays in force
+    str_EmptyAfmFolder = sPathAFM;
+    return;
+  }
+  str_EmptyAfmFolder.clear();
   // Sorted, so that resource numbers do not depend on the file system's listing order.
   std::sort(names.begin(), names.end());
   tab_FontNames = std::move(names);
@@ -91,8 +95,13 @@ const WidthTable& vaROR::Metrics(const std::string& name) {
   if (cached != tab_Metrics.end()) return cached->second;
   std::ifstream file(path, std::ios::binary);
   if (!file) {
+    // Name the folder the caller asked for when it held no metric file at all.
+    const std::string where = str_EmptyAfmFolder.empty()
+                                  ? path
+                                  : "le dossier « " + str_EmptyAfmFolder +
+                                        " » est absent ou ne contient aucun fichier .afm";
     throw PdfError(PdfErrorCode::MetricsMissing,
-                   "Le fichier de métriques de la police « " + name + " » est introuvable : " + path);
+                   "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
   }
   return tab_Metrics.emplace(path, ParseAfmWidths(file)).first->second;
 }

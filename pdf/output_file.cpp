@@ -8,6 +8,7 @@ namespace pdf {
 
 bool OutputFile::Create(const std::filesystem::path& target) {
   Discard();
+  creation_error_.clear();
   std::random_device random;
   for (int attempt = 0; attempt < 8; ++attempt) {
     auto name = "." + target.filename().string() + "." + std::to_string(random()) + ".tmp";
@@ -19,8 +20,9 @@ bool OutputFile::Create(const std::filesystem::path& target) {
       failed_ = false;
       return true;
     }
-    if (errno != EEXIST) return false;
+    if (errno != EEXIST) break;
   }
+  creation_error_ = std::error_code(errno, std::generic_category());
   return false;
 }
 

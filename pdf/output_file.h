@@ -20,6 +20,8 @@ class OutputFile {
   // Creates the temporary file in the target's folder; false when that is impossible.
   bool Create(const std::filesystem::path& target);
   bool IsOpen() const { return file_ != nullptr; }
+  // Why the last Create failed; empty after a success.
+  std::error_code CreationError() const { return creation_error_; }
   // Appends bytes; a failure is remembered and reported by Close.
   void Write(std::string_view bytes);
   // Flushes and closes the temporary file; false when any write failed.
@@ -32,6 +34,7 @@ class OutputFile {
  private:
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  std::error_code creation_error_;
   std::filesystem::path target_;
   std::filesystem::path temporary_;
 };

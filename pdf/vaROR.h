@@ -150,6 +150,7 @@ class vaROR {
   };
 
   // document.cpp
+  std::string CreationFailure() const;
   void RecordOffset(std::size_t length);
   void WriteAhead(std::string_view bytes);
   void WriteBlock(const std::string& block);
@@ -315,6 +316,7 @@ class vaROR {
   std::string str_FontName;
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
+  std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
   std::map<std::string, WidthTable> tab_Metrics;  // parsed metric files, by path
   std::string str_ReportedFont;                   // unknown font already reported
 

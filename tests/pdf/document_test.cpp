@@ -151,8 +151,17 @@ TEST(DocumentTest, AbandonedDocumentLeavesTheEarlierFileAndNoPartialFile) {
 TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
   // Names that yield no file: empty, a folder only, a folder that does not exist.
   pdftest::ScratchDir dir;
-  for (std::string name : {std::string(), dir.path().string() + "\\",
-                           (dir.path() / "absent" / "x.pdf").string()}) {
+  const std::string absent = (dir.path() / "absent").string();
+  const struct {
+    std::string name, message;
+  } cases[] = {
+      {"", "Le fichier PDF «  » n'a pas pu être créé."},
+      {dir.path().string() + "\\",
+       "Le fichier PDF « " + dir.path().string() + "\\ » n'a pas pu être créé."},
+      {absent + "/x.pdf", "Le fichier PDF « " + absent +
+                              "/x.pdf » n'a pas pu être créé : le dossier « " + absent +
+                              " » n'existe pas."}};
+  for (const auto& [name, message] : cases) {
     platform::RecordingHost host;
     pdf::vaROR writer(host);
     writer.PDFView(true);
@@ -164,7 +173,7 @@ TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
       ADD_FAILURE() << "no error for '" << name << "'";
     } catch (const pdf::PdfError& error) {
       EXPECT_EQ(error.code(), pdf::PdfErrorCode::FileNotCreated);
-      EXPECT_NE(std::string(error.what()).find("n'a pas pu être créé"), std::string::npos);
+      EXPECT_EQ(error.what(), message);
     }
     EXPECT_TRUE(host.opened_pdfs.empty());
   }
