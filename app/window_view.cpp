@@ -35,6 +35,7 @@ WindowView::WindowView(SaisieAggir2& form) : form_(form) {
       {"CmdFermer", [this] { form_.CmdFermer_Click(); }},
       {"BtnSupprimer", [this] { form_.BtnSupprimer_Click(); }},
       {"SSCommand4", [this] { form_.SSCommand4_Click(); }},
+      {"SSCommand1", [this] { form_.SSCommand1_Click(); }},
   };
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFont(ToQFont(window::Font{}));

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,7 @@ class SaisieAggir2 {
   void CmdFermer_Click();
   void BtnSupprimer_Click();
   void SSCommand4_Click();
+  void SSCommand1_Click();
   // The mouse moved over a control: tooltips of the command bar.
   void Controle_MouseMove(const window::Control& control);
 
@@ -98,6 +100,11 @@ class SaisieAggir2 {
   void TroisAdverbes();
   void ChangeAdverbes();
   void AfficheBulle1();
+  // Writes the evaluation sheet and opens it; a failure of the writer is raised.
+  void ImprimeFiche();
+  // Where sheets are written: the program's folder, or the documents folder when it is
+  // read-only.
+  std::filesystem::path DossierDesFiches() const;
   // A failure that ended a handler, told to the user; the evaluation stays as it is.
   void AfficheErreur(const std::string& message);
 

@@ -1,14 +1,17 @@
-// The command bar through the real widgets: tooltip, new evaluation, quit, help, and the
-// window's safety net for a handler that fails.
+// The command bar through the real widgets: tooltip, new evaluation, quit, help, printing,
+// and the window's safety net for a handler that fails.
 #include <QLabel>
 #include <QLineEdit>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 #include "app/qt_host.h"
 #include "tests/app/view_fixture.h"
+#include "tests/pdf/support.h"
 
 namespace {
 
@@ -114,6 +117,53 @@ TEST(HelpWindowTest, AMissingHelpFileIsSaidInTheWindow) {
   EXPECT_EQ(host.Help()->Text(),
             "Le fichier d'aide « GUIDE SORVANE.HLP » est introuvable dans le dossier « "
             "/nonexistent/aggir ».");
+}
+
+}  // namespace
+
+namespace {
+
+// "Imprimer" through the real buttons: the sheet is written beside the program and opened;
+// a failure is told in a message and the window goes on.
+class PrintViewTest : public WindowViewTest {
+ protected:
+  PrintViewTest() {
+    bin = dir.path() / "bin";
+    std::filesystem::create_directories(bin);
+    host.program_folder = bin;
+  }
+  void InstallFonts() {
+    std::filesystem::create_directories(dir.path() / "system");
+    std::filesystem::copy(AGGIR_FONTS_DIR, dir.path() / "system" / "Fonts");
+  }
+  void CodeComputePrint() {
+    Type(Widget<QLineEdit>(form.TxtDossier), "77");
+    QTest::mouseClick(view.WidgetOf(form.ADV(53)), Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(form.SSCommand1), Qt::LeftButton);
+  }
+
+  pdftest::ScratchDir dir;
+  std::filesystem::path bin;
+};
+
+TEST_F(PrintViewTest, ImprimerWritesAndOpensTheSheet) {
+  InstallFonts();
+  CodeComputePrint();
+  EXPECT_TRUE(host.messages.empty());
+  ASSERT_TRUE(std::filesystem::exists(bin / "77.pdf"));
+  EXPECT_EQ(host.opened_pdfs, std::vector<std::filesystem::path>{bin / "77.pdf"});
+  EXPECT_TRUE(Widget<QPushButton>(form.SSCommand1)->isEnabled());  // it can print again
+}
+
+TEST_F(PrintViewTest, AFailedSheetIsToldAndTheEvaluationStays) {
+  CodeComputePrint();  // no metric folder beside the program
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("ne contient aucun fichier .afm"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_empty(bin));
+  EXPECT_TRUE(Widget<QCheckBox>(form.ADV(53))->isChecked());
+  EXPECT_TRUE(view.WidgetOf(form.PanelCalculGIR)->isVisible());
+  EXPECT_EQ(Widget<QLineEdit>(form.TxtDossier)->text(), "77");
 }
 
 }  // namespace

@@ -1,0 +1,206 @@
+// The evaluation sheet: "Imprimer" writes the current evaluation as a one-page A4 PDF named
+// after the file number and opens it. The page is drawn through the writer's public
+// operations only, in points from the top-left corner.
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "calculator/saisie_aggir2.h"
+#include "pdf/vaROR.h"
+
+namespace {
+
+// One line of the sheet, in the sheet's own order.
+struct LigneFiche {
+  const char* numero;    // empty on a variable's second and third activity
+  const char* activite;
+  const char* variable;  // empty where the number is
+  int cfin;              // CFIN index of the code shown; 0 for none
+  int k;                 // grid row whose boxes are drawn
+};
+
+constexpr std::array<LigneFiche, 24> kLignes{{
+    {"1.", "Transferts", "Transferts", 7, 14},
+    {"2.", "Déplacements à l'intérieur", "Déplacements intérieurs", 8, 15},
+    {"3.", "Toilette du haut", "Toilette", 3, 5},
+    {"", "Toilette du bas", "", 0, 6},
+    {"4.", "Elimination urinaire", "Elimination", 6, 12},
+    {"", "Elimination fécale", "", 0, 13},
+    {"5.", "Habillage du haut", "Habillage", 4, 7},
+    {"", "Habillage moyen", "", 0, 8},
+    {"", "Habillage du bas", "", 0, 9},
+    {"6.", "Cuisine", "Cuisine", 12, 19},
+    {"7.", "Alimentation : se servir", "Alimentation", 5, 10},
+    {"", "Alimentation : manger", "", 0, 11},
+    {"8.", "Suivi du traitement", "Suivi du traitement", 16, 23},
+    {"9.", "Ménage", "Ménage", 13, 20},
+    {"10.", "Alerter", "Alerter", 10, 17},
+    {"11.", "Déplacements à l'extérieur", "Déplacements extérieurs", 9, 16},
+    {"12.", "Transports", "Transports", 14, 21},
+    {"13.", "Activités du temps libre", "Activités du temps libre", 17, 24},
+    {"14.", "Achats", "Achats", 15, 22},
+    {"15.", "Gestion", "Gestion", 11, 18},
+    {"16.", "Orientation dans le temps", "Orientation", 2, 3},
+    {"", "Orientation dans l'espace", "", 0, 4},
+    {"17.", "Cohérence : communication", "Cohérence", 1, 1},
+    {"", "Cohérence : comportement", "", 0, 2},
+}};
+
+constexpr const char* kLegende[] = {
+    "Ne fait pas : Il faut faire à la place, ou \"faire faire\", ou tout refaire",
+    "La case est noire (cochée) si la personne ne fait jamais seule, même partiellement, même "
+    "difficilement",
+    "Fait même difficilement  S- Spontanément  T- Totalement  C- Correctement  H- "
+    "Habituellement",
+    "La case est noire (cochée) quand les conditions ne sont pas remplie pour l'adverbe",
+};
+
+constexpr int kNoir = 0;
+constexpr int kBlanc = 16777215;
+constexpr double kCase = 5;  // side of a box, points
+
+std::string Date(const std::tm& t) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d", t.tm_mday % 100, (t.tm_mon + 1) % 100,
+                (t.tm_year + 1900) % 10000);
+  return text;
+}
+
+std::string SansBlancs(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Draws the page. Every width is measured with the font whose name the first measurement
+// put in `police_` (regular Arial), at the size given.
+class Fiche {
+ public:
+  explicit Fiche(pdf::vaROR& pdf) : pdf_(pdf) {}
+
+  void Texte(const std::string& text, double x, double y) { pdf_.FormatArial10(text, x, y); }
+  void ADroite(const std::string& text, double right, double y) {
+    Texte(text, right - Largeur(text, 10), y);
+  }
+  void Titre(const std::string& text, double y) {
+    pdf_.FormatArial15B(text, pdf_.PDFGetPageWidth() / 2 - Largeur(text, 15) / 2, y);
+  }
+  void Trait(double x1, double x2, double y, bool couleur) {
+    pdf_.PDFSetLineStyle(0);
+    pdf_.PDFSetLineWidth(0.5);
+    if (couleur) pdf_.PDFSetLineColor(kNoir);
+    pdf_.PDFDrawLine(x1, y, x2, y);
+  }
+  void ReglagesDesCases() {
+    pdf_.PDFSetLineColor(kNoir);
+    pdf_.PDFSetLineStyle(0);
+    pdf_.PDFSetLineWidth(1.0);
+    pdf_.PDFSetFill(true);
+    pdf_.PDFSetLineWidth(0.5);
+    pdf_.PDFSetDrawMode(2);  // filled and stroked
+  }
+  void Case(double x, double y, bool cochee) {
+    pdf_.PDFSetDrawColor(cochee ? kNoir : kBlanc);
+    pdf_.PDFDrawRectangle(x, y - kCase, kCase, kCase, "");
+  }
+
+ private:
+  double Largeur(const std::string& text, int taille) {
+    return pdf_.PDFGetStringWidth(text, police_, taille);
+  }
+
+  pdf::vaROR& pdf_;
+  std::string police_;
+};
+
+void Reglages(pdf::vaROR& pdf, const std::filesystem::path& fichier,
+              const std::filesystem::path& polices) {
+  pdf.PDFTitle("Test");
+  pdf.PDFFileName(fichier.string());
+  pdf.PDFLoadAfm(polices.string());
+  pdf.PDFConfirm(false);
+  pdf.PDFView(true);
+  pdf.PDFFormatPage(0);     // A4
+  pdf.PDFOrientation(1);    // portrait
+  pdf.PDFSetUnit(0);        // points
+  pdf.PDFSetZoomMode(1);    // fitted to the page width
+  pdf.PDFSetLayoutMode(3);  // the reader's own layout
+  pdf.PDFUseOutlines(true);
+  pdf.PDFUseThumbs(false);
+  pdf.PDFBeginDoc();
+}
+
+void EnTete(Fiche& fiche, const SaisieAggir2& form, const std::tm& maintenant) {
+  fiche.Texte("TIREMONT", 30, 50);
+  fiche.ADroite("Modèle AGGIR", 550, 50);
+  fiche.Trait(30, 550, 60, true);
+  fiche.Titre("Evaluation des activités réalisées par la personnes seule", 80);
+  fiche.Trait(30, 550, 90, false);
+  fiche.Texte(form.TxtNom.Text + " " + form.TxtPrenom.Text, 30, 120);
+  const std::string& dossier = form.TxtDossier.Text;
+  fiche.ADroite(dossier.empty() ? " " : "Dossier N°" + dossier, 550, 120);
+  fiche.Texte(form.TxtAdresse.Text, 30, 140);
+  fiche.ADroite("le " + Date(maintenant), 550, 140);
+  const std::pair<const char*, double> colonnes[] = {
+      {"Ne fait pas", 190}, {"S", 250}, {"T", 270}, {"C", 290}, {"H", 310}, {"CODE", 500}};
+  for (const auto& [texte, x] : colonnes) fiche.Texte(texte, x, 180);
+}
+
+// NE FAIT PAS ticked: its black box alone. Otherwise a white one, then S, T, C, H.
+void Cases(Fiche& fiche, const SaisieAggir2& form, int k, double y) {
+  if (form.ADV4(100 + k).Value == 1) {
+    fiche.Case(210, y, true);
+    return;
+  }
+  fiche.Case(210, y, false);
+  for (int j = 1; j <= 4; ++j) {
+    fiche.Case(250 + 20 * (j - 1), y, form.ADV(4 * (k - 1) + j).Value == 1);
+  }
+}
+
+void Lignes(Fiche& fiche, const SaisieAggir2& form) {
+  for (std::size_t r = 0; r < kLignes.size(); ++r) {
+    const LigneFiche& ligne = kLignes[r];
+    const double y = 210 + 20 * static_cast<double>(r);
+    fiche.ADroite(ligne.numero, 50, y);
+    fiche.Texte(ligne.activite, 55, y);
+    fiche.ADroite(ligne.numero, 360, y);
+    fiche.Texte(ligne.variable, 365, y);
+    fiche.Texte(ligne.cfin ? form.CFIN(ligne.cfin).Caption() : "", 520, y);
+    fiche.ReglagesDesCases();
+    Cases(fiche, form, ligne.k, y);
+  }
+}
+
+}  // namespace
+
+void SaisieAggir2::SSCommand1_Click() { ImprimeFiche(); }
+
+// Nothing is caught here: a failure of the writer reaches the command, which tells the user;
+// the evaluation on screen is untouched and an earlier sheet of the same name stays.
+void SaisieAggir2::ImprimeFiche() {
+  const std::filesystem::path fichier = DossierDesFiches() / (TxtDossier.Text + ".pdf");
+  pdf::vaROR pdf(host_);
+  // The metric files stand in system/Fonts beside the program's folder.
+  Reglages(pdf, fichier, host_.ProgramFolder().parent_path() / "system" / "Fonts");
+  pdf.PDFSetBookmark("Signet1", 1, 40);
+  Fiche fiche(pdf);
+  EnTete(fiche, *this, host_.LocalTime());
+  Lignes(fiche, *this);
+  pdf.FormatArial10B("GIR = " + SansBlancs(TxtGroupe.Text), 30, 690);
+  for (std::size_t i = 0; i < std::size(kLegende); ++i) {
+    pdf.FormatArial8(kLegende[i], 50, 710 + 10 * static_cast<double>(i));
+  }
+  fiche.Trait(40, 540, 760, true);
+  fiche.Texte(fichier.string(), 50, 780);
+  fiche.ADroite("TIREMONT AGGIR KORVEN", 540, 780);
+  pdf.PDFEndPage();
+  pdf.PDFEndDoc();
+}
+
+// The program's folder, as always; when its user cannot write there (an installed copy),
+// the documents folder.
+std::filesystem::path SaisieAggir2::DossierDesFiches() const {
+  const std::filesystem::path programme = host_.ProgramFolder();
+  return host_.CanWriteIn(programme) ? programme : host_.DocumentsFolder();
+}
