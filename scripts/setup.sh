@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
-  qpdf poppler-utils
+  qpdf poppler-utils desktop-file-utils
   clang libclang-rt-14-dev
   python-matplotlib-data
   xvfb xauth x11-apps imagemagick

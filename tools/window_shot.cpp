@@ -10,6 +10,7 @@
 
 #include "app/qt_host.h"
 #include "app/window_view.h"
+#include "tools/example_evaluation.h"
 
 namespace {
 
@@ -22,16 +23,13 @@ void TypeInto(WindowView& view, const window::Control& field, const char* text) 
   QTest::keyClicks(view.WidgetOf(field), QString::fromUtf8(text));
 }
 
-// A person who needs help for the toilet and dressing, with some domestic activities.
 void Code(WindowView& view, SaisieAggir2& form) {
-  TypeInto(view, form.TxtNom, "DUPONT");
-  TypeInto(view, form.TxtPrenom, "Jeanne");
-  TypeInto(view, form.TxtDossier, "123");
-  TypeInto(view, form.TxtAdresse, "12 rue des Lilas 29000 Quimper");
-  for (int box : {21, 22, 25, 29, 33, 34, 45, 57, 61, 62, 73, 74, 77, 78, 85, 86}) {
-    Click(view, form.ADV(box));
-  }
-  Click(view, form.ADV4(121));  // Transports: NE FAIT PAS
+  TypeInto(view, form.TxtNom, example::kNom);
+  TypeInto(view, form.TxtPrenom, example::kPrenom);
+  TypeInto(view, form.TxtDossier, example::kDossier);
+  TypeInto(view, form.TxtAdresse, example::kAdresse);
+  for (int box : example::kAdverbes) Click(view, form.ADV(box));
+  Click(view, form.ADV4(example::kNeFaitPas));
   Click(view, form.SSCommand7);
 }
 

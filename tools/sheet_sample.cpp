@@ -1,0 +1,29 @@
+// Prints the documentation's example evaluation through the window's own "Imprimer", as if
+// the program stood in this tool's folder: sheet_sample writes 123.pdf beside itself.
+#include <cstdio>
+
+#include "calculator/saisie_aggir2.h"
+#include "platform/recording_host.h"
+#include "tools/example_evaluation.h"
+
+int main(int, char** argv) {
+  platform::RecordingHost host;
+  host.program_folder = std::filesystem::absolute(argv[0]).parent_path();
+  SaisieAggir2 form(host);
+  form.Form_Load();
+  form.Form_Activate();
+  form.TxtNom.Text = example::kNom;
+  form.TxtPrenom.Text = example::kPrenom;
+  form.TxtDossier.Text = example::kDossier;
+  form.TxtAdresse.Text = example::kAdresse;
+  for (int box : example::kAdverbes) {
+    form.ADV(box).Value = 1;
+    form.ADV_Click(box);
+  }
+  form.ADV4(example::kNeFaitPas).Value = 1;
+  form.ADV4_Click(example::kNeFaitPas);
+  form.SSCommand7_Click();
+  form.SSCommand1_Click();
+  std::puts(host.opened_pdfs.at(0).string().c_str());
+  return 0;
+}
