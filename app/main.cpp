@@ -2,9 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/qt_host.h"
-#include "app/window_view.h"
-#include "calculator/saisie_aggir2.h"
+#include "app/calculator_window.h"
 
 namespace {
 
@@ -27,10 +25,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
-  QtHost host;
-  SaisieAggir2 form(host);
-  WindowView view(form);
-  host.SetParentWindow(&view);
-  view.show();
+  CalculatorWindow window;
+  window.view.show();
   return app.exec();
 }

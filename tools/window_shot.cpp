@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/qt_host.h"
-#include "app/window_view.h"
+#include "app/calculator_window.h"
 #include "tools/example_evaluation.h"
 
 namespace {
@@ -41,13 +40,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  QtHost host;
-  SaisieAggir2 form(host);
-  WindowView view(form);
-  host.SetParentWindow(&view);
-  view.show();
+  CalculatorWindow window;
+  window.view.show();
   const std::string scenario = argc > 2 ? argv[2] : "coded";
-  if (scenario == "coded") Code(view, form);
+  if (scenario == "coded") Code(window.view, window.form);
   QApplication::processEvents();
-  return view.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  return window.view.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/qt_host.h"
+#include "app/calculator_window.h"
 #include "tests/app/view_fixture.h"
 
 namespace {
@@ -96,10 +96,9 @@ TEST(QuestionBoxTest, ClosingWithoutAnAnswerCountsAsNo) {
       [](QWidget* box) { box->close(); },
   };
   for (const auto& close_box : closers) {
-    QtHost host;
-    SaisieAggir2 form(host);
-    WindowView view(form);
-    host.SetParentWindow(&view);
+    CalculatorWindow window;
+    SaisieAggir2& form = window.form;
+    WindowView& view = window.view;
     view.show();
     bool answered = false;
     // Runs once the box is up, inside its own event loop.

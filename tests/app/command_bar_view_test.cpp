@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/qt_host.h"
+#include "app/calculator_window.h"
 #include "tests/app/view_fixture.h"
 #include "tests/pdf/support.h"
 
@@ -91,12 +91,11 @@ TEST(SafetyNetTest, AFailingHandlerIsToldAndTheWindowGoesOn) {
 
 // The button and F1 open the program's own help window on the installed help file.
 TEST(HelpWindowTest, ButtonAndF1ShowTheInstalledHelp) {
-  QtHost host(AGGIR_PROGRAM_DIR);
-  SaisieAggir2 form(host);
-  WindowView view(form);
-  host.SetParentWindow(&view);
+  CalculatorWindow window(AGGIR_PROGRAM_DIR);
+  QtHost& host = window.host;
+  WindowView& view = window.view;
   view.show();
-  QTest::mouseClick(view.WidgetOf(form.SSCommand4), Qt::LeftButton);
+  QTest::mouseClick(view.WidgetOf(window.form.SSCommand4), Qt::LeftButton);
   ASSERT_NE(host.Help(), nullptr);
   EXPECT_TRUE(host.Help()->isVisible());
   EXPECT_TRUE(host.Help()->Text().contains("Trois adverbes cochés"));
