@@ -22,6 +22,7 @@ class QtHost : public platform::Host {
   void Beep() override;
   platform::ScreenSize ScreenTwips() const override;
   int TextWidthTwips(const std::string& text, float points, bool bold) const override;
+  int TextHeightTwips(float points, bool bold) const override;
   std::filesystem::path ProgramFolder() const override;
   // The help viewer's command line opens the help window; any other program is started.
   void StartProgram(const std::string& command_line, platform::WindowStyle style) override;

@@ -18,6 +18,10 @@ int RecordingHost::TextWidthTwips(const std::string& text, float, bool) const {
   return characters * kTwipsPerCharacter;
 }
 
+int RecordingHost::TextHeightTwips(float points, bool) const {
+  return static_cast<int>(points * kTwipsPerPoint);
+}
+
 void RecordingHost::StartProgram(const std::string& command_line, WindowStyle) {
   started.push_back(command_line);
 }
