@@ -139,8 +139,9 @@ TEST_F(LayoutTest, ControlsAreListedOnceAfterTheirContainer) {
     }
   }
   // Arrays (ADV, ADV4, CmdVD, LabelVD, CFIN, Shape1), then the bar (8), identity (9),
-  // grid texts (7), result (4), hidden fields (5) and overlays (3).
-  EXPECT_EQ(seen.size(), 96u + 24 + 24 + 24 + 17 + 17 + 8 + 9 + 7 + 4 + 5 + 3);
+  // grid texts (7), result (4), hidden fields (5), the three overlay panels and their
+  // contents: coherence (42), questions (9), profile (73).
+  EXPECT_EQ(seen.size(), 96u + 24 + 24 + 24 + 17 + 17 + 8 + 9 + 7 + 4 + 5 + 3 + 42 + 9 + 73);
 }
 
 }  // namespace
