@@ -16,11 +16,13 @@ const std::string& CodeDe(const coherence::Codes& cases, int i) {
   return cases[static_cast<std::size_t>(i - 1)];
 }
 
-// Slots of a group, in rising order.
-std::vector<int> CasesDu(coherence::Groupe groupe) {
+// Slots of a group, in rising order; only those holding a given code, when one is given.
+std::vector<int> CasesDu(coherence::Groupe groupe, const coherence::Codes& cases = {},
+                         const char* code = nullptr) {
   std::vector<int> slots;
   for (int i = 1; i <= kCases; ++i) {
-    if (coherence::CaseNumero(i).groupe == groupe) slots.push_back(i);
+    if (coherence::CaseNumero(i).groupe != groupe) continue;
+    if (!code || CodeDe(cases, i) == code) slots.push_back(i);
   }
   return slots;
 }
@@ -169,11 +171,7 @@ void SaisieAggir2::MarqueConservees(const coherence::Codes& cases, bool exterieu
   TitreVerifie(1).Visible = true;
   TitreVerifie(2).Visible = false;
   MarqueFonctionsC(cases);
-  for (int i : CasesDu(coherence::Groupe::Corporelle)) {
-    if (CodeDe(cases, i) != "A") continue;
-    Suspect(i);
-    LabelDE(i).font.bold = true;
-  }
+  MarqueSuspects(CasesDu(coherence::Groupe::Corporelle, cases, "A"), false);
   MarqueDeplacementInterieur(cases, Label9);
   if (!exterieures) Label12.Visible = true;
 }
@@ -190,12 +188,7 @@ void SaisieAggir2::MarqueDegradees(const coherence::Codes& cases, bool exterieur
     box.font.bold = atteinte;
     LabelDE(i).font.bold = atteinte;
   }
-  for (int i : CasesDu(coherence::Groupe::FonctionCle)) {
-    if (CodeDe(cases, i) != "A") continue;
-    Suspect(i);
-    LabelDE(i).font.bold = true;
-    TxtDE(i).font.bold = true;
-  }
+  MarqueSuspects(CasesDu(coherence::Groupe::FonctionCle, cases, "A"), true);
   if (!exterieures) Label12.Visible = true;
 }
 
@@ -212,20 +205,24 @@ void SaisieAggir2::MarqueExterieures(const coherence::Codes& cases,
     TitreVerifie(1).Visible = false;
     MarqueFonctionsC(cases);
   }
-  for (int i : CasesDu(coherence::Groupe::Exterieure)) {
-    if (CodeDe(cases, i) != "A") continue;
-    Suspect(i);
-    LabelDE(i).font.bold = true;
-  }
+  MarqueSuspects(CasesDu(coherence::Groupe::Exterieure, cases, "A"), false);
   MarqueDeplacementInterieur(cases, Label7);
   PanelAnomalies2.Visible = true;
 }
 
 void SaisieAggir2::MarqueFonctionsC(const coherence::Codes& cases) {
-  for (int i : CasesDu(coherence::Groupe::FonctionCle)) {
-    if (CodeDe(cases, i) != "C") continue;
+  for (int i : CasesDu(coherence::Groupe::FonctionCle, cases, "C")) {
     LabelDE(i).font.bold = true;
     TxtDE(i).font.bold = true;
+  }
+}
+
+// Suspect codes: dark red on pale red, their captions bold, and the codes too if asked.
+void SaisieAggir2::MarqueSuspects(const std::vector<int>& slots, bool code_gras) {
+  for (int i : slots) {
+    Suspect(i);
+    LabelDE(i).font.bold = true;
+    if (code_gras) TxtDE(i).font.bold = true;
   }
 }
 

@@ -195,6 +195,7 @@ class SaisieAggir2 {
   void MarqueExterieures(const coherence::Codes& cases, const coherence::Drapeaux& drapeaux);
   void MarqueDeplacementInterieur(const coherence::Codes& cases, window::Label& avertissement);
   void MarqueFonctionsC(const coherence::Codes& cases);
+  void MarqueSuspects(const std::vector<int>& slots, bool code_gras);
   void Suspect(int i);
 
   void CalculeProfil();

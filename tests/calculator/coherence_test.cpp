@@ -224,11 +224,7 @@ TEST_F(CoherenceTest, VerifierAndEffacer) {
 
 // Where the panel's parts stand, and how its fixed texts read.
 TEST_F(CoherenceTest, Layout) {
-  const struct {
-    const window::Control* control;
-    const window::Control* parent;
-    int left, top, width, height;
-  } places[] = {
+  ExpectPlacements({
       {&form.TitreVerifie(2), &form.PanelCoherence, 240, 1740, 4695, 705},
       {&form.PanelAnomalies1, &form.PanelCoherence, 150, 2580, 4845, 4020},
       {&form.PanelAnomalies2, &form.PanelAnomalies1, 0, 1680, 4845, 2355},
@@ -239,15 +235,7 @@ TEST_F(CoherenceTest, Layout) {
       {&form.TxtDE(3), &form.PanelAnomalies2, 4380, 120, 345, 315},
       {&form.Label7, &form.PanelAnomalies2, 330, 750, 1905, 735},
       {&form.Fleche(2), &form.PanelAnomalies2, 900, 390, 1290, 0},
-  };
-  for (const auto& p : places) {
-    SCOPED_TRACE(p.control->Name + " " + std::to_string(p.control->Index));
-    EXPECT_EQ(p.control->Parent, p.parent);
-    EXPECT_EQ(p.control->Left, p.left);
-    EXPECT_EQ(p.control->Top, p.top);
-    EXPECT_EQ(p.control->Width, p.width);
-    EXPECT_EQ(p.control->Height, p.height);
-  }
+  });
   EXPECT_EQ(form.LabelDE(1).Caption(), "Cohérence ");
   EXPECT_EQ(form.LabelDE(8).Caption(), "Déplacements int.");
   EXPECT_EQ(form.LabelDE(6).Top, form.TxtDE(6).Top);

@@ -171,17 +171,12 @@ TEST_F(QuestionsTest, AnUnknownRowKeepsTheLastTexts) {
 }
 
 TEST_F(QuestionsTest, Layout) {
-  const window::Label* labels[] = {&form.Question(0), &form.Label8(1), &form.Label8(4),
-                                   &form.Question(4)};
-  const int expected[][4] = {
-      {180, 150, 9000, 315}, {180, 480, 225, 285}, {180, 1380, 225, 285}, {450, 1380, 9105, 345}};
-  for (std::size_t i = 0; i < std::size(labels); ++i) {
-    const window::Label& l = *labels[i];
-    EXPECT_EQ(l.Parent, &form.PanelQuestions);
-    EXPECT_EQ((std::array{l.Left, l.Top, l.Width, l.Height}),
-              (std::array{expected[i][0], expected[i][1], expected[i][2], expected[i][3]}))
-        << l.Name << l.Index;
-  }
+  ExpectPlacements({
+      {&form.Question(0), &form.PanelQuestions, 180, 150, 9000, 315},
+      {&form.Label8(1), &form.PanelQuestions, 180, 480, 225, 285},
+      {&form.Label8(4), &form.PanelQuestions, 180, 1380, 225, 285},
+      {&form.Question(4), &form.PanelQuestions, 450, 1380, 9105, 345},
+  });
   EXPECT_EQ(form.PanelQuestions.BackColor, window::RGB(255, 255, 128));
   EXPECT_EQ(form.PanelQuestions.Width, 9705);
 }

@@ -277,11 +277,7 @@ TEST_F(RadarTest, ClosingThePanel) {
 }
 
 TEST_F(RadarTest, Layout) {
-  const struct {
-    const window::Control* control;
-    const window::Control* parent;
-    int left, top, width, height;
-  } places[] = {
+  ExpectPlacements({
       {&form.Radar(1), &form.PanelProfil, 120, 120, 4020, 4020},
       {&form.Radar(2), &form.PanelProfil, 120, 4200, 4020, 4020},
       {&form.Label4, &form.Radar(1), 3300, 3690, 795, 435},
@@ -293,13 +289,7 @@ TEST_F(RadarTest, Layout) {
       {&form.CadreEchelle, &form.PanelProfil, 7470, 900, 1995, 3795},
       {&form.Padv(10), &form.PanelProfil, 8160, 2460, 1275, 255},
       {&form.AdverbeProfil(4), &form.PanelProfil, 7770, 4200, 1500, 255},
-  };
-  for (const auto& p : places) {
-    SCOPED_TRACE(p.control->Name + " " + std::to_string(p.control->Index));
-    EXPECT_EQ(p.control->Parent, p.parent);
-    EXPECT_EQ((std::array{p.control->Left, p.control->Top, p.control->Width, p.control->Height}),
-              (std::array{p.left, p.top, p.width, p.height}));
-  }
+  });
   EXPECT_EQ(form.LegendeProfil(1).Caption(), "  1. Communication");
   EXPECT_EQ(form.LegendeProfil(24).Caption(), "  7. Activités du temps libre");
   EXPECT_EQ(form.Padv(4).Caption(), "B  1 adverbe");
