@@ -205,9 +205,11 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     return FilterCheckBoxKey(static_cast<const window::CheckBox&>(control), event);
   }
   if (control.kind == window::Kind::PictureBox) {
-    const int code = KeyCode(static_cast<QKeyEvent*>(event));
+    // The chart hears every key; only Enter is its own, others (Tab) keep their effect.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = KeyCode(key);
     Handle([this, &control, code] { form_.Radar_KeyDown(control.Index, code); });
-    return true;
+    return IsEnter(key);
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -148,6 +148,17 @@ TEST_F(PanelsViewTest, ProfilDrawsAndKeepsTheCharts) {
   EXPECT_FALSE(Shown(form.PanelProfil));
 }
 
+// Keys other than Enter leave the profile open and keep their effect: Tab moves on.
+TEST_F(PanelsViewTest, OtherKeysOnAChartKeepTheirEffect) {
+  QTest::mouseClick(Widget<QPushButton>(form.SSCommand6), Qt::LeftButton);
+  QWidget* chart = view.WidgetOf(form.Radar(1));
+  ASSERT_EQ(view.focusWidget(), chart);
+  QTest::keyClick(chart, Qt::Key_A);
+  QTest::keyClick(chart, Qt::Key_Tab);
+  EXPECT_TRUE(Shown(form.PanelProfil));
+  EXPECT_NE(view.focusWidget(), chart);
+}
+
 // A click on a number lands on the chart: it closes the panel too.
 TEST_F(PanelsViewTest, AClickOnANumberClosesTheProfile) {
   QTest::mouseClick(Widget<QPushButton>(form.SSCommand6), Qt::LeftButton);
