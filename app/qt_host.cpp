@@ -58,6 +58,11 @@ int QtHost::TextWidthTwips(const std::string& text, float points, bool bold) con
   return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
 }
 
+int QtHost::TextHeightTwips(float points, bool bold) const {
+  const QFontMetricsF metrics(ToQFont(window::Font{points, bold}));
+  return static_cast<int>(std::lround(metrics.height() * kTwipsPerPixel));
+}
+
 std::filesystem::path QtHost::ProgramFolder() const {
   if (!program_folder_.empty()) return program_folder_;
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());

@@ -22,6 +22,7 @@ class QtHost : public platform::Host {
   void Beep() override;
   platform::ScreenSize ScreenTwips() const override;
   int TextWidthTwips(const std::string& text, float points, bool bold) const override;
+  int TextHeightTwips(float points, bool bold) const override;
   std::filesystem::path ProgramFolder() const override;
   std::filesystem::path DocumentsFolder() const override;
   bool CanWriteIn(const std::filesystem::path& folder) const override;

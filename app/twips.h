@@ -4,7 +4,9 @@
 
 #include <QRect>
 
-constexpr int kTwipsPerPixel = 15;
+#include "calculator/window/controls.h"
+
+constexpr int kTwipsPerPixel = window::kTwipsPerPixel;
 
 constexpr int TwipsToPixels(int twips) {
   return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel

@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <optional>
+
+#include "app/drawn_widgets.h"
 #include "app/twips.h"
 
 namespace {
@@ -35,12 +38,43 @@ void SetTextIfChanged(QLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
 
-void SetColours(QWidget* widget, const window::Control& control, QPalette::ColorRole fore,
-                QPalette::ColorRole back) {
-  QPalette palette = widget->palette();
-  palette.setColor(fore, ToQColor(control.ForeColor));
-  palette.setColor(back, ToQColor(control.BackColor));
-  widget->setPalette(palette);
+// The palette roles that show a control's fore and back colours; none for the kinds that
+// keep the toolkit's own look.
+struct Roles {
+  QPalette::ColorRole fore, back;
+};
+std::optional<Roles> RolesOf(window::Kind kind) {
+  switch (kind) {
+    case window::Kind::Label:
+    case window::Kind::CheckBox:
+    case window::Kind::Panel:
+    case window::Kind::Frame:
+    case window::Kind::PictureBox:
+      return Roles{QPalette::WindowText, QPalette::Window};
+    case window::Kind::TextBox: return Roles{QPalette::Text, QPalette::Base};
+    default: return std::nullopt;
+  }
+}
+
+// Colours, weight and opacity: the properties the logic changes besides text and place.
+void RefreshLook(const window::Control& control, QWidget* widget) {
+  if (const std::optional<Roles> roles = RolesOf(control.kind)) {
+    const QColor fore = ToQColor(control.ForeColor), back = ToQColor(control.BackColor);
+    QPalette palette = widget->palette();
+    if (palette.color(roles->fore) != fore || palette.color(roles->back) != back) {
+      palette.setColor(roles->fore, fore);
+      palette.setColor(roles->back, back);
+      widget->setPalette(palette);
+    }
+  }
+  const QFont font = widget->font();
+  if (font.bold() != control.font.bold || font.pointSizeF() != control.font.size) {
+    widget->setFont(ToQFont(control.font));
+  }
+  // A label shows its background only when it is opaque.
+  if (control.kind == window::Kind::Label) {
+    widget->setAutoFillBackground(!static_cast<const window::Label&>(control).Transparent);
+  }
 }
 
 QWidget* CreateLabel(const window::Label& label, QWidget* parent) {
@@ -49,8 +83,6 @@ QWidget* CreateLabel(const window::Label& label, QWidget* parent) {
                                       : ToQt(label.Alignment));
   widget->setWordWrap(label.WordWrap);
   widget->setTextFormat(Qt::PlainText);
-  widget->setAutoFillBackground(!label.Transparent);
-  SetColours(widget, label, QPalette::WindowText, QPalette::Window);
   return widget;
 }
 
@@ -58,25 +90,22 @@ QWidget* CreateTextBox(const window::TextBox& box, QWidget* parent) {
   auto* widget = new QLineEdit(parent);
   widget->setAlignment(ToQt(box.Alignment));
   widget->setReadOnly(box.Locked);
-  SetColours(widget, box, QPalette::Text, QPalette::Base);
   return widget;
 }
 
 // A raised 3-D panel; its caption (the tooltip's text) is centred.
-QWidget* CreatePanel(const window::Panel& panel, QWidget* parent) {
+QWidget* CreatePanel(QWidget* parent) {
   auto* widget = new QLabel(parent);
   widget->setFrameStyle(QFrame::Panel | QFrame::Raised);
   widget->setLineWidth(2);
   widget->setAlignment(Qt::AlignCenter);
   widget->setAutoFillBackground(true);
-  SetColours(widget, panel, QPalette::WindowText, QPalette::Window);
   return widget;
 }
 
 QWidget* CreateFrame(const window::Panel& frame, QWidget* parent) {
   auto* widget = new QGroupBox(ToQString(frame.Caption), parent);
   widget->setAutoFillBackground(true);
-  SetColours(widget, frame, QPalette::WindowText, QPalette::Window);
   return widget;
 }
 
@@ -95,7 +124,7 @@ QWidget* CreateKind(const window::Control& control, QWidget* parent) {
       return CreateTextBox(static_cast<const window::TextBox&>(control), parent);
     case window::Kind::CheckBox: return new QCheckBox(parent);
     case window::Kind::Panel:
-      return CreatePanel(static_cast<const window::Panel&>(control), parent);
+      return CreatePanel(parent);
     case window::Kind::Frame:
       return CreateFrame(static_cast<const window::Panel&>(control), parent);
     case window::Kind::Button:
@@ -103,6 +132,8 @@ QWidget* CreateKind(const window::Control& control, QWidget* parent) {
                              parent);
     case window::Kind::Shape: return CreateShape(parent);
     case window::Kind::Image: return new QLabel(parent);
+    case window::Kind::PictureBox: return new PictureView(parent);
+    case window::Kind::Line: return new LineView(parent);
   }
   return new QWidget(parent);
 }
@@ -131,11 +162,14 @@ QWidget* CreateWidget(const window::Control& control, QWidget* parent) {
                                                           std::to_string(control.Index)));
   widget->setFont(ToQFont(control.font));
   widget->setGeometry(TwipsRect(control.Left, control.Top, control.Width, control.Height));
+  RefreshLook(control, widget);
   return widget;
 }
 
-void RefreshWidget(const window::Control& control, QWidget* widget) {
-  const QSignalBlocker block(widget);
+namespace {
+
+// What the control shows: its text, its value, its drawing.
+void RefreshContent(const window::Control& control, QWidget* widget) {
   switch (control.kind) {
     case window::Kind::Label:
       SetTextIfChanged(static_cast<QLabel*>(widget),
@@ -155,11 +189,27 @@ void RefreshWidget(const window::Control& control, QWidget* widget) {
       SetTextIfChanged(static_cast<QLabel*>(widget),
                        ToQString(static_cast<const window::Panel&>(control).Caption));
       break;
+    case window::Kind::PictureBox:
+      static_cast<PictureView*>(widget)->Show(static_cast<const window::PictureBox&>(control));
+      break;
+    case window::Kind::Line:
+      static_cast<LineView*>(widget)->Show(static_cast<const window::Line&>(control));
+      break;
     default:
       break;
   }
+}
+
+}  // namespace
+
+void RefreshWidget(const window::Control& control, QWidget* widget) {
+  const QSignalBlocker block(widget);
   const QRect geometry = TwipsRect(control.Left, control.Top, control.Width, control.Height);
-  if (widget->geometry() != geometry) widget->setGeometry(geometry);
+  if (control.kind != window::Kind::Line && widget->geometry() != geometry) {
+    widget->setGeometry(geometry);
+  }
+  RefreshContent(control, widget);
+  RefreshLook(control, widget);
   widget->setEnabled(control.Enabled);
   widget->setVisible(control.Visible);
 }

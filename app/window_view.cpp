@@ -20,22 +20,35 @@ bool IsEnter(const QKeyEvent* key) {
   return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-// Panels, frames and buttons report the mouse moving over them (the tooltip follows it);
-// the controls inside them let their container report it.
+// Panels, frames, buttons and picture boxes report the mouse moving over them (the tooltip
+// and the radar's codings follow it), and so do the radar's hot spots; the other controls
+// let their container report it.
 bool FollowsMouse(const window::Control& control) {
   return control.kind == window::Kind::Panel || control.kind == window::Kind::Frame ||
-         control.kind == window::Kind::Button;
+         control.kind == window::Kind::Button || control.kind == window::Kind::PictureBox ||
+         control.Name == "Label3";
 }
+
+int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? kEnterKey : key->key(); }
 
 }  // namespace
 
 WindowView::WindowView(SaisieAggir2& form) : form_(form) {
+  // By control name; the index of a control array's member goes to its handler.
   clicks_ = {
-      {"SSCommand7", [this] { form_.SSCommand7_Click(); }},
-      {"CmdFermer", [this] { form_.CmdFermer_Click(); }},
-      {"BtnSupprimer", [this] { form_.BtnSupprimer_Click(); }},
-      {"SSCommand4", [this] { form_.SSCommand4_Click(); }},
-      {"SSCommand1", [this] { form_.SSCommand1_Click(); }},
+      {"SSCommand7", [this](int) { form_.SSCommand7_Click(); }},
+      {"CmdFermer", [this](int) { form_.CmdFermer_Click(); }},
+      {"BtnSupprimer", [this](int) { form_.BtnSupprimer_Click(); }},
+      {"SSCommand4", [this](int) { form_.SSCommand4_Click(); }},
+      {"SSCommand1", [this](int) { form_.SSCommand1_Click(); }},
+      {"SSCommand2", [this](int) { form_.SSCommand2_Click(); }},
+      {"SSCommand3", [this](int) { form_.SSCommand3_Click(); }},
+      {"SSCommand6", [this](int) { form_.SSCommand6_Click(); }},
+      {"LabelVD", [this](int index) { form_.LabelVD_Click(index); }},
+      {"PanelQuestions", [this](int) { form_.PanelQuestions_Click(); }},
+      {"Question", [this](int index) { form_.Question_Click(index); }},
+      {"Label8", [this](int index) { form_.Label8_Click(index); }},
+      {"Radar", [this](int index) { form_.Radar_Click(index); }},
   };
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFont(ToQFont(window::Font{}));
@@ -80,10 +93,15 @@ void WindowView::Connect(window::Control& control, QWidget* widget) {
       const auto handler = clicks_.find(control.Name);
       if (handler == clicks_.end()) break;
       connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
-              [this, handler] { Handle(handler->second); });
+              [this, handler] { Handle([handler] { handler->second(-1); }); });
       break;
     }
+    case window::Kind::PictureBox:
+      widget->installEventFilter(this);  // its keys
+      break;
     default:
+      // Labels and panels take clicks through the filter.
+      if (clicks_.count(control.Name)) widget->installEventFilter(this);
       break;
   }
 }
@@ -179,12 +197,35 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     Handle([this, &control] { form_.Controle_MouseMove(control); });
     return true;  // handled here: the container below must not hide the tooltip again
   }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    return FilterClick(control, static_cast<QWidget*>(watched), event);
+  }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   if (&control == &form_.TxtDossier) return FilterFileNumberKey(event);
   if (control.kind == window::Kind::CheckBox) {
     return FilterCheckBoxKey(static_cast<const window::CheckBox&>(control), event);
   }
+  if (control.kind == window::Kind::PictureBox) {
+    // The chart hears every key; only Enter is its own, others (Tab) keep their effect.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = KeyCode(key);
+    Handle([this, &control, code] { form_.Radar_KeyDown(control.Index, code); });
+    return IsEnter(key);
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+// A click on a label, a panel or a picture box: the left button let go over it. A disabled
+// control takes no click; a button clicks by its own signal.
+bool WindowView::FilterClick(const window::Control& control, QWidget* widget, QEvent* event) {
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (control.kind == window::Kind::Button || mouse->button() != Qt::LeftButton) return false;
+  const auto handler = clicks_.find(control.Name);
+  if (handler == clicks_.end() || !widget->isEnabled()) return false;
+  if (!widget->rect().contains(mouse->position().toPoint())) return false;
+  const int index = control.Index;
+  Handle([handler, index] { handler->second(index); });
+  return true;
 }
 
 // Enter toggles the box through the window's own handling; every other key keeps the

@@ -34,11 +34,12 @@ class WindowView : public QWidget {
   void Handle(const std::function<void()>& handler);
   bool FilterFileNumberKey(QEvent* event);
   bool FilterCheckBoxKey(const window::CheckBox& box, QEvent* event);
+  bool FilterClick(const window::Control& control, QWidget* widget, QEvent* event);
 
   SaisieAggir2& form_;
   std::vector<std::pair<const window::Control*, QWidget*>> widgets_;
   std::unordered_map<const window::Control*, QWidget*> by_control_;
   std::unordered_map<const QObject*, window::Control*> by_widget_;
-  std::map<std::string, std::function<void()>> clicks_;
+  std::map<std::string, std::function<void(int)>> clicks_;
   bool activated_ = false;
 };

@@ -28,6 +28,11 @@ char Alimentation(char se_servir, char manger) {
 
 }  // namespace
 
+std::string Caracteres(const std::string& text, int p, int n) {
+  const auto i = static_cast<std::size_t>(p - 1);
+  return i < text.size() ? text.substr(i, static_cast<std::size_t>(n)) : std::string();
+}
+
 char CodeDeLigne(int cochees) {
   if (cochees <= 0) return 'A';
   return cochees >= 4 ? 'C' : 'B';

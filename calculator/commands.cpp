@@ -43,6 +43,7 @@ std::string SaisieAggir2::OuvreAide(const std::string& fichier) {
 // The tooltip stays up from button to button and goes as soon as the mouse reaches the bar,
 // the tooltip itself, the window or one of the two large frames.
 void SaisieAggir2::Controle_MouseMove(const window::Control& control) {
+  if (SurvolProfil(control)) return;
   if (const char* texte = TexteBulle(control)) {
     Bulle.Caption = texte;
     AfficheBulle1();

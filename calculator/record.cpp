@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calculator/codes.h"
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"
 
@@ -11,12 +12,6 @@ namespace {
 constexpr int kBackspace = 8;
 
 bool EstChiffre(int key) { return key >= '0' && key <= '9'; }
-
-// Character p (1-based) of a code string as a caption; empty past its end.
-std::string Caractere(const std::string& text, int p) {
-  const auto i = static_cast<std::size_t>(p - 1);
-  return i < text.size() ? text.substr(i, 1) : std::string();
-}
 
 }  // namespace
 
@@ -68,13 +63,13 @@ void SaisieAggir2::InitialiseAjout() {
 void SaisieAggir2::ChangeAutonomie2() {
   // Each assignment recomputes the derived fields, TxtVD1 among them, so read a copy.
   const std::string codes = TxtVD1.Text;
-  for (int k = 1; k <= layout::kSubVariables; ++k) CmdVD(k).SetCaption(Caractere(codes, k));
+  for (int k = 1; k <= layout::kSubVariables; ++k) CmdVD(k).SetCaption(Caracteres(codes, k));
 }
 
 void SaisieAggir2::ChangeIllustratives2() {
   const std::string codes = TxtVI.Text;
   for (int p = 1; p <= layout::kRows - layout::kSubVariables; ++p) {
-    CmdVD(p + layout::kSubVariables).SetCaption(Caractere(codes, p));
+    CmdVD(p + layout::kSubVariables).SetCaption(Caracteres(codes, p));
   }
 }
 

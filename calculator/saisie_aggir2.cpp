@@ -31,6 +31,15 @@ void SaisieAggir2::Place(window::Control& control, const std::string& name, int 
   controls_.push_back(&control);
 }
 
+// A fixed text, word-wrapped as the window's labels are.
+void SaisieAggir2::PlaceTexte(window::Label& label, const std::string& name, int index,
+                              const window::Control* parent, const layout::Text& text) {
+  const Rect r = text.rect;
+  Place(label, name, index, parent, r.left, r.top, r.width, r.height);
+  label.SetCaption(text.caption);
+  label.WordWrap = true;
+}
+
 void SaisieAggir2::Construit() {
   Caption = layout::kWindowCaption;
   Width = layout::kClientWidth + layout::kFrameWidth;
@@ -40,14 +49,10 @@ void SaisieAggir2::Construit() {
   ConstruitGrille();
   ConstruitResultat();
   ConstruitChampsCaches();
-  const auto overlay = [this](window::Panel& panel, const char* name, Rect r) {
-    Place(panel, name, -1, nullptr, r.left, r.top, r.width, r.height);
-  };
-  overlay(PanelCoherence, "PanelCoherence", layout::kCoherencePanel);
-  overlay(PanelQuestions, "PanelQuestions", layout::kQuestionsPanel);
-  PanelQuestions.BackColor = window::kPaleYellow;
-  overlay(PanelProfil, "PanelProfil", layout::kProfilePanel);
-  PanelProfil.BackColor = window::kWhite;
+  // The overlay panels (coherence.cpp, questions.cpp, radar.cpp), then the tooltip over all.
+  ConstruitCoherence();
+  ConstruitQuestions();
+  ConstruitProfil();
   Place(Bulle, "Bulle", -1, nullptr, layout::kBulle.left, layout::kBulle.top,
         layout::kBulle.width, layout::kBulle.height);
   Bulle.BackColor = window::kPaleYellow;
@@ -85,17 +90,14 @@ void SaisieAggir2::ConstruitGrille() {
   const Rect g = layout::kGridFrame;
   Place(Panel2, "Panel2", -1, nullptr, g.left, g.top, g.width, g.height);
   Panel2.Caption = layout::kGridCaption;
-  const auto text = [this](window::Label& label, const char* name, const layout::Text& t,
-                           bool wrap) {
-    Place(label, name, -1, &Panel2, t.rect.left, t.rect.top, t.rect.width, t.rect.height);
-    label.SetCaption(t.caption);
-    label.WordWrap = wrap;
-  };
-  text(LabelAdverbes, "LabelAdverbes", layout::kAdverbHeading, false);
-  text(LabelNeFaitPas, "LabelNeFaitPas", layout::kNeFaitPasHeading, false);
-  text(LabelExplication, "LabelExplication", layout::kNeFaitPasExplanation, true);
-  text(LabelConsigne, "LabelConsigne", layout::kCodingInstruction, true);
-  text(LabelLegende, "LabelLegende", layout::kAdverbLegend, true);
+  PlaceTexte(LabelAdverbes, "LabelAdverbes", -1, &Panel2, layout::kAdverbHeading);
+  PlaceTexte(LabelNeFaitPas, "LabelNeFaitPas", -1, &Panel2, layout::kNeFaitPasHeading);
+  // The headings keep their blanks: they line up over the columns.
+  LabelAdverbes.WordWrap = false;
+  LabelNeFaitPas.WordWrap = false;
+  PlaceTexte(LabelExplication, "LabelExplication", -1, &Panel2, layout::kNeFaitPasExplanation);
+  PlaceTexte(LabelConsigne, "LabelConsigne", -1, &Panel2, layout::kCodingInstruction);
+  PlaceTexte(LabelLegende, "LabelLegende", -1, &Panel2, layout::kAdverbLegend);
   const Rect p = layout::kPicture;
   Place(Image1, "Image1", -1, &Panel2, p.left, p.top, p.width, p.height);
   for (int v = 1; v <= layout::kVariables; ++v) ConstruitVariable(v);

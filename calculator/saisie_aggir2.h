@@ -8,9 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "calculator/coherence.h"
 #include "calculator/window/control_array.h"
 #include "calculator/window/controls.h"
 #include "platform/host.h"
+
+namespace layout {
+struct CodeRow;
+struct Text;
+}  // namespace layout
 
 class SaisieAggir2 {
  public:
@@ -62,12 +68,46 @@ class SaisieAggir2 {
   // Hidden code fields.
   window::TextBox TxtVD1, TxtVD2, TxtVI, TxtADV, TxtRang;
 
-  // Overlay panels of the other commands.
-  window::Panel PanelQuestions, PanelProfil, PanelCoherence;
+  // Coherence panel, shown by "Vérifier".
+  window::Panel PanelCoherence;
+  window::Label TitreCoherence, IntroCoherence;
+  window::ControlArray<window::Label, 1, 2> TitreVerifie;
+  window::Label Label6, Label11, AucuneAnomalie;
+  window::Panel PanelAnomalies1, PanelAnomalies2;
+  window::ControlArray<window::Label, 1, 12> LabelDE, TxtDE;  // by slot of the check
+  window::Label Label9, Label12, Label7, ParAilleurs;
+  window::ControlArray<window::Line, 1, 4> Fleche;
+  window::Panel SSCommand3{window::Kind::Button};
+
+  // Questions panel, shown by a click on a row caption.
+  window::Panel PanelQuestions;
+  window::ControlArray<window::Label, 0, 4> Question;  // heading, then S, T, C, H
+  window::ControlArray<window::Label, 1, 4> Label8;    // the letters S, T, C, H
+
+  // Profile panel, shown by "Profil": two radar charts with their legends.
+  window::Panel PanelProfil;
+  window::ControlArray<window::PictureBox, 1, 2> Radar;
+  window::Label Label4, Label5;                           // coding of the axis under the mouse
+  window::ControlArray<window::Label, 1, 24> Label3;      // hot spot on the number of row k
+  window::ControlArray<window::Label, 1, 2> TitreProfil;  // by chart
+  window::ControlArray<window::Label, 1, 24> LegendeProfil;  // by row
+  window::Shape CadreEchelle;
+  window::Label Echelle, LesAdverbes;
+  window::ControlArray<window::Label, 1, 10> Padv;  // row r: value 2r - 1, meaning 2r
+  window::ControlArray<window::Label, 1, 4> AdverbeProfil;
+  window::ControlArray<window::Label, 1, 2> AideProfil;
 
   // Coding state.
   std::int16_t MajEnCours = 0;
   std::int16_t DernierADV = 0;
+
+  // Questions state: the LabelVD index of the last row caption clicked.
+  std::int16_t LigneQuestions = 0;
+
+  // Profile state, by row k at position k - 1: radius in percent and coding shown on hover.
+  std::array<std::int16_t, 24> RayonProfil{};
+  std::array<std::string, 24> CodageProfil;
+  std::uint8_t RadarCourant = 0;  // chart TraceRadar draws, 1 or 2
 
   // Events. Only the front end calls them, for the user's own actions: a value the logic
   // sets never runs one.
@@ -89,7 +129,16 @@ class SaisieAggir2 {
   void BtnSupprimer_Click();
   void SSCommand4_Click();
   void SSCommand1_Click();
-  // The mouse moved over a control: tooltips of the command bar.
+  void SSCommand2_Click();  // "Vérifier"
+  void SSCommand3_Click();  // "Effacer"
+  void LabelVD_Click(int Index);
+  void PanelQuestions_Click();
+  void Question_Click(int Index);
+  void Label8_Click(int Index);
+  void SSCommand6_Click();  // "Profil"
+  void Radar_Click(int Index);
+  void Radar_KeyDown(int Index, int KeyCode);
+  // The mouse moved over a control: tooltips of the command bar, codings of the radar.
   void Controle_MouseMove(const window::Control& control);
 
   // Procedures.
@@ -100,6 +149,8 @@ class SaisieAggir2 {
   void TroisAdverbes();
   void ChangeAdverbes();
   void AfficheBulle1();
+  void CoherenceCodage();
+  void AfficheQuestions();
   // Writes the evaluation sheet and opens it; a failure of the writer is raised.
   void ImprimeFiche();
   // Where sheets are written: the program's folder, or the documents folder when it is
@@ -121,8 +172,18 @@ class SaisieAggir2 {
   void ConstruitVariable(int v);
   void ConstruitResultat();
   void ConstruitChampsCaches();
+  void ConstruitCoherence();
+  void ConstruitCodeCoherence(const layout::CodeRow& row);
+  void ConstruitFleche();
+  void ConstruitQuestions();
+  void ConstruitProfil();
+  void ConstruitRadar(int chart);
+  void ConstruitLegendes();
+  void ConstruitEchelle();
   void Place(window::Control& control, const std::string& name, int index,
              const window::Control* parent, int left, int top, int width, int height);
+  void PlaceTexte(window::Label& label, const std::string& name, int index,
+                  const window::Control* parent, const layout::Text& text);
 
   int RetraitSousVariable(int k, const window::Font& font) const;
 
@@ -133,6 +194,20 @@ class SaisieAggir2 {
   void CocheLigne(int k, int value);
   int CochesDeLigne(int k) const;
   std::string OuvreAide(const std::string& fichier);
+
+  void PrepareCase(int i, const std::string& code);
+  void SansAnomalie(const coherence::Codes& cases);
+  void MarqueConservees(const coherence::Codes& cases, bool exterieures);
+  void MarqueDegradees(const coherence::Codes& cases, bool exterieures);
+  void MarqueExterieures(const coherence::Codes& cases, const coherence::Drapeaux& drapeaux);
+  void MarqueDeplacementInterieur(const coherence::Codes& cases, window::Label& avertissement);
+  void MarqueFonctionsC(const coherence::Codes& cases);
+  void MarqueSuspects(const std::vector<int>& slots, bool code_gras);
+  void Suspect(int i);
+
+  void CalculeProfil();
+  void TraceRadar();
+  bool SurvolProfil(const window::Control& control);
 
   platform::Host& host_;
   std::vector<window::Control*> controls_;

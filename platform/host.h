@@ -29,6 +29,8 @@ class Host {
   virtual ScreenSize ScreenTwips() const = 0;
   // Width of a text in the window's font at this size and weight, in twips.
   virtual int TextWidthTwips(const std::string& text, float points, bool bold) const = 0;
+  // Height of a line of text in that font, in twips.
+  virtual int TextHeightTwips(float points, bool bold) const = 0;
   // Folder of the running executable.
   virtual std::filesystem::path ProgramFolder() const = 0;
   // The user's documents folder, where files go when the program's folder is read-only.

@@ -27,6 +27,10 @@ bool RecordingHost::CanWriteIn(const std::filesystem::path& folder) const {
   return CanCreateFilesIn(folder);
 }
 
+int RecordingHost::TextHeightTwips(float points, bool) const {
+  return static_cast<int>(points * kTwipsPerPoint);
+}
+
 void RecordingHost::StartProgram(const std::string& command_line, WindowStyle) {
   started.push_back(command_line);
 }

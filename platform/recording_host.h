@@ -25,6 +25,8 @@ class RecordingHost : public Host {
   ScreenSize ScreenTwips() const override { return screen; }
   // A fixed width per character, so that tests can predict positions.
   int TextWidthTwips(const std::string& text, float points, bool bold) const override;
+  // A line as high as its font size: 20 twips a point.
+  int TextHeightTwips(float points, bool bold) const override;
   std::filesystem::path ProgramFolder() const override { return program_folder; }
   std::filesystem::path DocumentsFolder() const override { return documents_folder; }
   // The folders listed read-only are; any other is tried for real.
@@ -39,6 +41,7 @@ class RecordingHost : public Host {
   std::vector<RecordedMessage> messages;
   int beeps = 0;
   static constexpr int kTwipsPerCharacter = 100;
+  static constexpr int kTwipsPerPoint = 20;
   ScreenSize screen{19200, 14400};
   std::filesystem::path program_folder = ".";
   std::filesystem::path documents_folder = ".";

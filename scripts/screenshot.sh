@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the calculator's window on a virtual screen into a PNG file.
-#   scripts/screenshot.sh [file.png] [blank|coded]   (default: docs/window.png, coded)
+#   scripts/screenshot.sh [file.png] [blank|coded|coherence|questions|profile]
+#   (default: docs/window.png, coded)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/window.png}

@@ -5,27 +5,28 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+
+#include "calculator/window/drawing.h"
 
 namespace window {
 
-// A colour as the host gives it: red in the low byte (0xBBGGRR).
-using Colour = std::uint32_t;
-constexpr Colour RGB(int r, int g, int b) {
-  return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
-}
 constexpr Colour kGrey = RGB(192, 192, 192);
-constexpr Colour kBlack = RGB(0, 0, 0);
 constexpr Colour kWhite = RGB(255, 255, 255);
 constexpr Colour kDarkRed = RGB(128, 0, 0);
 constexpr Colour kPaleYellow = RGB(255, 255, 128);
+constexpr Colour kNavy = RGB(0, 0, 128);
+constexpr Colour kLightCyan = RGB(128, 255, 255);
+constexpr Colour kPaleGreen = RGB(192, 255, 192);
+constexpr Colour kDarkGreen = RGB(0, 64, 0);
+constexpr Colour kPaleRed = RGB(255, 192, 192);
+constexpr Colour kRed = RGB(255, 0, 0);  // colour 12 of the 16-colour console palette
 
-enum class Kind { Label, TextBox, CheckBox, Panel, Frame, Button, Shape, Image };
+// The screen's unit: twips per pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+enum class Kind { Label, TextBox, CheckBox, Panel, Frame, Button, Shape, Image, PictureBox, Line };
 enum class Align { Left, Center, Right };
-
-struct Font {
-  float size = 8.25f;  // points
-  bool bold = true;
-};
 
 struct Control {
   Kind kind;
@@ -89,6 +90,40 @@ struct Shape : Control {
 
 struct Image : Control {
   Image() : Control(Kind::Image) {}
+};
+
+// A straight line from (X1, Y1) to (X2, Y2), twips in its container, BorderWidth pixels
+// wide. Left, Top, Width and Height give the box the line spans.
+struct Line : Control {
+  Line() : Control(Kind::Line) {}
+  int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+  int BorderWidth = 1;
+};
+
+// A box that holds what is drawn into it, in pixels from its inner top-left corner. The
+// revision counts changes, so a view redraws its picture only when it changed.
+class PictureBox : public Control {
+ public:
+  PictureBox() : Control(Kind::PictureBox) { BackColor = kWhite; }
+  // Inner size in pixels: the box has no border.
+  int ScaleWidth() const { return Width / kTwipsPerPixel; }
+  int ScaleHeight() const { return Height / kTwipsPerPixel; }
+  void Cls() {
+    drawing_.clear();
+    ++revision_;
+  }
+  // Built in place: one of Segment, Circle, TextAt, Polygon.
+  template <typename Figure>
+  void Draw(Figure figure) {
+    drawing_.emplace_back(std::in_place_type<Figure>, std::move(figure));
+    ++revision_;
+  }
+  const Drawing& Picture() const { return drawing_; }
+  std::uint64_t Revision() const { return revision_; }
+
+ private:
+  Drawing drawing_;
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace window

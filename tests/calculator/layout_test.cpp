@@ -12,12 +12,7 @@ using LayoutTest = WindowTest;
 
 // A handful of positions taken from the window's tables, each relative to its container.
 TEST_F(LayoutTest, PositionsAndCaptions) {
-  struct Case {
-    const window::Control* control;
-    const window::Control* parent;
-    int left, top, width, height;
-  };
-  const Case cases[] = {
+  ExpectPlacements({
       {&form.Panel3D11, nullptr, 60, 0, 9900, 465},
       {&form.SSCommand1, &form.Panel3D11, 4950, 60, 1650, 375},
       {&form.SSCommand4, &form.Panel3D11, 8250, 60, 1650, 375},
@@ -37,15 +32,7 @@ TEST_F(LayoutTest, PositionsAndCaptions) {
       {&form.PanelCalculGIR, &form.Panel2, 6660, 5520, 2985, 1590},
       {&form.SSCommand7, &form.Panel2, 6690, 7260, 2955, 555},
       {&form.LabelExplication, &form.Panel2, 6870, 660, 2445, 2115},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control->Name + " " + std::to_string(c.control->Index));
-    EXPECT_EQ(c.control->Parent, c.parent);
-    EXPECT_EQ(c.control->Left, c.left);
-    EXPECT_EQ(c.control->Top, c.top);
-    EXPECT_EQ(c.control->Width, c.width);
-    EXPECT_EQ(c.control->Height, c.height);
-  }
+  });
   EXPECT_EQ(form.Caption, "Modèle SORVANE");
   EXPECT_EQ(form.Panel2.Caption, " AGGIR");
   EXPECT_EQ(form.SSCommand7.Caption, "Calcul du GIR");
@@ -139,8 +126,9 @@ TEST_F(LayoutTest, ControlsAreListedOnceAfterTheirContainer) {
     }
   }
   // Arrays (ADV, ADV4, CmdVD, LabelVD, CFIN, Shape1), then the bar (8), identity (9),
-  // grid texts (7), result (4), hidden fields (5) and overlays (3).
-  EXPECT_EQ(seen.size(), 96u + 24 + 24 + 24 + 17 + 17 + 8 + 9 + 7 + 4 + 5 + 3);
+  // grid texts (7), result (4), hidden fields (5), the three overlay panels and their
+  // contents: coherence (42), questions (9), profile (73).
+  EXPECT_EQ(seen.size(), 96u + 24 + 24 + 24 + 17 + 17 + 8 + 9 + 7 + 4 + 5 + 3 + 42 + 9 + 73);
 }
 
 }  // namespace
