@@ -2,6 +2,7 @@
 #include "pdf/colours.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 
@@ -51,25 +52,40 @@ std::optional<Rgb> ComponentsToRGB(const std::array<double, 3>& components) {
   return Rgb{whole[0], whole[1], whole[2]};
 }
 
+void AppendColorOperator(std::string& out, const Rgb& rgb, Paint paint) {
+  // The 256 shares a component can have, formatted once: "0.000" to "1.000".
+  static const std::array<std::string, 256> kShares = [] {
+    std::array<std::string, 256> shares;
+    for (std::size_t i = 0; i < shares.size(); ++i) shares[i] = FormatNumber(static_cast<double>(i) / 255.0, 3);
+    return shares;
+  }();
+  for (int component : {rgb.red, rgb.green, rgb.blue}) {
+    out.append(kShares[static_cast<std::size_t>(component)]).append(" ");
+  }
+  out += paint == Paint::Fill ? "rg" : "RG";
+}
+
 std::string ColorOperator(const Rgb& rgb, Paint paint) {
-  return FormatNumbers({rgb.red / 255.0, rgb.green / 255.0, rgb.blue / 255.0}, 3) +
-         (paint == Paint::Fill ? " rg" : " RG");
+  std::string text;
+  AppendColorOperator(text, rgb, paint);
+  return text;
 }
 
 void vaROR::PDFSetTextColor(const ColorValue& gColor) {
-  str_TextColor = ColorFor(gColor, Paint::Fill);
+  SetColor(str_TextColor, gColor, Paint::Fill);
 }
 void vaROR::PDFSetLineColor(const ColorValue& gColor) {
-  str_LineColor = ColorFor(gColor, Paint::Stroke);
+  SetColor(str_LineColor, gColor, Paint::Stroke);
 }
 void vaROR::PDFSetDrawColor(const ColorValue& gColor) {
-  str_DrawColor = ColorFor(gColor, Paint::Fill);
+  SetColor(str_DrawColor, gColor, Paint::Fill);
 }
 std::string vaROR::PDFGetTextColor() const { return str_TextColor; }
 std::string vaROR::PDFGetLineColor() const { return str_LineColor; }
 std::string vaROR::PDFGetDrawColor() const { return str_DrawColor; }
 
-std::string vaROR::ColorFor(const ColorValue& gColor, Paint paint) {
+// Written over the slot's own text, whose room every colour fits.
+void vaROR::SetColor(std::string& slot, const ColorValue& gColor, Paint paint) {
   std::optional<Rgb> rgb;
   if (const auto* html = std::get_if<std::string>(&gColor.value())) {
     rgb = HtmlToRGB(*html);
@@ -89,7 +105,8 @@ std::string vaROR::ColorFor(const ColorValue& gColor, Paint paint) {
                    "Couleur");
     }
   }
-  return ColorOperator(rgb.value_or(Rgb{0, 0, 0}), paint);
+  slot.clear();
+  AppendColorOperator(slot, rgb.value_or(Rgb{0, 0, 0}), paint);
 }
 
 }  // namespace pdf

@@ -65,7 +65,10 @@ void vaROR::PDFInit() {
   tab_Bookmarks.clear();
 }
 
-void vaROR::PDFPathConfiguration(const std::string& sPathConfig) { str_PathConfig = sPathConfig; }
+void vaROR::PDFPathConfiguration(const std::string& sPathConfig) {
+  if (sPathConfig != str_PathConfig) tab_Metrics.clear();
+  str_PathConfig = sPathConfig;
+}
 
 void vaROR::PDFFileName(const std::string& name) {
   RequireState(DocumentState::NotBegun, "PDFFileName");
@@ -210,19 +213,20 @@ void vaROR::OpenContent() {
   int number = BeginObject();
   AddLine(str_Object, "<< /Length " + Ref(number + 1));
   AddLine(str_Object, " >>");
-  in_StreamHeaderLength = str_Object.size();
   AddLine(str_Object, "stream");
 }
 
+// The page's content goes to the file from its own buffer, which the next page reuses.
 void vaROR::CloseContent() {
-  str_Object += str_PageContent;
+  WriteAhead(str_Object);
+  WriteAhead(str_PageContent);
+  const std::size_t length = str_PageContent.size();
   str_PageContent.clear();
+  str_Object.clear();
   AddLine(str_Object, "endstream");
   AddLine(str_Object, "endobj");
   AppendMarker("%FIN_OBJ/%");
   WriteBlock(str_Object);
-  // 27 = "stream", "endstream", "endobj" and their line ends: what is left is the content.
-  std::size_t length = str_Object.size() - in_StreamHeaderLength - 27;
   BeginObject();
   AddLine(str_Object, std::to_string(length));
   EndObject();

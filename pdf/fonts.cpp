@@ -81,18 +81,22 @@ void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
   // Sorted, so that resource numbers do not depend on the file system's listing order.
   std::sort(names.begin(), names.end());
   tab_FontNames = std::move(names);
-  str_PathConfig = sPathAFM;
+  PDFPathConfiguration(sPathAFM);
 }
 
 double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size) {
   if (font_name.empty()) font_name = str_FontName;
-  return Measure(ToWindows1252(text), font_name, font_size);
+  str_Bytes.clear();
+  AppendWindows1252(str_Bytes, text);
+  return Measure(str_Bytes, font_name, font_size);
 }
 
+// Looked up by name: the tables belong to the metric folder in force, and are dropped when
+// it changes. The file's path is built only the first time a name is met.
 const WidthTable& vaROR::Metrics(const std::string& name) {
-  auto path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
-  auto cached = tab_Metrics.find(path);
+  auto cached = tab_Metrics.find(name);
   if (cached != tab_Metrics.end()) return cached->second;
+  const std::string path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     // Name the folder the caller asked for when it held no metric file at all.
@@ -103,7 +107,7 @@ const WidthTable& vaROR::Metrics(const std::string& name) {
     throw PdfError(PdfErrorCode::MetricsMissing,
                    "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
   }
-  return tab_Metrics.emplace(path, ParseAfmWidths(file)).first->second;
+  return tab_Metrics.emplace(name, ParseAfmWidths(file)).first->second;
 }
 
 double vaROR::Measure(const std::string& bytes, const std::string& name, double size) {

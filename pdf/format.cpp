@@ -1,6 +1,7 @@
 #include "pdf/format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -28,13 +29,9 @@ void IncrementDigits(std::string& digits) {
   digits.insert(digits.begin(), '1');
 }
 
-}  // namespace
-
-std::string FormatNumber(double value, int decimals) {
-  if (!std::isfinite(value)) value = 0;
-  decimals = std::max(decimals, 0);
-  // Rounding the shortest decimal form rounds the number as written (2.675 -> 2.68),
-  // not its binary neighbour.
+// Rounds the shortest decimal form of `value` (the digits that read back as it), so that
+// 2.675 gives 2.68, not the digits of its binary neighbour 2.67499999...
+std::string FormatNumberFromDigits(double value, int decimals) {
   std::string digits = ShortestDigits(std::fabs(value));
   auto point = digits.find('.');
   if (point == std::string::npos) {
@@ -50,12 +47,67 @@ std::string FormatNumber(double value, int decimals) {
   return (value < 0 && !zero ? "-" : "") + digits;
 }
 
+constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+// Below this magnitude a value times 10^6 is an exact integer in a double, and two values a
+// millionth apart never share their shortest digits: the integer rounding below is exact.
+constexpr double kFixedPointLimit = 536870912;  // 2^29
+
+// The same rounding on integers. The shortest form of m reaches the half-way decimal
+// (n + 0.5) / 10^d exactly when m is at least the double nearest to it, and that double is
+// what one correctly rounded division gives.
+bool AppendFixedPoint(std::string& out, double value, int decimals) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < kFixedPointLimit) || decimals > 6) return false;
+  const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  auto n = static_cast<std::int64_t>(magnitude * scale + 0.5);
+  while (n > 0 && magnitude < (static_cast<double>(n) - 0.5) / scale) --n;
+  while (magnitude >= (static_cast<double>(n) + 0.5) / scale) ++n;
+  char text[32];
+  char* end = text + sizeof text;
+  char* p = end;
+  for (int i = 0; i < decimals; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
+  *--p = '.';
+  do {
+    *--p = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  const bool zero = std::all_of(p, end, [](char c) { return c == '0' || c == '.'; });
+  if (value < 0 && !zero) *--p = '-';
+  out.append(p, end);
+  return true;
+}
+
+}  // namespace
+
+void AppendNumber(std::string& out, double value, int decimals) {
+  if (!std::isfinite(value)) value = 0;
+  decimals = std::max(decimals, 0);
+  if (!AppendFixedPoint(out, value, decimals)) out += FormatNumberFromDigits(value, decimals);
+}
+
+void AppendNumbers(std::string& out, std::initializer_list<double> values, int decimals) {
+  bool first = true;
+  for (double value : values) {
+    if (!first) out += ' ';
+    first = false;
+    AppendNumber(out, value, decimals);
+  }
+}
+
+void AppendInteger(std::string& out, std::int64_t number) {
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+
+std::string FormatNumber(double value, int decimals) {
+  std::string text;
+  AppendNumber(text, value, decimals);
+  return text;
+}
+
 std::string FormatNumbers(std::initializer_list<double> values, int decimals) {
   std::string line;
-  for (double value : values) {
-    if (!line.empty()) line += ' ';
-    line += FormatNumber(value, decimals);
-  }
+  AppendNumbers(line, values, decimals);
   return line;
 }
 
@@ -82,13 +134,17 @@ std::string MessageNumber(double value) {
 }
 std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
 
+void AppendEscaped(std::string& out, std::string_view text) {
+  for (char c : text) {
+    if (c == '\\' || c == '(' || c == ')') out += '\\';
+    out += c;
+  }
+}
+
 std::string EscapeString(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());
-  for (char c : text) {
-    if (c == '\\' || c == '(' || c == ')') escaped += '\\';
-    escaped += c;
-  }
+  AppendEscaped(escaped, text);
   return escaped;
 }
 

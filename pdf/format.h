@@ -16,6 +16,12 @@ std::string FormatNumber(double value, int decimals);
 // Several numbers through FormatNumber, separated by blanks ("11.00 821.89").
 std::string FormatNumbers(std::initializer_list<double> values, int decimals = 2);
 
+// The same, appended to `out`: the content streams are composed in place, without a string
+// per number.
+void AppendNumber(std::string& out, double value, int decimals = 2);
+void AppendNumbers(std::string& out, std::initializer_list<double> values, int decimals = 2);
+void AppendInteger(std::string& out, std::int64_t number);
+
 // Decimal digits left-padded with "0" to 10 characters, as the xref table wants them.
 std::string PadOffset(std::int64_t number);
 
@@ -29,6 +35,7 @@ std::string Ref(int object);
 
 // "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
 std::string EscapeString(std::string_view text);
+void AppendEscaped(std::string& out, std::string_view text);
 
 // Half-to-even rounding to a 16-bit integer, clamped to its range.
 int RoundToInt16(double value);

@@ -45,12 +45,13 @@ void vaROR::PDFSetLineStyle(std::int32_t pLineStyle) {
     pLineStyle = 0;
   }
   // The lengths follow the unit in force now, not later changes of it.
-  std::string lengths;
+  str_LineStyle.assign("[");
   for (double length : kDashes[static_cast<std::size_t>(pLineStyle)]) {
     if (length == 0) break;  // the end of a shorter pattern
-    lengths += std::to_string(static_cast<long>(std::floor(length * in_Scale))) + " ";
+    AppendInteger(str_LineStyle, static_cast<std::int64_t>(std::floor(length * in_Scale)));
+    str_LineStyle += ' ';
   }
-  str_LineStyle = "[" + lengths + "] 0 d";
+  str_LineStyle += "] 0 d";
 }
 
 void vaROR::PDFSetLineWidth(double pLineWidth) {
@@ -106,15 +107,16 @@ void vaROR::PDFDrawRectangle(double X, double Y, double w, double h, const std::
                  "Objet Rectangle");
     return;
   }
-  std::string out;
-  AddLine(out, "%DEBUT_RECT/%");
-  out += ShapeColors();
+  std::string& out = str_PageContent;
+  out += "%DEBUT_RECT/%\r\n";
+  AppendShapeColors(out);
   AddLine(out, str_LineStyle);
   // The width goes before the paint operator, so this outline is drawn with it.
-  AddLine(out, WidthLine(""));
-  AddLine(out, PagePoint(X, Y) + " " + FormatNumbers({w * in_Scale, -h * in_Scale}) + " re " +
-                   ModeOf(str_DrawMode).rectangle);
-  str_PageContent += out;
+  AppendWidthLine(out, "");
+  AppendPagePoint(out, X, Y);
+  out += ' ';
+  AppendNumbers(out, {w * in_Scale, -h * in_Scale});
+  out.append(" re ").append(ModeOf(str_DrawMode).rectangle).append("\r\n");
   PDFSetTextColor(kWhite);
   in_LinkWidth = w;
   in_LinkHeight = h;
@@ -136,15 +138,15 @@ void vaROR::PDFDrawEllipse(double X, double Y, double rx, double ry, const std::
   const double a = rx / 2, b = ry / 2;
   const double cx = X + a, cy = Y + b;
   const double ca = a * kArcControl, cb = b * kArcControl;
-  std::string out = ShapeColors();
+  std::string& out = str_PageContent;
+  AppendShapeColors(out);
   AddLine(out, str_LineStyle);
-  AddLine(out, PagePoint(X, cy) + " m");
-  AddLine(out, CurveTo({X, cy - cb, cx - ca, Y, cx, Y}));
-  AddLine(out, CurveTo({cx + ca, Y, X + rx, cy - cb, X + rx, cy}));
-  AddLine(out, CurveTo({X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry}));
-  AddLine(out, CurveTo({cx - ca, Y + ry, X, cy + cb, X, cy}));
-  AddLine(out, WidthLine(ModeOf(str_DrawMode).curve));
-  str_PageContent += out;
+  AppendPathPoint(out, X, cy, " m");
+  AppendCurveTo(out, {X, cy - cb, cx - ca, Y, cx, Y});
+  AppendCurveTo(out, {cx + ca, Y, X + rx, cy - cb, X + rx, cy});
+  AppendCurveTo(out, {X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry});
+  AppendCurveTo(out, {cx - ca, Y + ry, X, cy + cb, X, cy});
+  AppendWidthLine(out, ModeOf(str_DrawMode).curve);
   PDFSetTextColor(kWhite);
   in_LinkWidth = rx;
   in_LinkHeight = ry;
@@ -161,43 +163,50 @@ void vaROR::PDFDrawPolygon(const std::vector<double>& pParam) {
                  "Objet Polygone");
     return;
   }
-  std::string out = ShapeColors();
+  std::string& out = str_PageContent;
+  AppendShapeColors(out);
   AddLine(out, "%DEBUT_POLY/%");
   AddLine(out, str_LineStyle);
-  AddLine(out, PagePoint(pParam[0], pParam[1]) + " m");
+  AppendPathPoint(out, pParam[0], pParam[1], " m");
   for (std::size_t i = 2; i <= pParam.size(); i += 2) {
     std::size_t point = i % pParam.size();  // the last line goes back to the first point
-    AddLine(out, PagePoint(pParam[point], pParam[point + 1]) + " l");
+    AppendPathPoint(out, pParam[point], pParam[point + 1], " l");
   }
-  AddLine(out, WidthLine(ModeOf(str_DrawMode).curve));
+  AppendWidthLine(out, ModeOf(str_DrawMode).curve);
   AddLine(out, "%FIN_POLY/%");
-  str_PageContent += out;
 }
 
 double vaROR::LineWidthPoints() const {
   return boLineWidthSet ? in_LineWidth * in_Scale : kDefaultLineWidth;
 }
 
-std::string vaROR::WidthLine(std::string_view paint) const {
-  std::string line = FormatNumber(LineWidthPoints(), 2) + " w";
-  if (!paint.empty()) line.append(" ").append(paint);
-  return line;
+void vaROR::AppendWidthLine(std::string& out, std::string_view paint) const {
+  AppendNumber(out, LineWidthPoints(), 2);
+  out += " w";
+  if (!paint.empty()) out.append(" ").append(paint);
+  out += "\r\n";
 }
 
-std::string vaROR::PagePoint(double x, double y) const {
-  return FormatNumbers({x * in_Scale, PageHeight() - y * in_Scale});
+void vaROR::AppendPagePoint(std::string& out, double x, double y) const {
+  AppendNumbers(out, {x * in_Scale, PageHeight() - y * in_Scale});
 }
 
-std::string vaROR::CurveTo(const std::array<double, 6>& points) const {
-  return PagePoint(points[0], points[1]) + " " + PagePoint(points[2], points[3]) + " " +
-         PagePoint(points[4], points[5]) + " c";
+void vaROR::AppendPathPoint(std::string& out, double x, double y, std::string_view op) const {
+  AppendPagePoint(out, x, y);
+  out.append(op).append("\r\n");
 }
 
-std::string vaROR::ShapeColors() const {
-  std::string lines;
-  if (!str_DrawMode.empty()) AddLine(lines, str_DrawColor);
-  if (str_DrawMode != "D") AddLine(lines, str_LineColor);
-  return lines;
+void vaROR::AppendCurveTo(std::string& out, const std::array<double, 6>& points) const {
+  for (std::size_t i = 0; i < points.size(); i += 2) {
+    AppendPagePoint(out, points[i], points[i + 1]);
+    out += ' ';
+  }
+  out += "c\r\n";
+}
+
+void vaROR::AppendShapeColors(std::string& out) const {
+  if (!str_DrawMode.empty()) AddLine(out, str_DrawColor);
+  if (str_DrawMode != "D") AddLine(out, str_LineColor);
 }
 
 void vaROR::DeriveDrawColor() {
@@ -210,15 +219,14 @@ void vaROR::DeriveDrawColor() {
 }
 
 void vaROR::DrawSegment(const char* marker, double x1, double y1, double x2, double y2) {
-  std::string out;
-  AddLine(out, std::string("%DEBUT_") + marker + "/%");
+  std::string& out = str_PageContent;
+  out.append("%DEBUT_").append(marker).append("/%\r\n");
   AddLine(out, str_LineStyle);
-  AddLine(out, PagePoint(x1, y1) + " m");
-  AddLine(out, PagePoint(x2, y2) + " l");
+  AppendPathPoint(out, x1, y1, " m");
+  AppendPathPoint(out, x2, y2, " l");
   AddLine(out, str_LineColor);
-  AddLine(out, WidthLine("S"));
-  AddLine(out, std::string("%FIN_") + marker + "/%");
-  str_PageContent += out;
+  AppendWidthLine(out, "S");
+  out.append("%FIN_").append(marker).append("/%\r\n");
 }
 
 }  // namespace pdf

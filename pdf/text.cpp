@@ -18,7 +18,9 @@ constexpr double kUnderlineThickness = 50.0;
 
 void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
   if (!PageIsOpen("PDFTextOut")) return;
-  TextOut(ToWindows1252(text), X, Y);
+  str_Bytes.clear();
+  AppendWindows1252(str_Bytes, text);
+  TextOut(str_Bytes, X, Y);
 }
 
 void vaROR::TextOut(const std::string& bytes, double X, double Y) {
@@ -32,24 +34,27 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   const double width = Measure(bytes, font.name, size);
   std::string bar = boUnderline ? UnderlineBar(bytes, X * k, Y * k, false) : "";
 
-  std::string out;
+  std::string& out = str_PageContent;
   bool coloured = !str_TextColor.empty();
-  if (coloured) AddLine(out, "q " + str_TextColor + " ");
-  AddLine(out, "%DEBUT_TEXT/%");
-  AddLine(out, "BT");
+  if (coloured) out.append("q ").append(str_TextColor).append(" \r\n");
+  out += "%DEBUT_TEXT/%\r\nBT\r\n";
   if (in_Rotation != 0) {
     AddLine(out, RotateText(X, Y));
     in_Rotation = 0;
   } else {
-    AddLine(out, FormatNumbers({(in_LeftMargin + X) * k, P - Y * k}) + " Td");
+    AppendNumbers(out, {(in_LeftMargin + X) * k, P - Y * k});
+    out += " Td\r\n";
   }
-  AddLine(out, "/F" + std::to_string(font.number) + " " + FormatNumber(size, 2) + " Tf");
-  AddLine(out, "(" + EscapeString(bytes) + ") Tj");
-  AddLine(out, "ET");
+  out += "/F";
+  AppendInteger(out, font.number);
+  out += ' ';
+  AppendNumber(out, size, 2);
+  out += " Tf\r\n(";
+  AppendEscaped(out, bytes);
+  out += ") Tj\r\nET\r\n";
   if (!bar.empty()) AddLine(out, bar);
-  if (coloured) AddLine(out, "Q");
-  AddLine(out, "%FIN_TEXT/%");
-  str_PageContent += out;
+  if (coloured) out += "Q\r\n";
+  out += "%FIN_TEXT/%\r\n";
   boUnderline = false;
   in_X = X + width / k;
   in_Y = Y + size / k;

@@ -212,15 +212,17 @@ class vaROR {
   double CellOffset(const CellLine& line, double W, std::string& out);
 
   // colours.cpp
-  std::string ColorFor(const ColorValue& gColor, Paint paint);
+  void SetColor(std::string& slot, const ColorValue& gColor, Paint paint);
 
   // graphics.cpp
   double LineWidthPoints() const;
   // The width line: "0.57 w", then the paint operator if any.
-  std::string WidthLine(std::string_view paint) const;
-  std::string PagePoint(double x, double y) const;  // "x y" in page points
-  std::string CurveTo(const std::array<double, 6>& points) const;
-  std::string ShapeColors() const;  // colour lines of the draw mode
+  void AppendWidthLine(std::string& out, std::string_view paint) const;
+  void AppendPagePoint(std::string& out, double x, double y) const;  // "x y" in page points
+  // The point and a path operator (" m", " l") as one line.
+  void AppendPathPoint(std::string& out, double x, double y, std::string_view op) const;
+  void AppendCurveTo(std::string& out, const std::array<double, 6>& points) const;
+  void AppendShapeColors(std::string& out) const;  // colour lines of the draw mode
   void DeriveDrawColor();           // the line colour in fill form
   void DrawSegment(const char* marker, double x1, double y1, double x2, double y2);
 
@@ -307,17 +309,17 @@ class vaROR {
   bool boNoPageReported = false;  // drawing without a page is reported once per state
   std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
 
-  // Buffers.
+  // Buffers, kept from one operation to the next so that their room is reused.
   std::string str_Object;
   std::string str_PageContent;
-  std::size_t in_StreamHeaderLength = 0;
+  std::string str_Bytes;  // the Windows-1252 bytes of the text being drawn or measured
 
   // Fonts.
   std::string str_FontName;
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
-  std::map<std::string, WidthTable> tab_Metrics;  // parsed metric files, by path
+  std::map<std::string, WidthTable> tab_Metrics;  // parsed metric files of str_PathConfig, by name
   std::string str_ReportedFont;                   // unknown font already reported
 
   // Text, cells and links.

@@ -1,6 +1,12 @@
 // Number formatting, escaping and the UTF-8 to Windows-1252 entry conversion.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "pdf/encoding.h"
 #include "pdf/format.h"
 
@@ -17,6 +23,66 @@ TEST(FormatTest, FormatNumberRoundsHalvesAwayFromZeroWithAPoint) {
                {1234567.891, 2, "1234567.89"}, {0.866025, 5, "0.86603"}, {821.89, 2, "821.89"},
                {841.89 - 20, 2, "821.89"},     {1e-9, 2, "0.00"}};
   for (const auto& c : cases) EXPECT_EQ(pdf::FormatNumber(c.value, c.decimals), c.text) << c.value;
+}
+
+// The rounding FormatNumber promises, spelled out on text: the shortest digits that read
+// back as the value, rounded half up at the last decimal kept.
+std::string RoundedShortestDigits(double value, int decimals) {
+  char buffer[400];
+  auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                           std::chars_format::fixed).ptr;
+  std::string digits(buffer, end);
+  if (digits.find('.') == std::string::npos) digits += '.';
+  const std::size_t keep = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
+  const bool up = digits.size() > keep && digits[keep] >= '5';
+  digits.resize(keep, '0');
+  for (std::size_t i = digits.size(); up && i-- > 0;) {
+    if (digits[i] == '.') continue;
+    if (digits[i] != '9') {
+      ++digits[i];
+      break;
+    }
+    digits[i] = '0';
+    if (i == 0) digits.insert(digits.begin(), '1');
+  }
+  const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+  return (value < 0 && !zero ? "-" : "") + digits;
+}
+
+// Values a content stream meets (coordinates, halves and their neighbours, colour shares,
+// rotation sines) and random magnitudes up to the largest page: the integer rounding must
+// give the same digits as rounding the shortest form, for every count of decimals used.
+TEST(FormatTest, FormatNumberAgreesWithTheShortestDigitsRounded) {
+  std::vector<double> values;
+  for (int i = -200000; i <= 200000; ++i) values.push_back(i / 1000.0);
+  for (int i = 0; i <= 255; ++i) values.push_back(i / 255.0);
+  for (int i = 0; i < 3600; ++i) values.push_back(std::sin(i * 3.1416 / 1800));
+  std::mt19937_64 random(20240610);
+  std::uniform_real_distribution<double> page(-15000, 15000);
+  for (int i = 0; i < 100000; ++i) values.push_back(page(random));
+  for (int i = 0; i < 20000; ++i) {
+    const double half = std::floor(page(random) * 100) / 100 + 0.005;
+    values.push_back(half);
+    values.push_back(std::nextafter(half, 0.0));
+    values.push_back(std::nextafter(half, 1e9));
+  }
+  for (double large : {536870911.995, 536870912.005, 1e15 + 0.5, 4.5e15}) values.push_back(large);
+  for (int decimals : {0, 2, 3, 5}) {
+    for (double value : values) {
+      ASSERT_EQ(pdf::FormatNumber(value, decimals), RoundedShortestDigits(value, decimals))
+          << value << " with " << decimals << " decimals";
+    }
+  }
+}
+
+TEST(FormatTest, AppendingWritesTheSameTextInPlace) {
+  std::string line = "x ";
+  pdf::AppendNumbers(line, {11, 821.89, -0.004});
+  line += ' ';
+  pdf::AppendNumber(line, 0.5, 0);
+  line += ' ';
+  pdf::AppendEscaped(line, "(a)");
+  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)");
 }
 
 TEST(FormatTest, PlainNumbersAndOffsets) {
