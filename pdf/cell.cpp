@@ -119,7 +119,9 @@ void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& b
     shapes = FormatNumbers({X * k, P - Y * k, W * k, -H * k}) + " re " + op + "\r";
   }
   if (border != "0" && !frame) {
-    AppendWidthLine(out, "");
+    Composer width(out);
+    PutWidthLine(width, "");
+    width.Done();
     shapes += CellSides(border, X, Y, W, H);
   }
   const double dx = CellOffset(line, W, out);

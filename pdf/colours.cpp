@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
@@ -54,15 +55,23 @@ std::optional<Rgb> ComponentsToRGB(const std::array<double, 3>& components) {
 
 void AppendColorOperator(std::string& out, const Rgb& rgb, Paint paint) {
   // The 256 shares a component can have, formatted once: "0.000" to "1.000".
-  static const std::array<std::string, 256> kShares = [] {
-    std::array<std::string, 256> shares;
-    for (std::size_t i = 0; i < shares.size(); ++i) shares[i] = FormatNumber(static_cast<double>(i) / 255.0, 3);
+  using Share = std::array<char, 5>;
+  static const std::array<Share, 256> kShares = [] {
+    std::array<Share, 256> shares{};
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+      const std::string text = FormatNumber(static_cast<double>(i) / 255.0, 3);
+      std::copy_n(text.begin(), shares[i].size(), shares[i].begin());
+    }
     return shares;
   }();
+  char text[] = "0.000 0.000 0.000 rg";
+  char* p = text;
   for (int component : {rgb.red, rgb.green, rgb.blue}) {
-    out.append(kShares[static_cast<std::size_t>(component)]).append(" ");
+    std::memcpy(p, kShares[static_cast<std::size_t>(component)].data(), sizeof(Share));
+    p += sizeof(Share) + 1;
   }
-  out += paint == Paint::Fill ? "rg" : "RG";
+  if (paint == Paint::Stroke) std::memcpy(p, "RG", 2);
+  out.append(text, sizeof text - 1);
 }
 
 std::string ColorOperator(const Rgb& rgb, Paint paint) {
@@ -72,20 +81,23 @@ std::string ColorOperator(const Rgb& rgb, Paint paint) {
 }
 
 void vaROR::PDFSetTextColor(const ColorValue& gColor) {
-  SetColor(str_TextColor, gColor, Paint::Fill);
+  SetColor(str_TextColor, in_TextRgb, gColor, Paint::Fill);
 }
 void vaROR::PDFSetLineColor(const ColorValue& gColor) {
-  SetColor(str_LineColor, gColor, Paint::Stroke);
+  SetColor(str_LineColor, in_LineRgb, gColor, Paint::Stroke);
 }
 void vaROR::PDFSetDrawColor(const ColorValue& gColor) {
-  SetColor(str_DrawColor, gColor, Paint::Fill);
+  SetColor(str_DrawColor, in_DrawRgb, gColor, Paint::Fill);
 }
 std::string vaROR::PDFGetTextColor() const { return str_TextColor; }
 std::string vaROR::PDFGetLineColor() const { return str_LineColor; }
 std::string vaROR::PDFGetDrawColor() const { return str_DrawColor; }
 
-// Written over the slot's own text, whose room every colour fits.
-void vaROR::SetColor(std::string& slot, const ColorValue& gColor, Paint paint) {
+// Written over the slot's own text, whose room every colour fits. Callers set the same few
+// colours again and again (black text, white boxes): a slot that already holds the colour's
+// operator keeps it.
+void vaROR::SetColor(std::string& slot, std::int32_t& slot_rgb, const ColorValue& gColor,
+                     Paint paint) {
   std::optional<Rgb> rgb;
   if (const auto* html = std::get_if<std::string>(&gColor.value())) {
     rgb = HtmlToRGB(*html);
@@ -105,8 +117,12 @@ void vaROR::SetColor(std::string& slot, const ColorValue& gColor, Paint paint) {
                    "Couleur");
     }
   }
+  const Rgb colour = rgb.value_or(Rgb{0, 0, 0});
+  const std::int32_t packed = colour.red << 16 | colour.green << 8 | colour.blue;
+  if (packed == slot_rgb) return;
   slot.clear();
-  AppendColorOperator(slot, rgb.value_or(Rgb{0, 0, 0}), paint);
+  AppendColorOperator(slot, colour, paint);
+  slot_rgb = packed;
 }
 
 }  // namespace pdf

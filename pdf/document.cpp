@@ -56,17 +56,18 @@ void vaROR::PDFInit() {
   str_TextColor = "0 g";
   str_LineColor = "0 G";
   str_DrawColor = "0 g";
+  in_TextRgb = in_LineRgb = in_DrawRgb = kUnknownRgb;
   str_Object.clear();
   str_PageContent.clear();
   str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
   tab_PageWidth = {0, kA4Width};
   tab_PageHeight = {0, kA4Height};
-  tab_Metrics.clear();
+  ForgetMetrics();
   tab_Bookmarks.clear();
 }
 
 void vaROR::PDFPathConfiguration(const std::string& sPathConfig) {
-  if (sPathConfig != str_PathConfig) tab_Metrics.clear();
+  if (sPathConfig != str_PathConfig) ForgetMetrics();
   str_PathConfig = sPathConfig;
 }
 

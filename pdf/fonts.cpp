@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 
 #include "pdf/encoding.h"
@@ -44,16 +45,22 @@ bool HasBuiltInEncoding(const std::string& metric_name) {
 
 void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
   if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
-    std::string digits = std::to_string(str_Style);
-    boItalic = digits.find('1') != std::string::npos;
-    boBold = digits.find('2') != std::string::npos;
-    if (digits.find('3') != std::string::npos) boUnderline = true;
-    str_FontName = ComposeFontName(kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic, boBold);
+    bool underline = false;
+    boItalic = boBold = false;
+    // The decimal digits of the style, read without a string: 1 italic, 2 bold, 3 underline.
+    for (std::int64_t rest = std::abs(static_cast<std::int64_t>(str_Style)); rest > 0; rest /= 10) {
+      const auto digit = rest % 10;
+      boItalic |= digit == 1;
+      boBold |= digit == 2;
+      underline |= digit == 3;
+    }
+    if (underline) boUnderline = true;
+    SetFontName(ComposeFontName(kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic, boBold));
   } else {
     ShowCritical("Nom de font incorrecte : " + std::to_string(str_Fontname) + ".\r\n" +
                      "La font utilisée sera Times New Roman non gras , non italique.",
                  "Nom de Font");
-    str_FontName = "TimesRoman";
+    SetFontName("TimesRoman");
     boItalic = boBold = false;
   }
   in_FontSize = font_size;
@@ -81,6 +88,7 @@ void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
   // Sorted, so that resource numbers do not depend on the file system's listing order.
   std::sort(names.begin(), names.end());
   tab_FontNames = std::move(names);
+  in_FontNumber = 0;
   PDFPathConfiguration(sPathAFM);
 }
 
@@ -94,8 +102,20 @@ double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name,
 // Looked up by name: the tables belong to the metric folder in force, and are dropped when
 // it changes. The file's path is built only the first time a name is met.
 const WidthTable& vaROR::Metrics(const std::string& name) {
+  if (ptr_LastMetrics != nullptr && name == str_LastMetricsName) return *ptr_LastMetrics;
   auto cached = tab_Metrics.find(name);
-  if (cached != tab_Metrics.end()) return cached->second;
+  if (cached == tab_Metrics.end()) cached = tab_Metrics.emplace(name, ReadMetrics(name)).first;
+  str_LastMetricsName = name;
+  ptr_LastMetrics = &cached->second;
+  return cached->second;
+}
+
+void vaROR::ForgetMetrics() {
+  tab_Metrics.clear();
+  ptr_LastMetrics = nullptr;
+}
+
+WidthTable vaROR::ReadMetrics(const std::string& name) const {
   const std::string path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
   std::ifstream file(path, std::ios::binary);
   if (!file) {
@@ -107,7 +127,7 @@ const WidthTable& vaROR::Metrics(const std::string& name) {
     throw PdfError(PdfErrorCode::MetricsMissing,
                    "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
   }
-  return tab_Metrics.emplace(name, ParseAfmWidths(file)).first->second;
+  return ParseAfmWidths(file);
 }
 
 double vaROR::Measure(const std::string& bytes, const std::string& name, double size) {
@@ -122,10 +142,18 @@ double vaROR::MeasureCurrent(const std::string& bytes, double size) {
   return Measure(bytes, FontInUse().name, size);
 }
 
+void vaROR::SetFontName(std::string name) {
+  if (name == str_FontName) return;
+  str_FontName = std::move(name);
+  in_FontNumber = 0;
+}
+
 vaROR::FontChoice vaROR::FontInUse() {
+  if (in_FontNumber > 0) return {in_FontNumber, str_FontName};
   auto found = std::find(tab_FontNames.begin(), tab_FontNames.end(), str_FontName);
   if (found != tab_FontNames.end()) {
-    return {static_cast<int>(found - tab_FontNames.begin()) + 1, str_FontName};
+    in_FontNumber = static_cast<int>(found - tab_FontNames.begin()) + 1;
+    return {in_FontNumber, str_FontName};
   }
   if (tab_FontNames.empty()) return {1, str_FontName};
   // Every "/F" must name a written font: an unknown font falls back to font 1.

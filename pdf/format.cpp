@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace pdf {
@@ -47,67 +48,127 @@ std::string FormatNumberFromDigits(double value, int decimals) {
   return (value < 0 && !zero ? "-" : "") + digits;
 }
 
+// "00" to "99": digits are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Write the last two digits, or the last digit, of `number` before `p` and drop them from
+// it; return the new start.
+char* PutPair(char* p, std::int64_t& number) {
+  const std::int64_t rest = number / 100;
+  p -= 2;
+  std::memcpy(p, &kDigitPairs[2 * (number - 100 * rest)], 2);
+  number = rest;
+  return p;
+}
+char* PutDigit(char* p, std::int64_t& number) {
+  const std::int64_t rest = number / 10;
+  *--p = static_cast<char>('0' + (number - 10 * rest));
+  number = rest;
+  return p;
+}
+
 constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
 // Below this magnitude a value times 10^6 is an exact integer in a double, and two values a
 // millionth apart never share their shortest digits: the integer rounding below is exact.
 constexpr double kFixedPointLimit = 536870912;  // 2^29
 
+}  // namespace
+
 // The same rounding on integers. The shortest form of m reaches the half-way decimal
 // (n + 0.5) / 10^d exactly when m is at least the double nearest to it, and that double is
 // what one correctly rounded division gives.
-bool AppendFixedPoint(std::string& out, double value, int decimals) {
+std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
   const double magnitude = std::fabs(value);
-  if (!(magnitude < kFixedPointLimit) || decimals > 6) return false;
+  if (!(magnitude < kFixedPointLimit) || static_cast<unsigned>(decimals) > 6) return 0;
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  // The product is at most one unit off near a half-way point: the divisions settle it.
   auto n = static_cast<std::int64_t>(magnitude * scale + 0.5);
-  while (n > 0 && magnitude < (static_cast<double>(n) - 0.5) / scale) --n;
-  while (magnitude >= (static_cast<double>(n) + 0.5) / scale) ++n;
-  char text[32];
-  char* end = text + sizeof text;
+  if (n > 0 && magnitude < (static_cast<double>(n) - 0.5) / scale) {
+    --n;
+  } else if (magnitude >= (static_cast<double>(n) + 0.5) / scale) {
+    ++n;
+  }
+  // Digits from the last, two at a time, right-aligned in a buffer that one fixed-size copy
+  // empties.
+  char digits[2 * kLongestFixedPoint];
+  char* const end = digits + kLongestFixedPoint;
   char* p = end;
-  for (int i = 0; i < decimals; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
+  const bool negative = value < 0 && n != 0;
+  int fraction_digits = decimals;
+  for (; fraction_digits >= 2; fraction_digits -= 2) p = PutPair(p, n);
+  if (fraction_digits == 1) p = PutDigit(p, n);
   *--p = '.';
-  do {
-    *--p = static_cast<char>('0' + n % 10);
-    n /= 10;
-  } while (n > 0);
-  const bool zero = std::all_of(p, end, [](char c) { return c == '0' || c == '.'; });
-  if (value < 0 && !zero) *--p = '-';
-  out.append(p, end);
-  return true;
+  while (n >= 10) p = PutPair(p, n);
+  if (n > 0 || *p == '.') p = PutDigit(p, n);
+  if (negative) *--p = '-';
+  std::memcpy(dest, p, kLongestFixedPoint);
+  return static_cast<std::size_t>(end - p);
 }
 
-}  // namespace
+Composer& Composer::Overflow(std::string_view text) {
+  Done();
+  if (text.size() > kRoom) {
+    out_.append(text.data(), text.size());
+    return *this;
+  }
+  return Text(text);
+}
 
-void AppendNumber(std::string& out, double value, int decimals) {
+Composer& Composer::NumberFromDigits(double value, int decimals) {
   if (!std::isfinite(value)) value = 0;
-  decimals = std::max(decimals, 0);
-  if (!AppendFixedPoint(out, value, decimals)) out += FormatNumberFromDigits(value, decimals);
+  return Text(FormatNumberFromDigits(value, std::max(decimals, 0)));
 }
 
-void AppendNumbers(std::string& out, std::initializer_list<double> values, int decimals) {
+Composer& Composer::Numbers(std::initializer_list<double> values, int decimals) {
   bool first = true;
   for (double value : values) {
-    if (!first) out += ' ';
+    if (!first) Text(" ");
     first = false;
-    AppendNumber(out, value, decimals);
+    Number(value, decimals);
   }
+  return *this;
 }
 
-void AppendInteger(std::string& out, std::int64_t number) {
-  char digits[24];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+Composer& Composer::Integer(std::int64_t number) {
+  if (size_ + 24 > kRoom) Done();
+  size_ = static_cast<std::size_t>(std::to_chars(text_ + size_, text_ + kRoom, number).ptr - text_);
+  return *this;
 }
+
+Composer& Composer::Escaped(std::string_view text) {
+  // Runs without a character to escape are copied whole.
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\\' && c != '(' && c != ')') continue;
+    Text(text.substr(run, i - run)).Text("\\");
+    run = i;  // the character itself starts the next run
+  }
+  return Text(text.substr(run));
+}
+
+void Composer::Done() {
+  out_.append(text_, size_);
+  size_ = 0;
+}
+
 
 std::string FormatNumber(double value, int decimals) {
   std::string text;
-  AppendNumber(text, value, decimals);
+  Composer(text).Number(value, decimals).Done();
   return text;
 }
 
 std::string FormatNumbers(std::initializer_list<double> values, int decimals) {
   std::string line;
-  AppendNumbers(line, values, decimals);
+  Composer(line).Numbers(values, decimals).Done();
   return line;
 }
 
@@ -134,17 +195,9 @@ std::string MessageNumber(double value) {
 }
 std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
 
-void AppendEscaped(std::string& out, std::string_view text) {
-  for (char c : text) {
-    if (c == '\\' || c == '(' || c == ')') out += '\\';
-    out += c;
-  }
-}
-
 std::string EscapeString(std::string_view text) {
   std::string escaped;
-  escaped.reserve(text.size());
-  AppendEscaped(escaped, text);
+  Composer(escaped).Escaped(text).Done();
   return escaped;
 }
 

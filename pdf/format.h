@@ -2,7 +2,9 @@
 // the process locale: numbers always use a point.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -16,11 +18,62 @@ std::string FormatNumber(double value, int decimals);
 // Several numbers through FormatNumber, separated by blanks ("11.00 821.89").
 std::string FormatNumbers(std::initializer_list<double> values, int decimals = 2);
 
-// The same, appended to `out`: the content streams are composed in place, without a string
-// per number.
-void AppendNumber(std::string& out, double value, int decimals = 2);
-void AppendNumbers(std::string& out, std::initializer_list<double> values, int decimals = 2);
-void AppendInteger(std::string& out, std::int64_t number);
+// FormatNumber's text written at `dest`, which has room for kLongestFixedPoint characters
+// (some written past the text), for values below 2^29 with at most 6 decimals; returns the
+// text's length, or 0 for any other value.
+inline constexpr std::size_t kLongestFixedPoint = 24;
+std::size_t WriteFixedPoint(char* dest, double value, int decimals);
+
+// A piece of content composed in a buffer of its own and appended to `out` by Done(): the
+// pieces of a content line are many and short, and copying them once into the page's buffer
+// costs less than appending each. Pieces of any length are taken.
+class Composer {
+ public:
+  explicit Composer(std::string& out) : out_(out) {}
+  Composer(const Composer&) = delete;
+  Composer& operator=(const Composer&) = delete;
+
+  Composer& Text(std::string_view text) {
+    if (size_ + text.size() > kRoom) return Overflow(text);
+    std::memcpy(text_ + size_, text.data(), text.size());
+    size_ += text.size();
+    return *this;
+  }
+  // A literal's length is known here, so that its copy needs no call.
+  template <std::size_t N>
+  Composer& Text(const char (&literal)[N]) {
+    if (size_ + N - 1 > kRoom) return Overflow(literal);
+    std::memcpy(text_ + size_, literal, N - 1);
+    size_ += N - 1;
+    return *this;
+  }
+  template <typename Piece>
+  Composer& Line(const Piece& text) {
+    return Text(text).Text("\r\n");
+  }
+  // As FormatNumber writes it.
+  Composer& Number(double value, int decimals = 2) {
+    if (size_ + kLongestFixedPoint > kRoom) Done();
+    const std::size_t written = WriteFixedPoint(text_ + size_, value, decimals);
+    if (written == 0) return NumberFromDigits(value, decimals);
+    size_ += written;
+    return *this;
+  }
+  Composer& Numbers(std::initializer_list<double> values, int decimals = 2);  // blank-separated
+  Composer& Integer(std::int64_t number);
+  Composer& Escaped(std::string_view text);  // as EscapeString writes it
+  // Appends what was composed; the composer can go on afterwards.
+  void Done();
+
+ private:
+  Composer& Overflow(std::string_view text);
+  Composer& NumberFromDigits(double value, int decimals);  // values WriteFixedPoint leaves
+
+  static constexpr std::size_t kRoom = 480;
+  std::string& out_;
+  std::size_t size_ = 0;
+  char text_[kRoom];
+};
 
 // Decimal digits left-padded with "0" to 10 characters, as the xref table wants them.
 std::string PadOffset(std::int64_t number);
@@ -35,7 +88,6 @@ std::string Ref(int object);
 
 // "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
 std::string EscapeString(std::string_view text);
-void AppendEscaped(std::string& out, std::string_view text);
 
 // Half-to-even rounding to a 16-bit integer, clamped to its range.
 int RoundToInt16(double value);

@@ -18,7 +18,7 @@ constexpr double kWhite = 16777215;
 
 // Stored mode of each draw-mode code and the operators that paint a shape with it.
 struct DrawMode {
-  const char* stored;
+  std::string_view stored;
   const char* rectangle;
   const char* curve;  // ellipses and polygons
 };
@@ -45,13 +45,14 @@ void vaROR::PDFSetLineStyle(std::int32_t pLineStyle) {
     pLineStyle = 0;
   }
   // The lengths follow the unit in force now, not later changes of it.
-  str_LineStyle.assign("[");
+  str_LineStyle.clear();
+  Composer style(str_LineStyle);
+  style.Text("[");
   for (double length : kDashes[static_cast<std::size_t>(pLineStyle)]) {
     if (length == 0) break;  // the end of a shorter pattern
-    AppendInteger(str_LineStyle, static_cast<std::int64_t>(std::floor(length * in_Scale)));
-    str_LineStyle += ' ';
+    style.Integer(static_cast<std::int64_t>(std::floor(length * in_Scale))).Text(" ");
   }
-  str_LineStyle += "] 0 d";
+  style.Text("] 0 d").Done();
 }
 
 void vaROR::PDFSetLineWidth(double pLineWidth) {
@@ -73,7 +74,7 @@ void vaROR::PDFSetDrawMode(std::int32_t pDrawMode) {
                  "Objet Rectangle");
     pDrawMode = 2;
   }
-  str_DrawMode = kDrawModes[static_cast<std::size_t>(pDrawMode)].stored;
+  str_DrawMode.assign(kDrawModes[static_cast<std::size_t>(pDrawMode)].stored);
 }
 
 void vaROR::PDFDrawLineHor(double X, double Y, double w) {
@@ -107,16 +108,15 @@ void vaROR::PDFDrawRectangle(double X, double Y, double w, double h, const std::
                  "Objet Rectangle");
     return;
   }
-  std::string& out = str_PageContent;
-  out += "%DEBUT_RECT/%\r\n";
-  AppendShapeColors(out);
-  AddLine(out, str_LineStyle);
+  Composer out(str_PageContent);
+  out.Line("%DEBUT_RECT/%");
+  PutShapeColors(out);
+  out.Line(str_LineStyle);
   // The width goes before the paint operator, so this outline is drawn with it.
-  AppendWidthLine(out, "");
-  AppendPagePoint(out, X, Y);
-  out += ' ';
-  AppendNumbers(out, {w * in_Scale, -h * in_Scale});
-  out.append(" re ").append(ModeOf(str_DrawMode).rectangle).append("\r\n");
+  PutWidthLine(out, "");
+  PutPagePoint(out, X, Y);
+  out.Text(" ").Numbers({w * in_Scale, -h * in_Scale}).Text(" re ");
+  out.Line(ModeOf(str_DrawMode).rectangle).Done();
   PDFSetTextColor(kWhite);
   in_LinkWidth = w;
   in_LinkHeight = h;
@@ -138,15 +138,16 @@ void vaROR::PDFDrawEllipse(double X, double Y, double rx, double ry, const std::
   const double a = rx / 2, b = ry / 2;
   const double cx = X + a, cy = Y + b;
   const double ca = a * kArcControl, cb = b * kArcControl;
-  std::string& out = str_PageContent;
-  AppendShapeColors(out);
-  AddLine(out, str_LineStyle);
-  AppendPathPoint(out, X, cy, " m");
-  AppendCurveTo(out, {X, cy - cb, cx - ca, Y, cx, Y});
-  AppendCurveTo(out, {cx + ca, Y, X + rx, cy - cb, X + rx, cy});
-  AppendCurveTo(out, {X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry});
-  AppendCurveTo(out, {cx - ca, Y + ry, X, cy + cb, X, cy});
-  AppendWidthLine(out, ModeOf(str_DrawMode).curve);
+  Composer out(str_PageContent);
+  PutShapeColors(out);
+  out.Line(str_LineStyle);
+  PutPathPoint(out, X, cy, " m");
+  PutCurveTo(out, {X, cy - cb, cx - ca, Y, cx, Y});
+  PutCurveTo(out, {cx + ca, Y, X + rx, cy - cb, X + rx, cy});
+  PutCurveTo(out, {X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry});
+  PutCurveTo(out, {cx - ca, Y + ry, X, cy + cb, X, cy});
+  PutWidthLine(out, ModeOf(str_DrawMode).curve);
+  out.Done();
   PDFSetTextColor(kWhite);
   in_LinkWidth = rx;
   in_LinkHeight = ry;
@@ -163,70 +164,69 @@ void vaROR::PDFDrawPolygon(const std::vector<double>& pParam) {
                  "Objet Polygone");
     return;
   }
-  std::string& out = str_PageContent;
-  AppendShapeColors(out);
-  AddLine(out, "%DEBUT_POLY/%");
-  AddLine(out, str_LineStyle);
-  AppendPathPoint(out, pParam[0], pParam[1], " m");
+  Composer out(str_PageContent);
+  PutShapeColors(out);
+  out.Line("%DEBUT_POLY/%").Line(str_LineStyle);
+  PutPathPoint(out, pParam[0], pParam[1], " m");
   for (std::size_t i = 2; i <= pParam.size(); i += 2) {
     std::size_t point = i % pParam.size();  // the last line goes back to the first point
-    AppendPathPoint(out, pParam[point], pParam[point + 1], " l");
+    PutPathPoint(out, pParam[point], pParam[point + 1], " l");
   }
-  AppendWidthLine(out, ModeOf(str_DrawMode).curve);
-  AddLine(out, "%FIN_POLY/%");
+  PutWidthLine(out, ModeOf(str_DrawMode).curve);
+  out.Line("%FIN_POLY/%").Done();
 }
 
 double vaROR::LineWidthPoints() const {
   return boLineWidthSet ? in_LineWidth * in_Scale : kDefaultLineWidth;
 }
 
-void vaROR::AppendWidthLine(std::string& out, std::string_view paint) const {
-  AppendNumber(out, LineWidthPoints(), 2);
-  out += " w";
-  if (!paint.empty()) out.append(" ").append(paint);
-  out += "\r\n";
+void vaROR::PutWidthLine(Composer& out, std::string_view paint) const {
+  out.Number(LineWidthPoints(), 2).Text(" w");
+  if (!paint.empty()) out.Text(" ").Text(paint);
+  out.Text("\r\n");
 }
 
-void vaROR::AppendPagePoint(std::string& out, double x, double y) const {
-  AppendNumbers(out, {x * in_Scale, PageHeight() - y * in_Scale});
+void vaROR::PutPagePoint(Composer& out, double x, double y) const {
+  out.Numbers({x * in_Scale, PageHeight() - y * in_Scale});
 }
 
-void vaROR::AppendPathPoint(std::string& out, double x, double y, std::string_view op) const {
-  AppendPagePoint(out, x, y);
-  out.append(op).append("\r\n");
+void vaROR::PutPathPoint(Composer& out, double x, double y, std::string_view op) const {
+  PutPagePoint(out, x, y);
+  out.Line(op);
 }
 
-void vaROR::AppendCurveTo(std::string& out, const std::array<double, 6>& points) const {
+void vaROR::PutCurveTo(Composer& out, const std::array<double, 6>& points) const {
   for (std::size_t i = 0; i < points.size(); i += 2) {
-    AppendPagePoint(out, points[i], points[i + 1]);
-    out += ' ';
+    PutPagePoint(out, points[i], points[i + 1]);
+    out.Text(" ");
   }
-  out += "c\r\n";
+  out.Line("c");
 }
 
-void vaROR::AppendShapeColors(std::string& out) const {
-  if (!str_DrawMode.empty()) AddLine(out, str_DrawColor);
-  if (str_DrawMode != "D") AddLine(out, str_LineColor);
+void vaROR::PutShapeColors(Composer& out) const {
+  if (!str_DrawMode.empty()) out.Line(str_DrawColor);
+  if (str_DrawMode != kDrawModes[1].stored) out.Line(str_LineColor);
 }
 
 void vaROR::DeriveDrawColor() {
   const std::size_t size = str_LineColor.size();
   if (str_LineColor.ends_with("RG")) {
     str_DrawColor = str_LineColor.substr(0, size - 2) + "rg";
+    in_DrawRgb = kUnknownRgb;
   } else if (size > 0) {
     str_DrawColor = str_LineColor.substr(0, size - 1) + "g";
+    in_DrawRgb = kUnknownRgb;
   }
 }
 
 void vaROR::DrawSegment(const char* marker, double x1, double y1, double x2, double y2) {
-  std::string& out = str_PageContent;
-  out.append("%DEBUT_").append(marker).append("/%\r\n");
-  AddLine(out, str_LineStyle);
-  AppendPathPoint(out, x1, y1, " m");
-  AppendPathPoint(out, x2, y2, " l");
-  AddLine(out, str_LineColor);
-  AppendWidthLine(out, "S");
-  out.append("%FIN_").append(marker).append("/%\r\n");
+  Composer out(str_PageContent);
+  out.Text("%DEBUT_").Text(marker).Line("/%").Line(str_LineStyle);
+  PutPathPoint(out, x1, y1, " m");
+  PutPathPoint(out, x2, y2, " l");
+  out.Line(str_LineColor);
+  PutWidthLine(out, "S");
+  out.Text("%FIN_").Text(marker).Line("/%").Done();
 }
 
 }  // namespace pdf

@@ -34,27 +34,21 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   const double width = Measure(bytes, font.name, size);
   std::string bar = boUnderline ? UnderlineBar(bytes, X * k, Y * k, false) : "";
 
-  std::string& out = str_PageContent;
+  Composer out(str_PageContent);
   bool coloured = !str_TextColor.empty();
-  if (coloured) out.append("q ").append(str_TextColor).append(" \r\n");
-  out += "%DEBUT_TEXT/%\r\nBT\r\n";
+  if (coloured) out.Text("q ").Text(str_TextColor).Line(" ");
+  out.Line("%DEBUT_TEXT/%").Line("BT");
   if (in_Rotation != 0) {
-    AddLine(out, RotateText(X, Y));
+    out.Line(RotateText(X, Y));
     in_Rotation = 0;
   } else {
-    AppendNumbers(out, {(in_LeftMargin + X) * k, P - Y * k});
-    out += " Td\r\n";
+    out.Numbers({(in_LeftMargin + X) * k, P - Y * k}).Line(" Td");
   }
-  out += "/F";
-  AppendInteger(out, font.number);
-  out += ' ';
-  AppendNumber(out, size, 2);
-  out += " Tf\r\n(";
-  AppendEscaped(out, bytes);
-  out += ") Tj\r\nET\r\n";
-  if (!bar.empty()) AddLine(out, bar);
-  if (coloured) out += "Q\r\n";
-  out += "%FIN_TEXT/%\r\n";
+  out.Text("/F").Integer(font.number).Text(" ").Number(size, 2).Line(" Tf");
+  out.Text("(").Escaped(bytes).Line(") Tj").Line("ET");
+  if (!bar.empty()) out.Line(bar);
+  if (coloured) out.Line("Q");
+  out.Line("%FIN_TEXT/%").Done();
   boUnderline = false;
   in_X = X + width / k;
   in_Y = Y + size / k;

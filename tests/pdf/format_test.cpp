@@ -75,14 +75,24 @@ TEST(FormatTest, FormatNumberAgreesWithTheShortestDigitsRounded) {
   }
 }
 
-TEST(FormatTest, AppendingWritesTheSameTextInPlace) {
+// A composer appends what FormatNumber and EscapeString write, also when its pieces
+// overflow its own buffer many times over.
+TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
   std::string line = "x ";
-  pdf::AppendNumbers(line, {11, 821.89, -0.004});
-  line += ' ';
-  pdf::AppendNumber(line, 0.5, 0);
-  line += ' ';
-  pdf::AppendEscaped(line, "(a)");
-  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)");
+  pdf::Composer(line).Numbers({11, 821.89, -0.004}).Text(" ").Number(0.5, 0).Text(" ").Escaped(
+      "(a)").Line("").Integer(-42).Number(1e300, 1).Done();
+  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)\r\n-42" + pdf::FormatNumber(1e300, 1));
+
+  std::string many, expected;
+  pdf::Composer composer(many);
+  const std::string long_text(1000, 'w');
+  for (int i = 0; i < 300; ++i) {
+    composer.Number(i * 1.005).Text(" ").Escaped(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
+    expected += pdf::FormatNumber(i * 1.005, 2) + " " +
+                pdf::EscapeString(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
+  }
+  composer.Text(long_text).Done();
+  EXPECT_EQ(many, expected + long_text);
 }
 
 TEST(FormatTest, PlainNumbersAndOffsets) {
