@@ -13,7 +13,7 @@
 namespace pdf {
 namespace {
 
-constexpr std::array<const char*, 5> kFamilies = {"Helvetica", "Courier", "Times", "Symbol",
+constexpr std::array<std::string_view, 5> kFamilies = {"Helvetica", "Courier", "Times", "Symbol",
                                                   "ZapfDingbats"};
 
 bool IsMetricFile(const std::filesystem::directory_entry& entry) {
@@ -25,12 +25,19 @@ bool IsMetricFile(const std::filesystem::directory_entry& entry) {
 
 }  // namespace
 
-std::string ComposeFontName(const std::string& family, bool italic, bool bold) {
-  bool times = family == "Times";
-  if (bold && italic) return family + (times ? "-BoldItalic" : "-BoldOblique");
-  if (bold) return family + "-Bold";
-  if (italic) return times ? "TimesItalic" : family + "-Oblique";
-  return times ? family + "-Roman" : family;
+void ComposeFontName(std::string& name, std::string_view family, bool italic, bool bold) {
+  const bool times = family == "Times";
+  name.assign(family);
+  if (bold && italic) {
+    name += times ? "-BoldItalic" : "-BoldOblique";
+  } else if (bold) {
+    name += "-Bold";
+  } else if (italic) {
+    if (times) name.assign("TimesItalic");
+    else name += "-Oblique";
+  } else if (times) {
+    name += "-Roman";
+  }
 }
 
 std::string BaseFontName(const std::string& metric_name) {
@@ -55,7 +62,9 @@ void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t st
       underline |= digit == 3;
     }
     if (underline) boUnderline = true;
-    SetFontName(ComposeFontName(kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic, boBold));
+    ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic,
+                    boBold);
+    SetFontName(str_ComposedFont);
   } else {
     ShowCritical("Nom de font incorrecte : " + std::to_string(str_Fontname) + ".\r\n" +
                      "La font utilisée sera Times New Roman non gras , non italique.",
@@ -142,9 +151,9 @@ double vaROR::MeasureCurrent(const std::string& bytes, double size) {
   return Measure(bytes, FontInUse().name, size);
 }
 
-void vaROR::SetFontName(std::string name) {
+void vaROR::SetFontName(std::string_view name) {
   if (name == str_FontName) return;
-  str_FontName = std::move(name);
+  str_FontName.assign(name);
   in_FontNumber = 0;
 }
 

@@ -90,9 +90,10 @@ std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
   // The product is at most one unit off near a half-way point: the divisions settle it.
   auto n = static_cast<std::int64_t>(magnitude * scale + 0.5);
-  if (n > 0 && magnitude < (static_cast<double>(n) - 0.5) / scale) {
+  const double nearest = static_cast<double>(n);
+  if (magnitude < (nearest - 0.5) / scale) {
     --n;
-  } else if (magnitude >= (static_cast<double>(n) + 0.5) / scale) {
+  } else if (magnitude >= (nearest + 0.5) / scale) {
     ++n;
   }
   // Digits from the last, two at a time, right-aligned in a buffer that one fixed-size copy
@@ -101,12 +102,16 @@ std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
   char* const end = digits + kLongestFixedPoint;
   char* p = end;
   const bool negative = value < 0 && n != 0;
-  int fraction_digits = decimals;
-  for (; fraction_digits >= 2; fraction_digits -= 2) p = PutPair(p, n);
-  if (fraction_digits == 1) p = PutDigit(p, n);
+  if (decimals == 2) {  // the content streams' own count: one pair, no loop
+    p = PutPair(p, n);
+  } else {
+    int fraction_digits = decimals;
+    for (; fraction_digits >= 2; fraction_digits -= 2) p = PutPair(p, n);
+    if (fraction_digits == 1) p = PutDigit(p, n);
+  }
   *--p = '.';
-  while (n >= 10) p = PutPair(p, n);
-  if (n > 0 || *p == '.') p = PutDigit(p, n);
+  while (n >= 100) p = PutPair(p, n);
+  p = n >= 10 ? PutPair(p, n) : PutDigit(p, n);
   if (negative) *--p = '-';
   std::memcpy(dest, p, kLongestFixedPoint);
   return static_cast<std::size_t>(end - p);
@@ -143,11 +148,15 @@ Composer& Composer::Integer(std::int64_t number) {
 }
 
 Composer& Composer::Escaped(std::string_view text) {
+  static constexpr std::array<bool, 256> kEscaped = [] {
+    std::array<bool, 256> escaped{};
+    for (unsigned char c : {'\\', '(', ')'}) escaped[c] = true;
+    return escaped;
+  }();
   // Runs without a character to escape are copied whole.
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\\' && c != '(' && c != ')') continue;
+    if (!kEscaped[static_cast<unsigned char>(text[i])]) continue;
     Text(text.substr(run, i - run)).Text("\\");
     run = i;  // the character itself starts the next run
   }

@@ -116,12 +116,12 @@ void vaROR::PDFDrawRectangle(double X, double Y, double w, double h, const std::
   PutWidthLine(out, "");
   PutPagePoint(out, X, Y);
   out.Text(" ").Numbers({w * in_Scale, -h * in_Scale}).Text(" re ");
-  out.Line(ModeOf(str_DrawMode).rectangle).Done();
+  out.Line(ModeOf(str_DrawMode).rectangle);
   PDFSetTextColor(kWhite);
   in_LinkWidth = w;
   in_LinkHeight = h;
-  AttachLink(URLLink, "RECTANGLE", X, Y);
-  AddLine(str_PageContent, "%FIN_RECT/%");
+  AttachLink(out, URLLink, "RECTANGLE", X, Y);
+  out.Line("%FIN_RECT/%").Done();
   in_X = X;
   in_Y = Y + h;
 }
@@ -147,11 +147,11 @@ void vaROR::PDFDrawEllipse(double X, double Y, double rx, double ry, const std::
   PutCurveTo(out, {X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry});
   PutCurveTo(out, {cx - ca, Y + ry, X, cy + cb, X, cy});
   PutWidthLine(out, ModeOf(str_DrawMode).curve);
-  out.Done();
   PDFSetTextColor(kWhite);
   in_LinkWidth = rx;
   in_LinkHeight = ry;
-  AttachLink(URLLink, "ELLIPSE", X, Y);
+  AttachLink(out, URLLink, "ELLIPSE", X, Y);
+  out.Done();
   in_X = X;
   in_Y = cy;
 }

@@ -32,7 +32,8 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   const int size = FontSizeInUse();
   // Measure first: a missing metric file must leave the page untouched.
   const double width = Measure(bytes, font.name, size);
-  std::string bar = boUnderline ? UnderlineBar(bytes, X * k, Y * k, false) : "";
+  std::string bar;
+  if (boUnderline) bar = UnderlineBar(bytes, X * k, Y * k, false);
 
   Composer out(str_PageContent);
   bool coloured = !str_TextColor.empty();

@@ -189,7 +189,7 @@ class vaROR {
     const std::string& name;  // metric file name, held by the writer
   };
   FontChoice FontInUse();
-  void SetFontName(std::string name);
+  void SetFontName(std::string_view name);
   int FontSizeInUse();
   const WidthTable& Metrics(const std::string& name);
   WidthTable ReadMetrics(const std::string& name) const;
@@ -239,7 +239,9 @@ class vaROR {
   // Makes the box of the object just drawn, from (X, Y) down and right, a link: the box of
   // a shape or a cell is in_LinkWidth by in_LinkHeight; kind "IMAGE" takes the whole part
   // of the last image's size and turns the text colour blue. An empty link does nothing.
-  void AttachLink(const std::string& link, std::string_view kind, double X, double Y);
+  // Its marker lines go through `out`, the composer of the object's own lines.
+  void AttachLink(Composer& out, const std::string& link, std::string_view kind, double X,
+                  double Y);
   void RecordLink(double x, double y, double width, double height, const std::string& target);
   std::string Annotations(int page) const;
 
@@ -325,6 +327,7 @@ class vaROR {
   // Fonts.
   std::string str_FontName;
   int in_FontNumber = 0;  // its resource number once found in tab_FontNames; 0 until then
+  std::string str_ComposedFont;  // the name PDFSetFont composes, before it replaces the current
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
