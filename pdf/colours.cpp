@@ -36,9 +36,9 @@ std::optional<Rgb> HtmlToRGB(std::string_view html) {
 }
 
 std::optional<Rgb> LongToRGB(double number) {
-  double whole = std::floor(number);
-  if (!(whole >= 0 && whole <= 0xFFFFFF)) return std::nullopt;  // also refuses NaN
-  auto n = static_cast<long>(whole);
+  // In this range dropping the fraction is flooring; below it, flooring gives a negative.
+  if (!(number >= 0 && number < 0x1000000)) return std::nullopt;  // also refuses NaN
+  const auto n = static_cast<long>(number);
   return Rgb{static_cast<int>(n & 0xFF), static_cast<int>((n >> 8) & 0xFF),
              static_cast<int>(n >> 16)};
 }

@@ -52,18 +52,15 @@ bool HasBuiltInEncoding(const std::string& metric_name) {
 
 void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
   if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
-    bool underline = false;
-    boItalic = boBold = false;
-    // The decimal digits of the style, read without a string: 1 italic, 2 bold, 3 underline.
-    for (std::int64_t rest = std::abs(static_cast<std::int64_t>(str_Style)); rest > 0; rest /= 10) {
-      const auto digit = rest % 10;
-      boItalic |= digit == 1;
-      boBold |= digit == 2;
-      underline |= digit == 3;
+    ReadStyle(str_Style);
+    // Texts set their font one by one: the name is composed again only for another family
+    // or style.
+    const int key = str_Fontname * 4 + (boItalic ? 2 : 0) + (boBold ? 1 : 0);
+    if (key != in_ComposedFontKey) {
+      ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)],
+                      boItalic, boBold);
+      in_ComposedFontKey = key;
     }
-    if (underline) boUnderline = true;
-    ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic,
-                    boBold);
     SetFontName(str_ComposedFont);
   } else {
     ShowCritical("Nom de font incorrecte : " + std::to_string(str_Fontname) + ".\r\n" +
@@ -74,6 +71,19 @@ void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t st
   }
   in_FontSize = font_size;
   str_ReportedFont.clear();
+}
+
+// The decimal digits of the style, read without a string: 1 italic, 2 bold, 3 underline.
+void vaROR::ReadStyle(std::int32_t style) {
+  bool underline = false;
+  boItalic = boBold = false;
+  for (std::int64_t rest = std::abs(static_cast<std::int64_t>(style)); rest > 0; rest /= 10) {
+    const auto digit = rest % 10;
+    boItalic |= digit == 1;
+    boBold |= digit == 2;
+    underline |= digit == 3;
+  }
+  if (underline) boUnderline = true;  // only ever set here: the next text clears it
 }
 
 void vaROR::PDFLoadAfm(const std::string& sPathAFM) {

@@ -190,6 +190,7 @@ class vaROR {
   };
   FontChoice FontInUse();
   void SetFontName(std::string_view name);
+  void ReadStyle(std::int32_t style);
   int FontSizeInUse();
   const WidthTable& Metrics(const std::string& name);
   WidthTable ReadMetrics(const std::string& name) const;
@@ -327,7 +328,8 @@ class vaROR {
   // Fonts.
   std::string str_FontName;
   int in_FontNumber = 0;  // its resource number once found in tab_FontNames; 0 until then
-  std::string str_ComposedFont;  // the name PDFSetFont composes, before it replaces the current
+  std::string str_ComposedFont;  // the name PDFSetFont composed last, and its family and style
+  int in_ComposedFontKey = -1;
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
