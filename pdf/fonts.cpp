@@ -146,7 +146,13 @@ WidthTable vaROR::ReadMetrics(const std::string& name) const {
     throw PdfError(PdfErrorCode::MetricsMissing,
                    "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
   }
-  return ParseAfmWidths(file);
+  // Read whole, in one go: the file is small and parsed once.
+  file.seekg(0, std::ios::end);
+  std::string text(static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 0)), '\0');
+  file.seekg(0);
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(file.gcount()));
+  return ParseAfmWidths(text);
 }
 
 double vaROR::Measure(const std::string& bytes, const std::string& name, double size) {

@@ -1,7 +1,6 @@
 // Metric files: parsing, listing, measuring, and the generated metric folder.
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "pdf/afm.h"
 #include "tests/pdf/support.h"
@@ -9,8 +8,7 @@
 namespace {
 
 pdf::WidthTable Parse(const std::string& text) {
-  std::istringstream in(text);
-  return pdf::ParseAfmWidths(in);
+  return pdf::ParseAfmWidths(text);
 }
 
 TEST(AfmTest, ParsingStopsAtTheFirstUnencodedGlyph) {
