@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -100,12 +101,10 @@ constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
 // millionth apart never share their shortest digits: the integer rounding below is exact.
 constexpr double kFixedPointLimit = 536870912;  // 2^29
 
-}  // namespace
-
 // The same rounding on integers. The shortest form of m reaches the half-way decimal
 // (n + 0.5) / 10^d exactly when m is at least the double nearest to it, and that double is
 // what one correctly rounded division gives.
-std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
+std::size_t FormatFixedPoint(char* dest, double value, int decimals) {
   const double magnitude = std::fabs(value);
   if (!(magnitude < kFixedPointLimit) || static_cast<unsigned>(decimals) > 6) return 0;
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
@@ -136,6 +135,35 @@ std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
   if (negative) *--p = '-';
   std::memcpy(dest, p, kLongestFixedPoint);
   return static_cast<std::size_t>(end - p);
+}
+
+}  // namespace
+
+// A page repeats its numbers: sizes, line widths, the coordinates of a row or a column.
+// The texts of the last numbers written are kept by their bits, so that a repeated number is
+// copied rather than formatted again; a slot holds the last number that fell into it.
+std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
+  struct Written {
+    std::uint64_t bits = 0;
+    int decimals = -1;  // nothing yet
+    std::size_t size = 0;
+    char text[kLongestFixedPoint];
+  };
+  thread_local std::array<Written, 256> recent;
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  Written& slot = recent[((bits ^ static_cast<std::uint64_t>(decimals)) * 0x9E3779B97F4A7C15u) >> 56];
+  if (slot.bits == bits && slot.decimals == decimals) {
+    std::memcpy(dest, slot.text, kLongestFixedPoint);
+    return slot.size;
+  }
+  const std::size_t size = FormatFixedPoint(dest, value, decimals);
+  if (size != 0) {
+    slot.bits = bits;
+    slot.decimals = decimals;
+    slot.size = size;
+    std::memcpy(slot.text, dest, kLongestFixedPoint);
+  }
+  return size;
 }
 
 Composer& Composer::Overflow(std::string_view text) {
