@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
 namespace pdf {
 namespace {
+
+constexpr double kLargestMetric = 2147483648.0;  // 2^31
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -35,7 +39,8 @@ std::optional<long> ParseInteger(std::string_view token) {
   }
   double value = 0;
   auto result = std::from_chars(token.data(), token.data() + token.size(), value);
-  if (result.ec != std::errc{}) return std::nullopt;
+  // Infinities, NaN and numbers too large for any metric make the line unreadable.
+  if (result.ec != std::errc{} || !(std::fabs(value) < kLargestMetric)) return std::nullopt;
   return static_cast<long>(value);  // widths are truncated
 }
 
@@ -82,7 +87,10 @@ WidthTable ParseAfmWidths(std::string_view text) {
     if (!first_code) first_code = metric->code;
     last_code = metric->code;
     if (metric->code >= 1 && metric->code <= 255) {
-      widths[static_cast<std::size_t>(metric->code)] = static_cast<std::int16_t>(metric->width);
+      // A width beyond the table's 16 bits is held at its bound.
+      widths[static_cast<std::size_t>(metric->code)] = static_cast<std::int16_t>(
+          std::clamp<long>(metric->width, std::numeric_limits<std::int16_t>::min(),
+                           std::numeric_limits<std::int16_t>::max()));
     }
   }
   for (long code = 1; code <= 255; ++code) {

@@ -177,6 +177,7 @@ Composer& Composer::Overflow(std::string_view text) {
 
 Composer& Composer::NumberFromDigits(double value, int decimals) {
   if (!std::isfinite(value)) value = 0;
+  value = std::clamp(value, -kLargestNumber, kLargestNumber);
   return Text(FormatNumberFromDigits(value, std::max(decimals, 0)));
 }
 
@@ -236,8 +237,10 @@ std::string PadOffset(std::int64_t number) {
   return digits;
 }
 
-std::string FormatPlain(double value) {
-  if (!std::isfinite(value)) return "0";
+namespace {
+
+// At most 15 significant digits, no trailing zeros, no exponent.
+std::string PlainDigits(double value) {
   char buffer[64];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   double rounded = 0;
@@ -246,10 +249,17 @@ std::string FormatPlain(double value) {
   return (rounded < 0 ? "-" : "") + text;
 }
 
+}  // namespace
+
+std::string FormatPlain(double value) {
+  if (!std::isfinite(value)) return "0";
+  return PlainDigits(std::clamp(value, -kLargestNumber, kLargestNumber));
+}
+
 std::string MessageNumber(double value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
-  return FormatPlain(value);
+  return PlainDigits(value);
 }
 std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
 

@@ -11,6 +11,10 @@
 
 namespace pdf {
 
+// The largest magnitude written into a file: the largest integer readers must take. A value
+// beyond it (a coordinate far off any page) is written as this bound; NaN and infinities as 0.
+inline constexpr double kLargestNumber = 2147483647;
+
 // value rounded to `decimals` places, halves away from zero, with a point and exactly
 // `decimals` digits after it ("###0." followed by that many zeros).
 std::string FormatNumber(double value, int decimals);
@@ -82,6 +86,7 @@ std::string PadOffset(std::int64_t number);
 std::string FormatPlain(double value);
 
 // A number as a message shows it: plain digits, or NaN and Inf for the values that have none.
+// Never bounded: the message gives the value the caller passed.
 std::string MessageNumber(double value);
 // "n 0 R", the reference to object n.
 std::string Ref(int object);

@@ -2,12 +2,17 @@
 #include <gtest/gtest.h>
 
 
+#include <functional>
+#include <string>
+
 #include "pdf/afm.h"
 #include "tests/pdf/support.h"
 
 namespace {
 
+// Every text parsed here is also a seed of the parser's fuzz target.
 pdf::WidthTable Parse(const std::string& text) {
+  pdftest::WriteFuzzSeed("afm", std::to_string(std::hash<std::string>{}(text)) + ".afm", text);
   return pdf::ParseAfmWidths(text);
 }
 
@@ -21,6 +26,21 @@ TEST(AfmTest, ParsingStopsAtTheFirstUnencodedGlyph) {
   EXPECT_EQ(widths[0], 0);
   EXPECT_EQ(widths[255], 500);
   EXPECT_EQ(widths[250], 0);   // after "-1 ;"
+}
+
+// Found by the metric parser's fuzz target: a number no metric can be (an infinity, NaN,
+// 6e+65) was converted to an integer it does not fit, which is undefined. Such a line is
+// unreadable and skipped; a width beyond 16 bits is held at the bound.
+TEST(AfmTest, NumbersNoMetricCanBeAreUnreadable) {
+  auto widths = Parse(
+      "StartCharMetrics\nC 40 ; WX 100 ;\nC 41 ; WX 6e+65 ;\nC 42 ; WX inf ;\nC 43 ; WX nan ;\n"
+      "C 44 ; WX 70000 ;\nC 45 ; WX -70000 ;\nC 1e300 ; WX 5 ;\nC 46 ; WX 2147483648 ;\n"
+      "C 47 ; WX 300 ;\n");
+  EXPECT_EQ(widths[40], 100);
+  for (std::size_t code : {41, 42, 43, 46}) EXPECT_EQ(widths[code], 0) << code;
+  EXPECT_EQ(widths[44], 32767);
+  EXPECT_EQ(widths[45], -32768);
+  EXPECT_EQ(widths[47], 300);  // the skipped lines end nothing
 }
 
 TEST(AfmTest, CodesOutsideFirstAndLastCodeMeasureZero) {

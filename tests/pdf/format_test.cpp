@@ -66,7 +66,9 @@ TEST(FormatTest, FormatNumberAgreesWithTheShortestDigitsRounded) {
     values.push_back(std::nextafter(half, 0.0));
     values.push_back(std::nextafter(half, 1e9));
   }
-  for (double large : {536870911.995, 536870912.005, 1e15 + 0.5, 4.5e15}) values.push_back(large);
+  for (double large : {536870911.995, 536870912.005, 2147483646.995, 2147483647.0}) {
+    values.push_back(large);
+  }
   for (int decimals : {0, 2, 3, 5}) {
     for (double value : values) {
       ASSERT_EQ(pdf::FormatNumber(value, decimals), RoundedShortestDigits(value, decimals))
@@ -93,6 +95,19 @@ TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
   }
   composer.Text(long_text).Done();
   EXPECT_EQ(many, expected + long_text);
+}
+
+// Found by the whole-writer fuzz target: a link far off the page wrote its rectangle with 250
+// digits, which readers take as an integer that does not fit ("overflow converting to 64-bit
+// integer"). What goes into a file stays within the largest integer readers take; a message
+// still shows the value the caller gave.
+TEST(FormatTest, NumbersWrittenStayWithinWhatReadersTake) {
+  EXPECT_EQ(pdf::FormatPlain(1e250), "2147483647");
+  EXPECT_EQ(pdf::FormatPlain(-3e9), "-2147483647");
+  EXPECT_EQ(pdf::FormatNumber(1e250, 2), "2147483647.00");
+  EXPECT_EQ(pdf::FormatNumber(-2147483648.5, 2), "-2147483647.00");
+  EXPECT_EQ(pdf::FormatNumber(2147483646.5, 0), "2147483647.");
+  EXPECT_EQ(pdf::MessageNumber(1e20), "100000000000000000000");
 }
 
 TEST(FormatTest, PlainNumbersAndOffsets) {

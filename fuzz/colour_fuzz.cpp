@@ -1,0 +1,49 @@
+// libFuzzer entry for the three colour forms: whatever the value, each setter stores an
+// operator of three shares from 0.000 to 1.000, or shows its message and stores black.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+#include "fuzz/fuzz_input.h"
+#include "pdf/vaROR.h"
+#include "platform/recording_host.h"
+
+namespace {
+
+bool IsShare(const std::string& text) {
+  static const std::regex kShare("(0\\.[0-9]{3}|1\\.000)");
+  return std::regex_match(text, kShare);
+}
+
+bool IsOperator(const std::string& text, const char* paint) {
+  if (text.size() != 20 || text.substr(18) != paint) return false;
+  return IsShare(text.substr(0, 5)) && IsShare(text.substr(6, 5)) && IsShare(text.substr(12, 5));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static platform::RecordingHost host;
+  static pdf::vaROR writer(host);
+  fuzzinput::Reader in({data, size});
+  while (!in.Empty()) {
+    const pdf::ColorValue colour = fuzzinput::ReadColour(in);
+    const std::size_t messages = host.messages.size();
+    writer.PDFSetTextColor(colour);
+    writer.PDFSetLineColor(colour);
+    writer.PDFSetDrawColor(colour);
+    if (!IsOperator(writer.PDFGetTextColor(), "rg") || !IsOperator(writer.PDFGetDrawColor(), "rg") ||
+        !IsOperator(writer.PDFGetLineColor(), "RG")) {
+      std::abort();
+    }
+    const bool refused = host.messages.size() != messages;
+    if (refused && (host.messages.size() != messages + 3 ||
+                    writer.PDFGetTextColor() != "0.000 0.000 0.000 rg")) {
+      std::abort();
+    }
+    host.messages.clear();
+  }
+  return 0;
+}
