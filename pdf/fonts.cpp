@@ -137,7 +137,9 @@ void vaROR::ForgetMetrics() {
 WidthTable vaROR::ReadMetrics(const std::string& name) const {
   const std::string path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
   std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::error_code error;
+  // A folder of that name opens too, but is no metric file.
+  if (!file || !std::filesystem::is_regular_file(path, error)) {
     // Name the folder the caller asked for when it held no metric file at all.
     const std::string where = str_EmptyAfmFolder.empty()
                                   ? path
@@ -146,12 +148,12 @@ WidthTable vaROR::ReadMetrics(const std::string& name) const {
     throw PdfError(PdfErrorCode::MetricsMissing,
                    "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
   }
-  // Read whole, in one go: the file is small and parsed once.
-  file.seekg(0, std::ios::end);
-  std::string text(static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 0)), '\0');
-  file.seekg(0);
-  file.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(file.gcount()));
+  // Read whole, in large pieces: the file is small and parsed once.
+  std::string text;
+  std::array<char, 16384> piece;
+  while (file.read(piece.data(), piece.size()) || file.gcount() > 0) {
+    text.append(piece.data(), static_cast<std::size_t>(file.gcount()));
+  }
   return ParseAfmWidths(text);
 }
 

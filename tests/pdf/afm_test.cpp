@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -49,6 +50,22 @@ TEST(AfmTest, CodesOutsideFirstAndLastCodeMeasureZero) {
   EXPECT_EQ(widths[55], 30);
   EXPECT_EQ(widths[60], 0);  // above the last code read (55)
   EXPECT_EQ(widths[70], 0);
+}
+
+// Found by the whole-writer fuzz target: a font name that names a folder ("Dossier.afm")
+// opened like a file, and reading it whole asked for a size the folder does not have
+// (std::bad_alloc). A folder is no metric file: it is missing like any other.
+TEST(AfmTest, AFolderIsNoMetricFile) {
+  pdftest::WriterFixture doc;
+  std::filesystem::create_directories(doc.fonts / "Dossier.afm");
+  std::string name = "Dossier";
+  try {
+    doc.writer.PDFGetStringWidth("abc", name, 10);
+    ADD_FAILURE() << "a folder measured text";
+  } catch (const pdf::PdfError& error) {
+    EXPECT_EQ(error.code(), pdf::PdfErrorCode::MetricsMissing);
+    EXPECT_NE(std::string(error.what()).find("Dossier.afm"), std::string::npos) << error.what();
+  }
 }
 
 TEST(AfmTest, MeasuresTheExampleText) {
