@@ -339,9 +339,11 @@ void vaROR::PutCatalog() {
   static const char* const kLayouts[] = {"/PageLayout /SinglePage", "/PageLayout /OneColumn",
                                          "/PageLayout /TwoColumnLeft"};
   if (in_LayoutMode >= 0 && in_LayoutMode <= 2) AddLine(str_Object, kLayouts[in_LayoutMode]);
-  if (boThumbs) AddLine(str_Object, "/PageMode /UseThumbs");
-  // Without an outline root there is nothing to show or to reference.
-  if (boOutlines && in_OutlinesObject != 0) {
+  // Without an outline root there is nothing to show or to reference. A catalog has one
+  // page mode: the outline panel when both it and the thumbnails are asked for.
+  const bool outline = boOutlines && in_OutlinesObject != 0;
+  if (boThumbs && !outline) AddLine(str_Object, "/PageMode /UseThumbs");
+  if (outline) {
     AddLine(str_Object, "/Outlines " + Ref(in_OutlinesObject));
     AddLine(str_Object, "/PageMode /UseOutlines");
   }
