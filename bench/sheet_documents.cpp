@@ -22,17 +22,7 @@ const SaisieAggir2& ExampleEvaluation() {
   static const bool coded = [] {
     form.Form_Load();
     form.Form_Activate();
-    form.TxtNom.Text = example::kNom;
-    form.TxtPrenom.Text = example::kPrenom;
-    form.TxtDossier.Text = example::kDossier;
-    form.TxtAdresse.Text = example::kAdresse;
-    for (int box : example::kAdverbes) {
-      form.ADV(box).Value = 1;
-      form.ADV_Click(box);
-    }
-    form.ADV4(example::kNeFaitPas).Value = 1;
-    form.ADV4_Click(example::kNeFaitPas);
-    form.SSCommand7_Click();
+    example::Saisit(form);
     return true;
   }();
   static_cast<void>(coded);
