@@ -9,11 +9,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh >/dev/null
-scripts/build.sh --target sheet_pages sheet_pages_libharu sheet_pages_cairo sheet_page_bench >/dev/null
+scripts/build.sh --target sheet_pages sheet_pages_shared_runtime sheet_page_bench >/dev/null
+scripts/build.sh --target sheet_pages_libharu sheet_pages_cairo >/dev/null 2>&1 || true  # when found
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-programs=(sheet_pages)
+programs=(sheet_pages sheet_pages_shared_runtime)
 for peer in libharu cairo; do
   [ -x build/bench/sheet_pages_$peer ] && programs+=(sheet_pages_$peer)
 done
@@ -37,7 +38,11 @@ echo "| | start-up (instr.) | one sheet, process (instr.) | per page (instr.) | 
 echo "|---|---|---|---|---|---|---|---|---|---|"
 for program in "${programs[@]}"; do
   library=${program#sheet_pages_}
-  [ "$library" = sheet_pages ] && library=vaROR
+  bench_name=$library
+  case "$program" in
+    sheet_pages) library=vaROR bench_name=vaROR ;;
+    sheet_pages_shared_runtime) library="vaROR, shared libstdc++" bench_name=vaROR ;;
+  esac
   binary=build/bench/$program
   startup=$(instructions "$binary" || true)
   one=$(instructions "$binary" --pages 1 "$work/one.pdf")
@@ -49,6 +54,6 @@ for program in "${programs[@]}"; do
   peak_one=$(peak_kb "$binary" --pages 1 "$work/one.pdf")
   peak_thousand=$(peak_kb "$binary" --pages 1000 "$work/many.pdf")
   echo "| $library | $(mega "$startup") | $(mega "$one") | $(mega "$per_page") |" \
-       "$(ms "Sheet/$library/1") ms | $(awk -v t="$(ms "Sheet/$library/1000")" 'BEGIN { printf "%.3f", t / 1000 }') ms |" \
-       "$wall | $(per_page_bytes "Sheet/$library/1000") | $peak_one kB | $peak_thousand kB |"
+       "$(ms "Sheet/$bench_name/1") ms | $(awk -v t="$(ms "Sheet/$bench_name/1000")" 'BEGIN { printf "%.3f", t / 1000 }') ms |" \
+       "$wall | $(per_page_bytes "Sheet/$bench_name/1000") | $peak_one kB | $peak_thousand kB |"
 done
