@@ -71,7 +71,7 @@ void PlayPreset(Player& p) {
       &pdf::vaROR::FormatArial8,   &pdf::vaROR::FormatArial8i,  &pdf::vaROR::FormatArial10,
       &pdf::vaROR::FormatArial10i, &pdf::vaROR::FormatArial10B, &pdf::vaROR::FormatArial12,
       &pdf::vaROR::FormatArial12B, &pdf::vaROR::FormatArial15B};
-  const std::uint8_t which = p.in.Byte() % (kTexts.size() + 2);
+  const std::size_t which = p.in.Byte() % (kTexts.size() + 2);
   const std::string text = p.in.Text();
   const double x = p.in.Number(), y = p.in.Number(), l = p.in.Number(), e = p.in.Number();
   if (which < kTexts.size()) return (p.pdf.*kTexts[which])(text, x, y);
