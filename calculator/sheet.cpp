@@ -1,12 +1,13 @@
 // The evaluation sheet: "Imprimer" writes the current evaluation as a one-page A4 PDF named
 // after the file number and opens it. The page is drawn through the writer's public
 // operations only, in points from the top-left corner.
+#include "calculator/sheet.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
 
 #include "calculator/saisie_aggir2.h"
-#include "pdf/vaROR.h"
 
 namespace {
 
@@ -72,49 +73,47 @@ std::string SansBlancs(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Draws the page. Every width is measured with the font whose name the first measurement
-// put in `police_` (regular Arial), at the size given.
-class Fiche {
- public:
-  explicit Fiche(pdf::vaROR& pdf) : pdf_(pdf) {}
+}  // namespace
 
-  void Texte(const std::string& text, double x, double y) { pdf_.FormatArial10(text, x, y); }
-  void ADroite(const std::string& text, double right, double y) {
-    Texte(text, right - Largeur(text, 10), y);
-  }
-  void Titre(const std::string& text, double y) {
-    pdf_.FormatArial15B(text, pdf_.PDFGetPageWidth() / 2 - Largeur(text, 15) / 2, y);
-  }
-  void Trait(double x1, double x2, double y, bool couleur) {
-    pdf_.PDFSetLineStyle(0);
-    pdf_.PDFSetLineWidth(0.5);
-    if (couleur) pdf_.PDFSetLineColor(kNoir);
-    pdf_.PDFDrawLine(x1, y, x2, y);
-  }
-  void ReglagesDesCases() {
-    pdf_.PDFSetLineColor(kNoir);
-    pdf_.PDFSetLineStyle(0);
-    pdf_.PDFSetLineWidth(1.0);
-    pdf_.PDFSetFill(true);
-    pdf_.PDFSetLineWidth(0.5);
-    pdf_.PDFSetDrawMode(2);  // filled and stroked
-  }
-  void Case(double x, double y, bool cochee) {
-    pdf_.PDFSetDrawColor(cochee ? kNoir : kBlanc);
-    pdf_.PDFDrawRectangle(x, y - kCase, kCase, kCase, "");
-  }
+void FicheVaROR::Texte(const std::string& texte, double x, double y) {
+  pdf_.FormatArial10(texte, x, y);
+}
+void FicheVaROR::ADroite(const std::string& texte, double droite, double y) {
+  Texte(texte, droite - Largeur(texte, 10), y);
+}
+void FicheVaROR::Titre(const std::string& texte, double y) {
+  pdf_.FormatArial15B(texte, pdf_.PDFGetPageWidth() / 2 - Largeur(texte, 15) / 2, y);
+}
+void FicheVaROR::Gras(const std::string& texte, double x, double y) {
+  pdf_.FormatArial10B(texte, x, y);
+}
+void FicheVaROR::Petit(const std::string& texte, double x, double y) {
+  pdf_.FormatArial8(texte, x, y);
+}
+void FicheVaROR::Trait(double x1, double x2, double y, bool couleur) {
+  pdf_.PDFSetLineStyle(0);
+  pdf_.PDFSetLineWidth(0.5);
+  if (couleur) pdf_.PDFSetLineColor(kNoir);
+  pdf_.PDFDrawLine(x1, y, x2, y);
+}
+void FicheVaROR::ReglagesDesCases() {
+  pdf_.PDFSetLineColor(kNoir);
+  pdf_.PDFSetLineStyle(0);
+  pdf_.PDFSetLineWidth(1.0);
+  pdf_.PDFSetFill(true);
+  pdf_.PDFSetLineWidth(0.5);
+  pdf_.PDFSetDrawMode(2);  // filled and stroked
+}
+void FicheVaROR::Case(double x, double y, bool cochee) {
+  pdf_.PDFSetDrawColor(cochee ? kNoir : kBlanc);
+  pdf_.PDFDrawRectangle(x, y - kCase, kCase, kCase, "");
+}
+double FicheVaROR::Largeur(const std::string& texte, int taille) {
+  return pdf_.PDFGetStringWidth(texte, police_, taille);
+}
 
- private:
-  double Largeur(const std::string& text, int taille) {
-    return pdf_.PDFGetStringWidth(text, police_, taille);
-  }
-
-  pdf::vaROR& pdf_;
-  std::string police_;
-};
-
-void Reglages(pdf::vaROR& pdf, const std::filesystem::path& fichier,
-              const std::filesystem::path& polices) {
+void ReglagesFiche(pdf::vaROR& pdf, const std::filesystem::path& fichier,
+                   const std::filesystem::path& polices) {
   pdf.PDFTitle("Test");
   pdf.PDFFileName(fichier.string());
   pdf.PDFLoadAfm(polices.string());
@@ -130,7 +129,9 @@ void Reglages(pdf::vaROR& pdf, const std::filesystem::path& fichier,
   pdf.PDFBeginDoc();
 }
 
-void EnTete(Fiche& fiche, const SaisieAggir2& form, const std::tm& maintenant) {
+namespace {
+
+void EnTete(PageFiche& fiche, const SaisieAggir2& form, const std::tm& maintenant) {
   fiche.Texte("TIREMONT", 30, 50);
   fiche.ADroite("Modèle AGGIR", 550, 50);
   fiche.Trait(30, 550, 60, true);
@@ -147,7 +148,7 @@ void EnTete(Fiche& fiche, const SaisieAggir2& form, const std::tm& maintenant) {
 }
 
 // NE FAIT PAS ticked: its black box alone. Otherwise a white one, then S, T, C, H.
-void Cases(Fiche& fiche, const SaisieAggir2& form, int k, double y) {
+void Cases(PageFiche& fiche, const SaisieAggir2& form, int k, double y) {
   if (form.ADV4(100 + k).Value == 1) {
     fiche.Case(210, y, true);
     return;
@@ -158,7 +159,7 @@ void Cases(Fiche& fiche, const SaisieAggir2& form, int k, double y) {
   }
 }
 
-void Lignes(Fiche& fiche, const SaisieAggir2& form) {
+void Lignes(PageFiche& fiche, const SaisieAggir2& form) {
   for (std::size_t r = 0; r < kLignes.size(); ++r) {
     const LigneFiche& ligne = kLignes[r];
     const double y = 210 + 20 * static_cast<double>(r);
@@ -174,6 +175,19 @@ void Lignes(Fiche& fiche, const SaisieAggir2& form) {
 
 }  // namespace
 
+void DessineFiche(PageFiche& fiche, const SaisieAggir2& form, const std::tm& date,
+                  const std::string& chemin) {
+  EnTete(fiche, form, date);
+  Lignes(fiche, form);
+  fiche.Gras("GIR = " + SansBlancs(form.TxtGroupe.Text), 30, 690);
+  for (std::size_t i = 0; i < std::size(kLegende); ++i) {
+    fiche.Petit(kLegende[i], 50, 710 + 10 * static_cast<double>(i));
+  }
+  fiche.Trait(40, 540, 760, true);
+  fiche.Texte(chemin, 50, 780);
+  fiche.ADroite("TIREMONT AGGIR KORVEN", 540, 780);
+}
+
 void SaisieAggir2::SSCommand1_Click() { ImprimeFiche(); }
 
 // Nothing is caught here: a failure of the writer reaches the command, which tells the user;
@@ -182,18 +196,10 @@ void SaisieAggir2::ImprimeFiche() {
   const std::filesystem::path fichier = DossierDesFiches() / (TxtDossier.Text + ".pdf");
   pdf::vaROR pdf(host_);
   // The metric files stand in system/Fonts beside the program's folder.
-  Reglages(pdf, fichier, host_.ProgramFolder().parent_path() / "system" / "Fonts");
+  ReglagesFiche(pdf, fichier, host_.ProgramFolder().parent_path() / "system" / "Fonts");
   pdf.PDFSetBookmark("Signet1", 1, 40);
-  Fiche fiche(pdf);
-  EnTete(fiche, *this, host_.LocalTime());
-  Lignes(fiche, *this);
-  pdf.FormatArial10B("GIR = " + SansBlancs(TxtGroupe.Text), 30, 690);
-  for (std::size_t i = 0; i < std::size(kLegende); ++i) {
-    pdf.FormatArial8(kLegende[i], 50, 710 + 10 * static_cast<double>(i));
-  }
-  fiche.Trait(40, 540, 760, true);
-  fiche.Texte(fichier.string(), 50, 780);
-  fiche.ADroite("TIREMONT AGGIR KORVEN", 540, 780);
+  FicheVaROR fiche(pdf);
+  DessineFiche(fiche, *this, host_.LocalTime(), fichier.string());
   pdf.PDFEndPage();
   pdf.PDFEndDoc();
 }

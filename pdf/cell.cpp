@@ -35,8 +35,9 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
   const double height = static_cast<double>(lines.size()) * H;
   in_LinkWidth = W;
   in_LinkHeight = height;
-  AttachLink(link, "CELL", line_x, Y);
-  AddLine(str_PageContent, "%FIN_CELL/%");
+  Composer tail(str_PageContent);
+  AttachLink(tail, link, "CELL", line_x, Y);
+  tail.Line("%FIN_CELL/%").Done();
   in_X = line_x + W;
   in_Y = Y + height;
 }
@@ -119,7 +120,9 @@ void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& b
     shapes = FormatNumbers({X * k, P - Y * k, W * k, -H * k}) + " re " + op + "\r";
   }
   if (border != "0" && !frame) {
-    AddLine(out, WidthLine(""));
+    Composer width(out);
+    PutWidthLine(width, "");
+    width.Done();
     shapes += CellSides(border, X, Y, W, H);
   }
   const double dx = CellOffset(line, W, out);

@@ -2,8 +2,10 @@
 #include "pdf/colours.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
@@ -34,9 +36,9 @@ std::optional<Rgb> HtmlToRGB(std::string_view html) {
 }
 
 std::optional<Rgb> LongToRGB(double number) {
-  double whole = std::floor(number);
-  if (!(whole >= 0 && whole <= 0xFFFFFF)) return std::nullopt;  // also refuses NaN
-  auto n = static_cast<long>(whole);
+  // In this range dropping the fraction is flooring; below it, flooring gives a negative.
+  if (!(number >= 0 && number < 0x1000000)) return std::nullopt;  // also refuses NaN
+  const auto n = static_cast<long>(number);
   return Rgb{static_cast<int>(n & 0xFF), static_cast<int>((n >> 8) & 0xFF),
              static_cast<int>(n >> 16)};
 }
@@ -51,25 +53,51 @@ std::optional<Rgb> ComponentsToRGB(const std::array<double, 3>& components) {
   return Rgb{whole[0], whole[1], whole[2]};
 }
 
+void AppendColorOperator(std::string& out, const Rgb& rgb, Paint paint) {
+  // The 256 shares a component can have, formatted once: "0.000" to "1.000".
+  using Share = std::array<char, 5>;
+  static const std::array<Share, 256> kShares = [] {
+    std::array<Share, 256> shares{};
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+      const std::string text = FormatNumber(static_cast<double>(i) / 255.0, 3);
+      std::copy_n(text.begin(), shares[i].size(), shares[i].begin());
+    }
+    return shares;
+  }();
+  char text[] = "0.000 0.000 0.000 rg";
+  char* p = text;
+  for (int component : {rgb.red, rgb.green, rgb.blue}) {
+    std::memcpy(p, kShares[static_cast<std::size_t>(component)].data(), sizeof(Share));
+    p += sizeof(Share) + 1;
+  }
+  if (paint == Paint::Stroke) std::memcpy(p, "RG", 2);
+  out.append(text, sizeof text - 1);
+}
+
 std::string ColorOperator(const Rgb& rgb, Paint paint) {
-  return FormatNumbers({rgb.red / 255.0, rgb.green / 255.0, rgb.blue / 255.0}, 3) +
-         (paint == Paint::Fill ? " rg" : " RG");
+  std::string text;
+  AppendColorOperator(text, rgb, paint);
+  return text;
 }
 
 void vaROR::PDFSetTextColor(const ColorValue& gColor) {
-  str_TextColor = ColorFor(gColor, Paint::Fill);
+  SetColor(str_TextColor, in_TextRgb, gColor, Paint::Fill);
 }
 void vaROR::PDFSetLineColor(const ColorValue& gColor) {
-  str_LineColor = ColorFor(gColor, Paint::Stroke);
+  SetColor(str_LineColor, in_LineRgb, gColor, Paint::Stroke);
 }
 void vaROR::PDFSetDrawColor(const ColorValue& gColor) {
-  str_DrawColor = ColorFor(gColor, Paint::Fill);
+  SetColor(str_DrawColor, in_DrawRgb, gColor, Paint::Fill);
 }
 std::string vaROR::PDFGetTextColor() const { return str_TextColor; }
 std::string vaROR::PDFGetLineColor() const { return str_LineColor; }
 std::string vaROR::PDFGetDrawColor() const { return str_DrawColor; }
 
-std::string vaROR::ColorFor(const ColorValue& gColor, Paint paint) {
+// Written over the slot's own text, whose room every colour fits. Callers set the same few
+// colours again and again (black text, white boxes): a slot that already holds the colour's
+// operator keeps it.
+void vaROR::SetColor(std::string& slot, std::int32_t& slot_rgb, const ColorValue& gColor,
+                     Paint paint) {
   std::optional<Rgb> rgb;
   if (const auto* html = std::get_if<std::string>(&gColor.value())) {
     rgb = HtmlToRGB(*html);
@@ -89,7 +117,12 @@ std::string vaROR::ColorFor(const ColorValue& gColor, Paint paint) {
                    "Couleur");
     }
   }
-  return ColorOperator(rgb.value_or(Rgb{0, 0, 0}), paint);
+  const Rgb colour = rgb.value_or(Rgb{0, 0, 0});
+  const std::int32_t packed = colour.red << 16 | colour.green << 8 | colour.blue;
+  if (packed == slot_rgb) return;
+  slot.clear();
+  AppendColorOperator(slot, colour, paint);
+  slot_rgb = packed;
 }
 
 }  // namespace pdf

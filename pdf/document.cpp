@@ -56,16 +56,20 @@ void vaROR::PDFInit() {
   str_TextColor = "0 g";
   str_LineColor = "0 G";
   str_DrawColor = "0 g";
+  in_TextRgb = in_LineRgb = in_DrawRgb = kUnknownRgb;
   str_Object.clear();
   str_PageContent.clear();
   str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
   tab_PageWidth = {0, kA4Width};
   tab_PageHeight = {0, kA4Height};
-  tab_Metrics.clear();
+  ForgetMetrics();
   tab_Bookmarks.clear();
 }
 
-void vaROR::PDFPathConfiguration(const std::string& sPathConfig) { str_PathConfig = sPathConfig; }
+void vaROR::PDFPathConfiguration(const std::string& sPathConfig) {
+  if (sPathConfig != str_PathConfig) ForgetMetrics();
+  str_PathConfig = sPathConfig;
+}
 
 void vaROR::PDFFileName(const std::string& name) {
   RequireState(DocumentState::NotBegun, "PDFFileName");
@@ -210,19 +214,20 @@ void vaROR::OpenContent() {
   int number = BeginObject();
   AddLine(str_Object, "<< /Length " + Ref(number + 1));
   AddLine(str_Object, " >>");
-  in_StreamHeaderLength = str_Object.size();
   AddLine(str_Object, "stream");
 }
 
+// The page's content goes to the file from its own buffer, which the next page reuses.
 void vaROR::CloseContent() {
-  str_Object += str_PageContent;
+  WriteAhead(str_Object);
+  WriteAhead(str_PageContent);
+  const std::size_t length = str_PageContent.size();
   str_PageContent.clear();
+  str_Object.clear();
   AddLine(str_Object, "endstream");
   AddLine(str_Object, "endobj");
   AppendMarker("%FIN_OBJ/%");
   WriteBlock(str_Object);
-  // 27 = "stream", "endstream", "endobj" and their line ends: what is left is the content.
-  std::size_t length = str_Object.size() - in_StreamHeaderLength - 27;
   BeginObject();
   AddLine(str_Object, std::to_string(length));
   EndObject();
@@ -334,9 +339,11 @@ void vaROR::PutCatalog() {
   static const char* const kLayouts[] = {"/PageLayout /SinglePage", "/PageLayout /OneColumn",
                                          "/PageLayout /TwoColumnLeft"};
   if (in_LayoutMode >= 0 && in_LayoutMode <= 2) AddLine(str_Object, kLayouts[in_LayoutMode]);
-  if (boThumbs) AddLine(str_Object, "/PageMode /UseThumbs");
-  // Without an outline root there is nothing to show or to reference.
-  if (boOutlines && in_OutlinesObject != 0) {
+  // Without an outline root there is nothing to show or to reference. A catalog has one
+  // page mode: the outline panel when both it and the thumbnails are asked for.
+  const bool outline = boOutlines && in_OutlinesObject != 0;
+  if (boThumbs && !outline) AddLine(str_Object, "/PageMode /UseThumbs");
+  if (outline) {
     AddLine(str_Object, "/Outlines " + Ref(in_OutlinesObject));
     AddLine(str_Object, "/PageMode /UseOutlines");
   }

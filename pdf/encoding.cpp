@@ -87,10 +87,21 @@ void AppendUtf8(std::string& bytes, char32_t code_point) {
 
 }  // namespace
 
+void AppendWindows1252(std::string& out, std::string_view utf8) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    // Runs of ASCII, most of any text, are the same bytes in both: copied whole.
+    std::size_t ascii = pos;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    out.append(utf8.data() + pos, ascii - pos);
+    pos = ascii;
+    if (pos < utf8.size()) out += ToByte(DecodeUtf8(utf8, pos));
+  }
+}
+
 std::string ToWindows1252(std::string_view utf8) {
   std::string bytes;
   bytes.reserve(utf8.size());
-  for (std::size_t pos = 0; pos < utf8.size();) bytes += ToByte(DecodeUtf8(utf8, pos));
+  AppendWindows1252(bytes, utf8);
   return bytes;
 }
 

@@ -10,6 +10,8 @@ namespace pdf {
 // Each character becomes its Windows-1252 byte; characters outside the code page and
 // malformed UTF-8 sequences (overlong forms, surrogates, cut sequences) become "?".
 std::string ToWindows1252(std::string_view utf8);
+// The same, appended to `out`, so that a buffer kept by the caller is reused.
+void AppendWindows1252(std::string& out, std::string_view utf8);
 
 // A link target in 7 bits: its UTF-8 bytes, those outside printable ASCII and the blank
 // percent-encoded ("é" becomes %C3%A9); a malformed sequence stands as U+FFFD (%EF%BF%BD).

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 
 #include "pdf/encoding.h"
@@ -12,7 +13,7 @@
 namespace pdf {
 namespace {
 
-constexpr std::array<const char*, 5> kFamilies = {"Helvetica", "Courier", "Times", "Symbol",
+constexpr std::array<std::string_view, 5> kFamilies = {"Helvetica", "Courier", "Times", "Symbol",
                                                   "ZapfDingbats"};
 
 bool IsMetricFile(const std::filesystem::directory_entry& entry) {
@@ -24,12 +25,19 @@ bool IsMetricFile(const std::filesystem::directory_entry& entry) {
 
 }  // namespace
 
-std::string ComposeFontName(const std::string& family, bool italic, bool bold) {
-  bool times = family == "Times";
-  if (bold && italic) return family + (times ? "-BoldItalic" : "-BoldOblique");
-  if (bold) return family + "-Bold";
-  if (italic) return times ? "TimesItalic" : family + "-Oblique";
-  return times ? family + "-Roman" : family;
+void ComposeFontName(std::string& name, std::string_view family, bool italic, bool bold) {
+  const bool times = family == "Times";
+  name.assign(family);
+  if (bold && italic) {
+    name += times ? "-BoldItalic" : "-BoldOblique";
+  } else if (bold) {
+    name += "-Bold";
+  } else if (italic) {
+    if (times) name.assign("TimesItalic");
+    else name += "-Oblique";
+  } else if (times) {
+    name += "-Roman";
+  }
 }
 
 std::string BaseFontName(const std::string& metric_name) {
@@ -44,20 +52,38 @@ bool HasBuiltInEncoding(const std::string& metric_name) {
 
 void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
   if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
-    std::string digits = std::to_string(str_Style);
-    boItalic = digits.find('1') != std::string::npos;
-    boBold = digits.find('2') != std::string::npos;
-    if (digits.find('3') != std::string::npos) boUnderline = true;
-    str_FontName = ComposeFontName(kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic, boBold);
+    ReadStyle(str_Style);
+    // Texts set their font one by one: the name is composed again only for another family
+    // or style.
+    const int key = str_Fontname * 4 + (boItalic ? 2 : 0) + (boBold ? 1 : 0);
+    if (key != in_ComposedFontKey) {
+      ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)],
+                      boItalic, boBold);
+      in_ComposedFontKey = key;
+    }
+    SetFontName(str_ComposedFont);
   } else {
     ShowCritical("Nom de font incorrecte : " + std::to_string(str_Fontname) + ".\r\n" +
                      "La font utilisée sera Times New Roman non gras , non italique.",
                  "Nom de Font");
-    str_FontName = "TimesRoman";
+    SetFontName("TimesRoman");
     boItalic = boBold = false;
   }
   in_FontSize = font_size;
   str_ReportedFont.clear();
+}
+
+// The decimal digits of the style, read without a string: 1 italic, 2 bold, 3 underline.
+void vaROR::ReadStyle(std::int32_t style) {
+  bool underline = false;
+  boItalic = boBold = false;
+  for (std::int64_t rest = std::abs(static_cast<std::int64_t>(style)); rest > 0; rest /= 10) {
+    const auto digit = rest % 10;
+    boItalic |= digit == 1;
+    boBold |= digit == 2;
+    underline |= digit == 3;
+  }
+  if (underline) boUnderline = true;  // only ever set here: the next text clears it
 }
 
 void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
@@ -81,20 +107,39 @@ void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
   // Sorted, so that resource numbers do not depend on the file system's listing order.
   std::sort(names.begin(), names.end());
   tab_FontNames = std::move(names);
-  str_PathConfig = sPathAFM;
+  in_FontNumber = 0;
+  PDFPathConfiguration(sPathAFM);
 }
 
 double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size) {
   if (font_name.empty()) font_name = str_FontName;
-  return Measure(ToWindows1252(text), font_name, font_size);
+  str_Bytes.clear();
+  AppendWindows1252(str_Bytes, text);
+  return Measure(str_Bytes, font_name, font_size);
 }
 
+// Looked up by name: the tables belong to the metric folder in force, and are dropped when
+// it changes. The file's path is built only the first time a name is met.
 const WidthTable& vaROR::Metrics(const std::string& name) {
-  auto path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
-  auto cached = tab_Metrics.find(path);
-  if (cached != tab_Metrics.end()) return cached->second;
+  if (ptr_LastMetrics != nullptr && name == str_LastMetricsName) return *ptr_LastMetrics;
+  auto cached = tab_Metrics.find(name);
+  if (cached == tab_Metrics.end()) cached = tab_Metrics.emplace(name, ReadMetrics(name)).first;
+  str_LastMetricsName = name;
+  ptr_LastMetrics = &cached->second;
+  return cached->second;
+}
+
+void vaROR::ForgetMetrics() {
+  tab_Metrics.clear();
+  ptr_LastMetrics = nullptr;
+}
+
+WidthTable vaROR::ReadMetrics(const std::string& name) const {
+  const std::string path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
   std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::error_code error;
+  // A folder of that name opens too, but is no metric file.
+  if (!file || !std::filesystem::is_regular_file(path, error)) {
     // Name the folder the caller asked for when it held no metric file at all.
     const std::string where = str_EmptyAfmFolder.empty()
                                   ? path
@@ -103,7 +148,13 @@ const WidthTable& vaROR::Metrics(const std::string& name) {
     throw PdfError(PdfErrorCode::MetricsMissing,
                    "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
   }
-  return tab_Metrics.emplace(path, ParseAfmWidths(file)).first->second;
+  // Read whole, in large pieces: the file is small and parsed once.
+  std::string text;
+  std::array<char, 16384> piece;
+  while (file.read(piece.data(), piece.size()) || file.gcount() > 0) {
+    text.append(piece.data(), static_cast<std::size_t>(file.gcount()));
+  }
+  return ParseAfmWidths(text);
 }
 
 double vaROR::Measure(const std::string& bytes, const std::string& name, double size) {
@@ -118,10 +169,18 @@ double vaROR::MeasureCurrent(const std::string& bytes, double size) {
   return Measure(bytes, FontInUse().name, size);
 }
 
+void vaROR::SetFontName(std::string_view name) {
+  if (name == str_FontName) return;
+  str_FontName.assign(name);
+  in_FontNumber = 0;
+}
+
 vaROR::FontChoice vaROR::FontInUse() {
+  if (in_FontNumber > 0) return {in_FontNumber, str_FontName};
   auto found = std::find(tab_FontNames.begin(), tab_FontNames.end(), str_FontName);
   if (found != tab_FontNames.end()) {
-    return {static_cast<int>(found - tab_FontNames.begin()) + 1, str_FontName};
+    in_FontNumber = static_cast<int>(found - tab_FontNames.begin()) + 1;
+    return {in_FontNumber, str_FontName};
   }
   if (tab_FontNames.empty()) return {1, str_FontName};
   // Every "/F" must name a written font: an unknown font falls back to font 1.

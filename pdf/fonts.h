@@ -3,11 +3,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace pdf {
 
-// Family "Helvetica", "Courier", "Times", "Symbol" or "ZapfDingbats" with its style.
-std::string ComposeFontName(const std::string& family, bool italic, bool bold);
+// Family "Helvetica", "Courier", "Times", "Symbol" or "ZapfDingbats" with its style, written
+// over `name`.
+void ComposeFontName(std::string& name, std::string_view family, bool italic, bool bold);
 
 // The /BaseFont a metric file name is written as: the composed names "TimesItalic" and
 // "TimesRoman" are not standard font names, so readers are given the fonts they measure.

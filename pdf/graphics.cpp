@@ -18,7 +18,7 @@ constexpr double kWhite = 16777215;
 
 // Stored mode of each draw-mode code and the operators that paint a shape with it.
 struct DrawMode {
-  const char* stored;
+  std::string_view stored;
   const char* rectangle;
   const char* curve;  // ellipses and polygons
 };
@@ -45,12 +45,14 @@ void vaROR::PDFSetLineStyle(std::int32_t pLineStyle) {
     pLineStyle = 0;
   }
   // The lengths follow the unit in force now, not later changes of it.
-  std::string lengths;
+  str_LineStyle.clear();
+  Composer style(str_LineStyle);
+  style.Text("[");
   for (double length : kDashes[static_cast<std::size_t>(pLineStyle)]) {
     if (length == 0) break;  // the end of a shorter pattern
-    lengths += std::to_string(static_cast<long>(std::floor(length * in_Scale))) + " ";
+    style.Integer(static_cast<std::int64_t>(std::floor(length * in_Scale))).Text(" ");
   }
-  str_LineStyle = "[" + lengths + "] 0 d";
+  style.Text("] 0 d").Done();
 }
 
 void vaROR::PDFSetLineWidth(double pLineWidth) {
@@ -72,7 +74,7 @@ void vaROR::PDFSetDrawMode(std::int32_t pDrawMode) {
                  "Objet Rectangle");
     pDrawMode = 2;
   }
-  str_DrawMode = kDrawModes[static_cast<std::size_t>(pDrawMode)].stored;
+  str_DrawMode.assign(kDrawModes[static_cast<std::size_t>(pDrawMode)].stored);
 }
 
 void vaROR::PDFDrawLineHor(double X, double Y, double w) {
@@ -106,20 +108,20 @@ void vaROR::PDFDrawRectangle(double X, double Y, double w, double h, const std::
                  "Objet Rectangle");
     return;
   }
-  std::string out;
-  AddLine(out, "%DEBUT_RECT/%");
-  out += ShapeColors();
-  AddLine(out, str_LineStyle);
+  Composer out(str_PageContent);
+  out.Line("%DEBUT_RECT/%");
+  PutShapeColors(out);
+  out.Line(str_LineStyle);
   // The width goes before the paint operator, so this outline is drawn with it.
-  AddLine(out, WidthLine(""));
-  AddLine(out, PagePoint(X, Y) + " " + FormatNumbers({w * in_Scale, -h * in_Scale}) + " re " +
-                   ModeOf(str_DrawMode).rectangle);
-  str_PageContent += out;
+  PutWidthLine(out, "");
+  PutPagePoint(out, X, Y);
+  out.Text(" ").Numbers({w * in_Scale, -h * in_Scale}).Text(" re ");
+  out.Line(ModeOf(str_DrawMode).rectangle);
   PDFSetTextColor(kWhite);
   in_LinkWidth = w;
   in_LinkHeight = h;
-  AttachLink(URLLink, "RECTANGLE", X, Y);
-  AddLine(str_PageContent, "%FIN_RECT/%");
+  AttachLink(out, URLLink, "RECTANGLE", X, Y);
+  out.Line("%FIN_RECT/%").Done();
   in_X = X;
   in_Y = Y + h;
 }
@@ -136,19 +138,20 @@ void vaROR::PDFDrawEllipse(double X, double Y, double rx, double ry, const std::
   const double a = rx / 2, b = ry / 2;
   const double cx = X + a, cy = Y + b;
   const double ca = a * kArcControl, cb = b * kArcControl;
-  std::string out = ShapeColors();
-  AddLine(out, str_LineStyle);
-  AddLine(out, PagePoint(X, cy) + " m");
-  AddLine(out, CurveTo({X, cy - cb, cx - ca, Y, cx, Y}));
-  AddLine(out, CurveTo({cx + ca, Y, X + rx, cy - cb, X + rx, cy}));
-  AddLine(out, CurveTo({X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry}));
-  AddLine(out, CurveTo({cx - ca, Y + ry, X, cy + cb, X, cy}));
-  AddLine(out, WidthLine(ModeOf(str_DrawMode).curve));
-  str_PageContent += out;
+  Composer out(str_PageContent);
+  PutShapeColors(out);
+  out.Line(str_LineStyle);
+  PutPathPoint(out, X, cy, " m");
+  PutCurveTo(out, {X, cy - cb, cx - ca, Y, cx, Y});
+  PutCurveTo(out, {cx + ca, Y, X + rx, cy - cb, X + rx, cy});
+  PutCurveTo(out, {X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry});
+  PutCurveTo(out, {cx - ca, Y + ry, X, cy + cb, X, cy});
+  PutWidthLine(out, ModeOf(str_DrawMode).curve);
   PDFSetTextColor(kWhite);
   in_LinkWidth = rx;
   in_LinkHeight = ry;
-  AttachLink(URLLink, "ELLIPSE", X, Y);
+  AttachLink(out, URLLink, "ELLIPSE", X, Y);
+  out.Done();
   in_X = X;
   in_Y = cy;
 }
@@ -161,64 +164,69 @@ void vaROR::PDFDrawPolygon(const std::vector<double>& pParam) {
                  "Objet Polygone");
     return;
   }
-  std::string out = ShapeColors();
-  AddLine(out, "%DEBUT_POLY/%");
-  AddLine(out, str_LineStyle);
-  AddLine(out, PagePoint(pParam[0], pParam[1]) + " m");
+  Composer out(str_PageContent);
+  PutShapeColors(out);
+  out.Line("%DEBUT_POLY/%").Line(str_LineStyle);
+  PutPathPoint(out, pParam[0], pParam[1], " m");
   for (std::size_t i = 2; i <= pParam.size(); i += 2) {
     std::size_t point = i % pParam.size();  // the last line goes back to the first point
-    AddLine(out, PagePoint(pParam[point], pParam[point + 1]) + " l");
+    PutPathPoint(out, pParam[point], pParam[point + 1], " l");
   }
-  AddLine(out, WidthLine(ModeOf(str_DrawMode).curve));
-  AddLine(out, "%FIN_POLY/%");
-  str_PageContent += out;
+  PutWidthLine(out, ModeOf(str_DrawMode).curve);
+  out.Line("%FIN_POLY/%").Done();
 }
 
 double vaROR::LineWidthPoints() const {
   return boLineWidthSet ? in_LineWidth * in_Scale : kDefaultLineWidth;
 }
 
-std::string vaROR::WidthLine(std::string_view paint) const {
-  std::string line = FormatNumber(LineWidthPoints(), 2) + " w";
-  if (!paint.empty()) line.append(" ").append(paint);
-  return line;
+void vaROR::PutWidthLine(Composer& out, std::string_view paint) const {
+  out.Number(LineWidthPoints(), 2).Text(" w");
+  if (!paint.empty()) out.Text(" ").Text(paint);
+  out.Text("\r\n");
 }
 
-std::string vaROR::PagePoint(double x, double y) const {
-  return FormatNumbers({x * in_Scale, PageHeight() - y * in_Scale});
+void vaROR::PutPagePoint(Composer& out, double x, double y) const {
+  out.Numbers({x * in_Scale, PageHeight() - y * in_Scale});
 }
 
-std::string vaROR::CurveTo(const std::array<double, 6>& points) const {
-  return PagePoint(points[0], points[1]) + " " + PagePoint(points[2], points[3]) + " " +
-         PagePoint(points[4], points[5]) + " c";
+void vaROR::PutPathPoint(Composer& out, double x, double y, std::string_view op) const {
+  PutPagePoint(out, x, y);
+  out.Line(op);
 }
 
-std::string vaROR::ShapeColors() const {
-  std::string lines;
-  if (!str_DrawMode.empty()) AddLine(lines, str_DrawColor);
-  if (str_DrawMode != "D") AddLine(lines, str_LineColor);
-  return lines;
+void vaROR::PutCurveTo(Composer& out, const std::array<double, 6>& points) const {
+  for (std::size_t i = 0; i < points.size(); i += 2) {
+    PutPagePoint(out, points[i], points[i + 1]);
+    out.Text(" ");
+  }
+  out.Line("c");
+}
+
+void vaROR::PutShapeColors(Composer& out) const {
+  if (!str_DrawMode.empty()) out.Line(str_DrawColor);
+  if (str_DrawMode != kDrawModes[1].stored) out.Line(str_LineColor);
 }
 
 void vaROR::DeriveDrawColor() {
   const std::size_t size = str_LineColor.size();
   if (str_LineColor.ends_with("RG")) {
     str_DrawColor = str_LineColor.substr(0, size - 2) + "rg";
+    in_DrawRgb = kUnknownRgb;
   } else if (size > 0) {
     str_DrawColor = str_LineColor.substr(0, size - 1) + "g";
+    in_DrawRgb = kUnknownRgb;
   }
 }
 
 void vaROR::DrawSegment(const char* marker, double x1, double y1, double x2, double y2) {
-  std::string out;
-  AddLine(out, std::string("%DEBUT_") + marker + "/%");
-  AddLine(out, str_LineStyle);
-  AddLine(out, PagePoint(x1, y1) + " m");
-  AddLine(out, PagePoint(x2, y2) + " l");
-  AddLine(out, str_LineColor);
-  AddLine(out, WidthLine("S"));
-  AddLine(out, std::string("%FIN_") + marker + "/%");
-  str_PageContent += out;
+  Composer out(str_PageContent);
+  out.Text("%DEBUT_").Text(marker).Line("/%").Line(str_LineStyle);
+  PutPathPoint(out, x1, y1, " m");
+  PutPathPoint(out, x2, y2, " l");
+  out.Line(str_LineColor);
+  PutWidthLine(out, "S");
+  out.Text("%FIN_").Text(marker).Line("/%").Done();
 }
 
 }  // namespace pdf

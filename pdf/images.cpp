@@ -83,14 +83,14 @@ void vaROR::PDFImage(const std::string& pFileName, double X, double Y, double w,
   const int j = ++in_ImageCount;
   tab_Images.resize(static_cast<std::size_t>(j));
   tab_Images.push_back(std::move(*image));
-  AddLine(str_PageContent, "q");
-  AddLine(str_PageContent, FormatNumber(w * k, 2) + " 0 0 " + FormatNumber(h * k, 2) + " " +
-                               FormatNumbers({X * k, PageHeight() - (Y + h) * k}) + " cm /ImgJPEG" +
-                               std::to_string(j) + " Do Q");
+  Composer out(str_PageContent);
+  out.Line("q").Number(w * k).Text(" 0 0 ").Number(h * k).Text(" ");
+  out.Numbers({X * k, PageHeight() - (Y + h) * k}).Text(" cm /ImgJPEG").Integer(j).Line(" Do Q");
   // Read by AttachLink for a link of kind "IMAGE".
   in_ImageWidth = w;
   in_ImageHeight = h;
-  AttachLink(URLLink, "IMAGE", X, Y);
+  AttachLink(out, URLLink, "IMAGE", X, Y);
+  out.Done();
   in_X = X + w;
   in_Y = Y + h;
 }

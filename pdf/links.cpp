@@ -34,7 +34,8 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   AddLine(str_PageContent, "%FIN_LINK/%");
 }
 
-void vaROR::AttachLink(const std::string& link, std::string_view kind, double X, double Y) {
+void vaROR::AttachLink(Composer& out, const std::string& link, std::string_view kind, double X,
+                       double Y) {
   if (link.empty()) return;
   const double k = in_Scale;
   double width = in_LinkWidth * k;
@@ -44,9 +45,9 @@ void vaROR::AttachLink(const std::string& link, std::string_view kind, double X,
     width = std::trunc(in_ImageWidth * k);
     height = std::trunc(in_ImageHeight * k);
   }
-  AddLine(str_PageContent, "%DEBUT_LINK/%");
+  out.Line("%DEBUT_LINK/%");
   RecordLink(X * k, PageHeight() - Y * k, width, height, ToUri(link));
-  AddLine(str_PageContent, "%FIN_LINK/%");
+  out.Line("%FIN_LINK/%");
 }
 
 void vaROR::RecordLink(double x, double y, double width, double height, const std::string& target) {

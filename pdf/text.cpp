@@ -18,7 +18,9 @@ constexpr double kUnderlineThickness = 50.0;
 
 void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
   if (!PageIsOpen("PDFTextOut")) return;
-  TextOut(ToWindows1252(text), X, Y);
+  str_Bytes.clear();
+  AppendWindows1252(str_Bytes, text);
+  TextOut(str_Bytes, X, Y);
 }
 
 void vaROR::TextOut(const std::string& bytes, double X, double Y) {
@@ -30,26 +32,24 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   const int size = FontSizeInUse();
   // Measure first: a missing metric file must leave the page untouched.
   const double width = Measure(bytes, font.name, size);
-  std::string bar = boUnderline ? UnderlineBar(bytes, X * k, Y * k, false) : "";
+  std::string bar;
+  if (boUnderline) bar = UnderlineBar(bytes, X * k, Y * k, false);
 
-  std::string out;
+  Composer out(str_PageContent);
   bool coloured = !str_TextColor.empty();
-  if (coloured) AddLine(out, "q " + str_TextColor + " ");
-  AddLine(out, "%DEBUT_TEXT/%");
-  AddLine(out, "BT");
+  if (coloured) out.Text("q ").Text(str_TextColor).Line(" ");
+  out.Line("%DEBUT_TEXT/%").Line("BT");
   if (in_Rotation != 0) {
-    AddLine(out, RotateText(X, Y));
+    out.Line(RotateText(X, Y));
     in_Rotation = 0;
   } else {
-    AddLine(out, FormatNumbers({(in_LeftMargin + X) * k, P - Y * k}) + " Td");
+    out.Numbers({(in_LeftMargin + X) * k, P - Y * k}).Line(" Td");
   }
-  AddLine(out, "/F" + std::to_string(font.number) + " " + FormatNumber(size, 2) + " Tf");
-  AddLine(out, "(" + EscapeString(bytes) + ") Tj");
-  AddLine(out, "ET");
-  if (!bar.empty()) AddLine(out, bar);
-  if (coloured) AddLine(out, "Q");
-  AddLine(out, "%FIN_TEXT/%");
-  str_PageContent += out;
+  out.Text("/F").Integer(font.number).Text(" ").Number(size, 2).Line(" Tf");
+  out.Text("(").Escaped(bytes).Line(") Tj").Line("ET");
+  if (!bar.empty()) out.Line(bar);
+  if (coloured) out.Line("Q");
+  out.Line("%FIN_TEXT/%").Done();
   boUnderline = false;
   in_X = X + width / k;
   in_Y = Y + size / k;

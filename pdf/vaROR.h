@@ -19,6 +19,7 @@
 
 #include "pdf/afm.h"
 #include "pdf/colours.h"
+#include "pdf/format.h"
 #include "pdf/output_file.h"
 #include "pdf/pdf_error.h"
 #include "platform/host.h"
@@ -184,12 +185,16 @@ class vaROR {
 
   // fonts.cpp
   struct FontChoice {
-    int number;        // resource number, "/F" + number
-    std::string name;  // metric file name
+    int number;               // resource number, "/F" + number
+    const std::string& name;  // metric file name, held by the writer
   };
   FontChoice FontInUse();
+  void SetFontName(std::string_view name);
+  void ReadStyle(std::int32_t style);
   int FontSizeInUse();
   const WidthTable& Metrics(const std::string& name);
+  WidthTable ReadMetrics(const std::string& name) const;
+  void ForgetMetrics();  // the metric folder changed
   double Measure(const std::string& bytes, const std::string& name, double size);
   double MeasureCurrent(const std::string& bytes);
   double MeasureCurrent(const std::string& bytes, double size);
@@ -212,15 +217,17 @@ class vaROR {
   double CellOffset(const CellLine& line, double W, std::string& out);
 
   // colours.cpp
-  std::string ColorFor(const ColorValue& gColor, Paint paint);
+  void SetColor(std::string& slot, std::int32_t& slot_rgb, const ColorValue& gColor, Paint paint);
 
   // graphics.cpp
   double LineWidthPoints() const;
   // The width line: "0.57 w", then the paint operator if any.
-  std::string WidthLine(std::string_view paint) const;
-  std::string PagePoint(double x, double y) const;  // "x y" in page points
-  std::string CurveTo(const std::array<double, 6>& points) const;
-  std::string ShapeColors() const;  // colour lines of the draw mode
+  void PutWidthLine(Composer& out, std::string_view paint) const;
+  void PutPagePoint(Composer& out, double x, double y) const;  // "x y" in page points
+  // The point and a path operator (" m", " l") as one line.
+  void PutPathPoint(Composer& out, double x, double y, std::string_view op) const;
+  void PutCurveTo(Composer& out, const std::array<double, 6>& points) const;
+  void PutShapeColors(Composer& out) const;  // colour lines of the draw mode
   void DeriveDrawColor();           // the line colour in fill form
   void DrawSegment(const char* marker, double x1, double y1, double x2, double y2);
 
@@ -233,7 +240,9 @@ class vaROR {
   // Makes the box of the object just drawn, from (X, Y) down and right, a link: the box of
   // a shape or a cell is in_LinkWidth by in_LinkHeight; kind "IMAGE" takes the whole part
   // of the last image's size and turns the text colour blue. An empty link does nothing.
-  void AttachLink(const std::string& link, std::string_view kind, double X, double Y);
+  // Its marker lines go through `out`, the composer of the object's own lines.
+  void AttachLink(Composer& out, const std::string& link, std::string_view kind, double X,
+                  double Y);
   void RecordLink(double x, double y, double width, double height, const std::string& target);
   std::string Annotations(int page) const;
 
@@ -285,6 +294,10 @@ class vaROR {
   std::string str_TextColor = "0 g";
   std::string str_LineColor = "0 G";
   std::string str_DrawColor = "0 g";
+  // The colour each slot's operator was made from, 0xRRGGBB; kUnknownRgb when it was not made
+  // by a colour setter.
+  static constexpr std::int32_t kUnknownRgb = -1;
+  std::int32_t in_TextRgb = kUnknownRgb, in_LineRgb = kUnknownRgb, in_DrawRgb = kUnknownRgb;
   double in_LineWidth = 0;         // user units, once set
   bool boLineWidthSet = false;     // until then lines are 0.567 points in every unit
   std::string str_LineStyle;       // dash operator, empty until a style is set
@@ -307,17 +320,22 @@ class vaROR {
   bool boNoPageReported = false;  // drawing without a page is reported once per state
   std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
 
-  // Buffers.
+  // Buffers, kept from one operation to the next so that their room is reused.
   std::string str_Object;
   std::string str_PageContent;
-  std::size_t in_StreamHeaderLength = 0;
+  std::string str_Bytes;  // the Windows-1252 bytes of the text being drawn or measured
 
   // Fonts.
   std::string str_FontName;
+  int in_FontNumber = 0;  // its resource number once found in tab_FontNames; 0 until then
+  std::string str_ComposedFont;  // the name PDFSetFont composed last, and its family and style
+  int in_ComposedFontKey = -1;
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
-  std::map<std::string, WidthTable> tab_Metrics;  // parsed metric files, by path
+  std::map<std::string, WidthTable> tab_Metrics;  // parsed metric files of str_PathConfig, by name
+  std::string str_LastMetricsName;                // the name last looked up, and its table:
+  const WidthTable* ptr_LastMetrics = nullptr;    // texts mostly measure with one font
   std::string str_ReportedFont;                   // unknown font already reported
 
   // Text, cells and links.

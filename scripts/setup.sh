@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests, the benchmarks and the fuzz
-# target need.
+# Installs the Debian packages that the build, the tests, the benchmarks (with the peer
+# libraries they compare against and the whole-process tools) and the fuzz targets need.
 # Installs only what is missing, never asks a question, and is safe to run again.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils desktop-file-utils
   clang libclang-rt-14-dev
+  libhpdf-dev libcairo2-dev valgrind hyperfine
   python-matplotlib-data
   xvfb xauth x11-apps imagemagick
   locales

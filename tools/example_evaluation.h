@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "calculator/saisie_aggir2.h"
+
 namespace example {
 
 constexpr const char* kNom = "DUPONT";
@@ -13,5 +15,21 @@ constexpr const char* kAdresse = "12 rue des Lilas 29000 Quimper";
 // Adverb boxes ticked (never three on one row: that would ask a question).
 constexpr std::array kAdverbes{21, 22, 25, 29, 33, 34, 45, 57, 61, 62, 73, 74, 77, 78, 85, 86};
 constexpr int kNeFaitPas = 121;  // Transports
+
+// Types the identity, ticks the boxes through the window's own handlers and computes the GIR,
+// on a window just loaded and activated.
+inline void Saisit(SaisieAggir2& form) {
+  form.TxtNom.Text = kNom;
+  form.TxtPrenom.Text = kPrenom;
+  form.TxtDossier.Text = kDossier;
+  form.TxtAdresse.Text = kAdresse;
+  for (int box : kAdverbes) {
+    form.ADV(box).Value = 1;
+    form.ADV_Click(box);
+  }
+  form.ADV4(kNeFaitPas).Value = 1;
+  form.ADV4_Click(kNeFaitPas);
+  form.SSCommand7_Click();
+}
 
 }  // namespace example

@@ -12,17 +12,7 @@ int main(int, char** argv) {
   SaisieAggir2 form(host);
   form.Form_Load();
   form.Form_Activate();
-  form.TxtNom.Text = example::kNom;
-  form.TxtPrenom.Text = example::kPrenom;
-  form.TxtDossier.Text = example::kDossier;
-  form.TxtAdresse.Text = example::kAdresse;
-  for (int box : example::kAdverbes) {
-    form.ADV(box).Value = 1;
-    form.ADV_Click(box);
-  }
-  form.ADV4(example::kNeFaitPas).Value = 1;
-  form.ADV4_Click(example::kNeFaitPas);
-  form.SSCommand7_Click();
+  example::Saisit(form);
   form.SSCommand1_Click();
   std::puts(host.opened_pdfs.at(0).string().c_str());
   return 0;

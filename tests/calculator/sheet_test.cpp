@@ -1,6 +1,7 @@
 // The evaluation sheet end to end: an evaluation coded by ticks, computed and printed, then
 // the file read back by the installed PDF tools.
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <vector>
 #include <string>
@@ -141,9 +142,15 @@ TEST_F(SheetTest, RightAlignedTextsEndAtTheirEdge) {
   } texts[] = {{"1.", 50, 632, 8.34},           {"1.", 360, 632, 8.34},
                {"17.", 50, 192, 13.9},          {"17.", 360, 192, 13.9},
                {"Modèle AGGIR", 550, 792, 67.8}, {"TIREMONT AGGIR KORVEN", 540, 62, 132.24}};
+  // Two decimals with a point whatever the locale: the suite also runs under a French one.
+  auto two_decimals = [](double value) {
+    char digits[32];
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, value,
+                                             std::chars_format::fixed, 2).ptr);
+  };
   for (const auto& t : texts) {
-    char td[64];
-    std::snprintf(td, sizeof td, "%.2f %.2f Td\r\n/F", 1 + t.right - t.width, t.y);
+    const std::string td =
+        two_decimals(1 + t.right - t.width) + " " + two_decimals(t.y) + " Td\r\n/F";
     EXPECT_NE(content.find(td), std::string::npos) << t.text << " " << td;
   }
 }

@@ -1,16 +1,20 @@
 // Metric files: parsing, listing, measuring, and the generated metric folder.
 #include <gtest/gtest.h>
 
-#include <sstream>
+
+#include <filesystem>
+#include <functional>
+#include <string>
 
 #include "pdf/afm.h"
 #include "tests/pdf/support.h"
 
 namespace {
 
+// Every text parsed here is also a seed of the parser's fuzz target.
 pdf::WidthTable Parse(const std::string& text) {
-  std::istringstream in(text);
-  return pdf::ParseAfmWidths(in);
+  pdftest::WriteFuzzSeed("afm", std::to_string(std::hash<std::string>{}(text)) + ".afm", text);
+  return pdf::ParseAfmWidths(text);
 }
 
 TEST(AfmTest, ParsingStopsAtTheFirstUnencodedGlyph) {
@@ -25,12 +29,43 @@ TEST(AfmTest, ParsingStopsAtTheFirstUnencodedGlyph) {
   EXPECT_EQ(widths[250], 0);   // after "-1 ;"
 }
 
+// Found by the metric parser's fuzz target: a number no metric can be (an infinity, NaN,
+// 6e+65) was converted to an integer it does not fit, which is undefined. Such a line is
+// unreadable and skipped; a width beyond 16 bits is held at the bound.
+TEST(AfmTest, NumbersNoMetricCanBeAreUnreadable) {
+  auto widths = Parse(
+      "StartCharMetrics\nC 40 ; WX 100 ;\nC 41 ; WX 6e+65 ;\nC 42 ; WX inf ;\nC 43 ; WX nan ;\n"
+      "C 44 ; WX 70000 ;\nC 45 ; WX -70000 ;\nC 1e300 ; WX 5 ;\nC 46 ; WX 2147483648 ;\n"
+      "C 47 ; WX 300 ;\n");
+  EXPECT_EQ(widths[40], 100);
+  for (std::size_t code : {41, 42, 43, 46}) EXPECT_EQ(widths[code], 0) << code;
+  EXPECT_EQ(widths[44], 32767);
+  EXPECT_EQ(widths[45], -32768);
+  EXPECT_EQ(widths[47], 300);  // the skipped lines end nothing
+}
+
 TEST(AfmTest, CodesOutsideFirstAndLastCodeMeasureZero) {
   auto widths = Parse("StartCharMetrics\nC 50 ; WX 10 ;\nC 60 ; WX 20 ;\nC 55 ; WX 30 ;\nEndCharMetrics\nC 70 ; WX 9 ;\n");
   EXPECT_EQ(widths[50], 10);
   EXPECT_EQ(widths[55], 30);
   EXPECT_EQ(widths[60], 0);  // above the last code read (55)
   EXPECT_EQ(widths[70], 0);
+}
+
+// Found by the whole-writer fuzz target: a font name that names a folder ("Dossier.afm")
+// opened like a file, and reading it whole asked for a size the folder does not have
+// (std::bad_alloc). A folder is no metric file: it is missing like any other.
+TEST(AfmTest, AFolderIsNoMetricFile) {
+  pdftest::WriterFixture doc;
+  std::filesystem::create_directories(doc.fonts / "Dossier.afm");
+  std::string name = "Dossier";
+  try {
+    doc.writer.PDFGetStringWidth("abc", name, 10);
+    ADD_FAILURE() << "a folder measured text";
+  } catch (const pdf::PdfError& error) {
+    EXPECT_EQ(error.code(), pdf::PdfErrorCode::MetricsMissing);
+    EXPECT_NE(std::string(error.what()).find("Dossier.afm"), std::string::npos) << error.what();
+  }
 }
 
 TEST(AfmTest, MeasuresTheExampleText) {

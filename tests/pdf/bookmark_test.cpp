@@ -62,6 +62,24 @@ TEST_F(BookmarkTest, OneBookmarkAtLevelOneIsAWholeOutline) {
   pdftest::ExpectConsistentXref(pdf);
 }
 
+// Found by the whole-writer fuzz target: thumbnails and outlines both asked for wrote two
+// /PageMode keys into the catalog, which readers settle each their own way. The outline
+// panel is shown; thumbnails alone are still asked for when there is no outline.
+TEST_F(BookmarkTest, ThumbnailsAndOutlinesGiveOnePageMode) {
+  for (bool bookmark : {true, false}) {
+    pdftest::WriterFixture both;
+    both.writer.PDFUseThumbs(true);
+    both.writer.PDFUseOutlines(true);
+    both.writer.PDFBeginDoc();
+    if (bookmark) both.writer.PDFSetBookmark("Signet1", 0, 40);
+    const std::string pdf = both.Finish();
+    const std::size_t mode = pdf.find("/PageMode");
+    ASSERT_NE(mode, std::string::npos) << bookmark;
+    EXPECT_EQ(pdf.find("/PageMode", mode + 1), std::string::npos) << bookmark;
+    EXPECT_EQ(pdf.substr(mode, 22), bookmark ? "/PageMode /UseOutlines" : "/PageMode /UseThumbs\r\n");
+  }
+}
+
 TEST_F(BookmarkTest, TwoTopLevelBookmarksAreSiblingsUnderTheRoot) {
   writer.PDFSetBookmark("Identité", 0, 40);
   writer.PDFSetBookmark("Grille (AGGIR)", 0, 100);

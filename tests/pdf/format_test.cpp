@@ -1,6 +1,12 @@
 // Number formatting, escaping and the UTF-8 to Windows-1252 entry conversion.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "pdf/encoding.h"
 #include "pdf/format.h"
 
@@ -17,6 +23,91 @@ TEST(FormatTest, FormatNumberRoundsHalvesAwayFromZeroWithAPoint) {
                {1234567.891, 2, "1234567.89"}, {0.866025, 5, "0.86603"}, {821.89, 2, "821.89"},
                {841.89 - 20, 2, "821.89"},     {1e-9, 2, "0.00"}};
   for (const auto& c : cases) EXPECT_EQ(pdf::FormatNumber(c.value, c.decimals), c.text) << c.value;
+}
+
+// The rounding FormatNumber promises, spelled out on text: the shortest digits that read
+// back as the value, rounded half up at the last decimal kept.
+std::string RoundedShortestDigits(double value, int decimals) {
+  char buffer[400];
+  auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                           std::chars_format::fixed).ptr;
+  std::string digits(buffer, end);
+  if (digits.find('.') == std::string::npos) digits += '.';
+  const std::size_t keep = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
+  const bool up = digits.size() > keep && digits[keep] >= '5';
+  digits.resize(keep, '0');
+  for (std::size_t i = digits.size(); up && i-- > 0;) {
+    if (digits[i] == '.') continue;
+    if (digits[i] != '9') {
+      ++digits[i];
+      break;
+    }
+    digits[i] = '0';
+    if (i == 0) digits.insert(digits.begin(), '1');
+  }
+  const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+  return (value < 0 && !zero ? "-" : "") + digits;
+}
+
+// Values a content stream meets (coordinates, halves and their neighbours, colour shares,
+// rotation sines) and random magnitudes up to the largest page: the integer rounding must
+// give the same digits as rounding the shortest form, for every count of decimals used.
+TEST(FormatTest, FormatNumberAgreesWithTheShortestDigitsRounded) {
+  std::vector<double> values;
+  for (int i = -200000; i <= 200000; ++i) values.push_back(i / 1000.0);
+  for (int i = 0; i <= 255; ++i) values.push_back(i / 255.0);
+  for (int i = 0; i < 3600; ++i) values.push_back(std::sin(i * 3.1416 / 1800));
+  std::mt19937_64 random(20240610);
+  std::uniform_real_distribution<double> page(-15000, 15000);
+  for (int i = 0; i < 100000; ++i) values.push_back(page(random));
+  for (int i = 0; i < 20000; ++i) {
+    const double half = std::floor(page(random) * 100) / 100 + 0.005;
+    values.push_back(half);
+    values.push_back(std::nextafter(half, 0.0));
+    values.push_back(std::nextafter(half, 1e9));
+  }
+  for (double large : {536870911.995, 536870912.005, 2147483646.995, 2147483647.0}) {
+    values.push_back(large);
+  }
+  for (int decimals : {0, 2, 3, 5}) {
+    for (double value : values) {
+      ASSERT_EQ(pdf::FormatNumber(value, decimals), RoundedShortestDigits(value, decimals))
+          << value << " with " << decimals << " decimals";
+    }
+  }
+}
+
+// A composer appends what FormatNumber and EscapeString write, also when its pieces
+// overflow its own buffer many times over.
+TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
+  std::string line = "x ";
+  pdf::Composer(line).Numbers({11, 821.89, -0.004}).Text(" ").Number(0.5, 0).Text(" ").Escaped(
+      "(a)").Line("").Integer(-42).Number(1e300, 1).Done();
+  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)\r\n-42" + pdf::FormatNumber(1e300, 1));
+
+  std::string many, expected;
+  pdf::Composer composer(many);
+  const std::string long_text(1000, 'w');
+  for (int i = 0; i < 300; ++i) {
+    composer.Number(i * 1.005).Text(" ").Escaped(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
+    expected += pdf::FormatNumber(i * 1.005, 2) + " " +
+                pdf::EscapeString(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
+  }
+  composer.Text(long_text).Done();
+  EXPECT_EQ(many, expected + long_text);
+}
+
+// Found by the whole-writer fuzz target: a link far off the page wrote its rectangle with 250
+// digits, which readers take as an integer that does not fit ("overflow converting to 64-bit
+// integer"). What goes into a file stays within the largest integer readers take; a message
+// still shows the value the caller gave.
+TEST(FormatTest, NumbersWrittenStayWithinWhatReadersTake) {
+  EXPECT_EQ(pdf::FormatPlain(1e250), "2147483647");
+  EXPECT_EQ(pdf::FormatPlain(-3e9), "-2147483647");
+  EXPECT_EQ(pdf::FormatNumber(1e250, 2), "2147483647.00");
+  EXPECT_EQ(pdf::FormatNumber(-2147483648.5, 2), "-2147483647.00");
+  EXPECT_EQ(pdf::FormatNumber(2147483646.5, 0), "2147483647.");
+  EXPECT_EQ(pdf::MessageNumber(1e20), "100000000000000000000");
 }
 
 TEST(FormatTest, PlainNumbersAndOffsets) {

@@ -6,6 +6,9 @@
 #include <functional>
 #include <limits>
 
+#include <string>
+
+#include "fuzz/fuzz_input.h"
 #include "pdf/format.h"
 #include "tests/pdf/support.h"
 
@@ -164,6 +167,13 @@ TEST(GraphicsTest, ShapesWriteTheirExactLines) {
   }
 }
 
+// The colour cases are the seeds of the colour forms' fuzz target.
+void WriteColourSeed(const std::string& name, const pdf::ColorValue& colour) {
+  fuzzinput::Writer seed;
+  fuzzinput::WriteColour(seed, colour);
+  pdftest::WriteFuzzSeed("colour", name, seed.bytes());
+}
+
 TEST(GraphicsTest, ColourFormsGiveTheStoredOperators) {
   // Each case: a colour as given, then the text, line and draw colour operators it stores.
   const struct {
@@ -183,7 +193,9 @@ TEST(GraphicsTest, ColourFormsGiveTheStoredOperators) {
       {0x804020, "0.125 0.251 0.502 rg", "0.125 0.251 0.502 RG"},  // 0xBBGGRR
       {0, "0.000 0.000 0.000 rg", "0.000 0.000 0.000 RG"},
   };
-  for (const auto& c : cases) {
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    WriteColourSeed("sound-" + std::to_string(i), c.color);
     platform::RecordingHost host;
     pdf::vaROR writer(host);
     writer.PDFSetTextColor(c.color);
@@ -217,7 +229,9 @@ TEST(GraphicsTest, InvalidColoursAreReportedAndBlackIsUsed) {
        "Code couleur incorrect : (0, 0, 300).\r\nLa couleur utilisée sera le noir.",
        "Couleur - vaROR 4.0"},
   };
-  for (const auto& c : cases) {
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    WriteColourSeed("refused-" + std::to_string(i), c.color);
     platform::RecordingHost host;
     pdf::vaROR writer(host);
     writer.PDFSetLineColor(c.color);

@@ -91,10 +91,8 @@ std::vector<HeaderCase> HeaderCases() {
 
 // Each made file gives its size and colour model or the refusal its defect calls for.
 TEST(JpegTest, HeadersOfMadeFiles) {
-  const std::filesystem::path seeds = AGGIR_JPEG_SEEDS_DIR;
-  std::filesystem::create_directories(seeds);
   for (const HeaderCase& c : HeaderCases()) {
-    pdftest::WriteFile(seeds / (std::string(c.name) + ".jpg"), c.bytes);
+    pdftest::WriteFuzzSeed("jpeg", std::string(c.name) + ".jpg", c.bytes);
     pdf::JpegHeader header = Parse(c.bytes);
     EXPECT_EQ(header.refusal, c.refusal) << c.name;
     if (c.refusal == JpegRefusal::None) {

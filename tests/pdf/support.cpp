@@ -43,6 +43,12 @@ void WriteFile(const std::filesystem::path& file, const std::string& text) {
   std::ofstream(file, std::ios::binary) << text;
 }
 
+void WriteFuzzSeed(const std::string& target, const std::string& name, std::string_view bytes) {
+  const std::filesystem::path folder = std::filesystem::path(AGGIR_FUZZ_SEEDS_DIR) / target;
+  std::filesystem::create_directories(folder);
+  WriteFile(folder / name, std::string(bytes));
+}
+
 void WriteTestMetrics(const std::filesystem::path& folder, const std::string& font_name) {
   std::string text = "StartFontMetrics 2.0\nFontName " + font_name + "\nStartCharMetrics 224\n";
   for (int code = 32; code <= 255; ++code) {

@@ -27,6 +27,8 @@ std::string ReadFile(const std::filesystem::path& file);
 // The lines of a raw string literal with the file's CR LF line ends.
 std::string CrLf(std::string_view lines);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
+// Leaves the bytes of a test case where scripts/fuzz.sh takes the seeds of `target`.
+void WriteFuzzSeed(const std::string& target, const std::string& name, std::string_view bytes);
 
 // A metric file giving 278 to the blank and 556 to every other code 33..255.
 void WriteTestMetrics(const std::filesystem::path& folder, const std::string& font_name);
