@@ -394,6 +394,14 @@ void vaROR::ShowCritical(const std::string& text, const std::string& topic) {
                     platform::MessageButtons::Ok);
 }
 
+// A code outside 0..last: the message gives the code and the value used instead.
+std::int32_t vaROR::CheckedCode(std::int32_t code, std::int32_t last, std::int32_t fallback,
+                                const char* reason, const char* instead, const char* topic) {
+  if (code >= 0 && code <= last) return code;
+  ShowCritical(reason + std::to_string(code) + ".\r\n" + instead, topic);
+  return fallback;
+}
+
 void vaROR::RequireState(DocumentState wanted, const char* operation) const {
   if (in_DocumentState == wanted) return;
   static const char* const kWhy[] = {

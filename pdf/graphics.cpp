@@ -38,12 +38,8 @@ const DrawMode& ModeOf(const std::string& stored) {
 }  // namespace
 
 void vaROR::PDFSetLineStyle(std::int32_t pLineStyle) {
-  if (pLineStyle < 0 || pLineStyle > 3) {
-    ShowCritical("Code style de ligne incorrect : " + std::to_string(pLineStyle) + ".\r\n" +
-                     "Le style de ligne utilisé sera pSolid.",
-                 "Style de Ligne");
-    pLineStyle = 0;
-  }
+  pLineStyle = CheckedCode(pLineStyle, 3, 0, "Code style de ligne incorrect : ",
+                           "Le style de ligne utilisé sera pSolid.", "Style de Ligne");
   // The lengths follow the unit in force now, not later changes of it.
   str_LineStyle.clear();
   Composer style(str_LineStyle);
@@ -68,12 +64,9 @@ void vaROR::PDFSetLineWidth(double pLineWidth) {
 }
 
 void vaROR::PDFSetDrawMode(std::int32_t pDrawMode) {
-  if (pDrawMode < 0 || pDrawMode > 2) {
-    ShowCritical("Code type de traçage incorrect : " + std::to_string(pDrawMode) + ".\r\n" +
-                     "Le type de traçage utilisé sera bordure et remplissage.",
-                 "Objet Rectangle");
-    pDrawMode = 2;
-  }
+  pDrawMode = CheckedCode(pDrawMode, 2, 2, "Code type de traçage incorrect : ",
+                          "Le type de traçage utilisé sera bordure et remplissage.",
+                          "Objet Rectangle");
   str_DrawMode.assign(kDrawModes[static_cast<std::size_t>(pDrawMode)].stored);
 }
 

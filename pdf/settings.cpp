@@ -45,24 +45,15 @@ void vaROR::PDFUseThumbs(bool thumbs) { boThumbs = thumbs; }
 void vaROR::PDFUseOutlines(bool outlines) { boOutlines = outlines; }
 
 void vaROR::PDFSetLayoutMode(std::int32_t pLayoutMode) {
-  if (pLayoutMode < 0 || pLayoutMode > 3) {
-    ShowCritical("Layout incorrect : " + std::to_string(pLayoutMode) + ".\r\n" +
-                     "Le Layout utilisé sera le layout simple.",
-                 "Layout Mode");
-    pLayoutMode = 0;
-  }
-  in_LayoutMode = pLayoutMode;
+  in_LayoutMode = CheckedCode(pLayoutMode, 3, 0, "Layout incorrect : ",
+                              "Le Layout utilisé sera le layout simple.", "Layout Mode");
 }
 
 std::int32_t vaROR::PDFGetLayoutMode() const { return in_LayoutMode; }
 
 void vaROR::PDFSetUnit(std::int32_t code) {
-  if (code < 0 || code > 2) {
-    ShowCritical("Code unité de mesure incorrect : " + std::to_string(code) + ".\r\n" +
-                     "L'Unité de Mesure utilisée sera le centimètre.",
-                 "Code Unité de Mesure");
-    code = 2;
-  }
+  code = CheckedCode(code, 2, 2, "Code unité de mesure incorrect : ",
+                     "L'Unité de Mesure utilisée sera le centimètre.", "Code Unité de Mesure");
   in_Scale = kScales[static_cast<std::size_t>(code)];
 }
 
@@ -103,16 +94,15 @@ void vaROR::PDFOrientation(std::int32_t str_Orientation) {
   auto slot = EnsureSlot();
   double width = std::nearbyint(tab_PageWidth[slot]);
   double height = std::nearbyint(tab_PageHeight[slot]);
-  if (str_Orientation == 0) {
+  const bool landscape =
+      CheckedCode(str_Orientation, 1, 1, "Code orientation de page incorrect : ",
+                  "L'Orientation de la page sera le mode portrait.",
+                  "Type d'Orientation de Page") == 0;
+  if (landscape) {
     SetSlotSize(height, width);
-    return;
+  } else {
+    SetSlotSize(width, height);
   }
-  if (str_Orientation != 1) {
-    ShowCritical("Code orientation de page incorrect : " + std::to_string(str_Orientation) +
-                     ".\r\n" + "L'Orientation de la page sera le mode portrait.",
-                 "Type d'Orientation de Page");
-  }
-  SetSlotSize(width, height);
 }
 
 void vaROR::PDFPageWidth(double in_PageWidth) {

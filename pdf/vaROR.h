@@ -171,6 +171,8 @@ class vaROR {
   void PutXref();
   void FinishFile();
   void ShowCritical(const std::string& text, const std::string& topic);
+  std::int32_t CheckedCode(std::int32_t code, std::int32_t last, std::int32_t fallback,
+                           const char* reason, const char* instead, const char* topic);
   enum class DocumentState { NotBegun, Open, Ended };
   void RequireState(DocumentState wanted, const char* operation) const;
   void EnterState(DocumentState state);
