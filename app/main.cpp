@@ -19,9 +19,10 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   if (!HasDisplay()) {
-    std::fputs("Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis "
-               "une session graphique.\n",
-               stderr);
+    std::fputs(
+        "Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis "
+        "une session graphique.\n",
+        stderr);
     return 1;
   }
   QApplication app(argc, argv);

@@ -49,8 +49,7 @@ std::optional<Roles> RolesOf(window::Kind kind) {
     case window::Kind::CheckBox:
     case window::Kind::Panel:
     case window::Kind::Frame:
-    case window::Kind::PictureBox:
-      return Roles{QPalette::WindowText, QPalette::Window};
+    case window::Kind::PictureBox: return Roles{QPalette::WindowText, QPalette::Window};
     case window::Kind::TextBox: return Roles{QPalette::Text, QPalette::Base};
     default: return std::nullopt;
   }
@@ -123,13 +122,11 @@ QWidget* CreateKind(const window::Control& control, QWidget* parent) {
     case window::Kind::TextBox:
       return CreateTextBox(static_cast<const window::TextBox&>(control), parent);
     case window::Kind::CheckBox: return new QCheckBox(parent);
-    case window::Kind::Panel:
-      return CreatePanel(parent);
+    case window::Kind::Panel: return CreatePanel(parent);
     case window::Kind::Frame:
       return CreateFrame(static_cast<const window::Panel&>(control), parent);
     case window::Kind::Button:
-      return new QPushButton(ToQString(static_cast<const window::Panel&>(control).Caption),
-                             parent);
+      return new QPushButton(ToQString(static_cast<const window::Panel&>(control).Caption), parent);
     case window::Kind::Shape: return CreateShape(parent);
     case window::Kind::Image: return new QLabel(parent);
     case window::Kind::PictureBox: return new PictureView(parent);
@@ -157,9 +154,8 @@ QFont ToQFont(const window::Font& font) {
 
 QWidget* CreateWidget(const window::Control& control, QWidget* parent) {
   QWidget* widget = CreateKind(control, parent);
-  widget->setObjectName(ToQString(control.Index < 0 ? control.Name
-                                                    : control.Name + "_" +
-                                                          std::to_string(control.Index)));
+  widget->setObjectName(ToQString(
+      control.Index < 0 ? control.Name : control.Name + "_" + std::to_string(control.Index)));
   widget->setFont(ToQFont(control.font));
   widget->setGeometry(TwipsRect(control.Left, control.Top, control.Width, control.Height));
   RefreshLook(control, widget);
@@ -195,8 +191,7 @@ void RefreshContent(const window::Control& control, QWidget* widget) {
     case window::Kind::Line:
       static_cast<LineView*>(widget)->Show(static_cast<const window::Line&>(control));
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

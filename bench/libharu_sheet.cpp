@@ -14,8 +14,7 @@ namespace sheetbench {
 namespace {
 
 void Fail(HPDF_STATUS error, HPDF_STATUS detail, void*) {
-  throw std::runtime_error("libharu error " + std::to_string(error) + "/" +
-                           std::to_string(detail));
+  throw std::runtime_error("libharu error " + std::to_string(error) + "/" + std::to_string(detail));
 }
 
 class FicheHaru : public PageFiche {
@@ -40,7 +39,9 @@ class FicheHaru : public PageFiche {
     const double width = HPDF_Page_TextWidth(page_, bytes.c_str());
     WriteBytes(bytes, (HPDF_Page_GetWidth(page_) - width) / 2, y);
   }
-  void Gras(const std::string& texte, double x, double y) override { Write(bold_, 10, texte, x, y); }
+  void Gras(const std::string& texte, double x, double y) override {
+    Write(bold_, 10, texte, x, y);
+  }
   void Petit(const std::string& texte, double x, double y) override {
     Write(regular_, 8, texte, x, y);
   }

@@ -31,8 +31,8 @@ void WriteDocument(int pages, const std::filesystem::path& file) {
     }
     writer.PDFSetFont(0, 10);
     for (int line = 0; line < 40; ++line) {
-      writer.PDFTextOut("Évaluation " + std::to_string(page) + " : activité cohérente, GIR 4",
-                        40, 40 + line * 18);
+      writer.PDFTextOut("Évaluation " + std::to_string(page) + " : activité cohérente, GIR 4", 40,
+                        40 + line * 18);
     }
   }
   writer.PDFEndDoc();
@@ -43,8 +43,7 @@ void BM_DocumentPages(benchmark::State& state) {
   const int pages = static_cast<int>(state.range(0));
   for (auto _ : state) WriteDocument(pages, file);
   state.SetItemsProcessed(state.iterations() * pages);  // pages per second
-  state.counters["bytes_per_page"] =
-      static_cast<double>(std::filesystem::file_size(file)) / pages;
+  state.counters["bytes_per_page"] = static_cast<double>(std::filesystem::file_size(file)) / pages;
   state.counters["peak_rss_kB"] = static_cast<double>(PeakResidentKilobytes());
   std::filesystem::remove(file);
 }

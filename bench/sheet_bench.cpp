@@ -12,7 +12,8 @@ namespace {
 // build tree, as beside an installed program.
 void BM_ImprimeFiche(benchmark::State& state) {
   platform::RecordingHost host;
-  host.program_folder = std::filesystem::path(AGGIR_FONTS_DIR).parent_path().parent_path() / "bench";
+  host.program_folder =
+      std::filesystem::path(AGGIR_FONTS_DIR).parent_path().parent_path() / "bench";
   SaisieAggir2 form(host);
   form.Form_Load();
   form.Form_Activate();

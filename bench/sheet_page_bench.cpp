@@ -35,8 +35,7 @@ void Document(benchmark::State& state, Library library) {
   sheetbench::ExampleEvaluation();  // coded once, outside the timing
   for (auto _ : state) library.write(file, pages);
   state.SetItemsProcessed(state.iterations() * pages);  // pages per second
-  state.counters["bytes_per_page"] =
-      static_cast<double>(std::filesystem::file_size(file)) / pages;
+  state.counters["bytes_per_page"] = static_cast<double>(std::filesystem::file_size(file)) / pages;
   std::filesystem::remove(file);
 }
 

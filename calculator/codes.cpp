@@ -50,8 +50,7 @@ char CodeDeVariable(int v, const std::string& lignes) {
     case 3:  // Toilette
     case 4:  // Habillage
       return ToutOuRien(codes);
-    case 5:
-      return Alimentation(codes[0], codes[1]);
+    case 5: return Alimentation(codes[0], codes[1]);
     default:  // one row: its own code
       return codes[0];
   }

@@ -11,26 +11,26 @@ constexpr int kGroups = 8;
 // Only variables 1..8 enter the sums.
 constexpr std::array<std::array<std::int16_t, kGroups>, 2 * kVariables> kWeights{{
     // g = 1     2     3     4     5     6     7     8
-    {2000, 1500, 0, 0, 400, 200, 150, 0},           // 1 Cohérence, C
-    {1200, 1200, 0, 0, 400, 200, 150, 0},           // 2 Orientation, C
-    {40, 40, 40, 0, 400, 500, 300, 3000},           // 3 Toilette, C
-    {40, 40, 40, 0, 400, 500, 300, 3000},           // 4 Habillage, C
-    {60, 60, 60, 2000, 400, 500, 500, 3000},        // 5 Alimentation, C
-    {100, 100, 160, 400, 800, 500, 500, 3000},      // 6 Elimination, C
-    {800, 800, 1000, 2000, 800, 500, 400, 1000},    // 7 Transferts, C
-    {200, -80, 400, 200, 200, 200, 200, 1000},      // 8 Déplacements intérieurs, C
-    {0, 0, 0, 0, 0, 0, 0, 0},                       // 9 Déplacements extérieurs, C
-    {0, 0, 0, 0, 0, 0, 0, 0},                       // 10 Alerter, C
-    {0, 320, 0, 0, 0, 100, 0, 0},                   // 1 Cohérence, B
-    {0, 120, 0, 0, 0, 100, 0, 0},                   // 2 Orientation, B
-    {16, 16, 16, 0, 100, 100, 200, 2000},           // 3 Toilette, B
-    {16, 16, 16, 0, 100, 100, 200, 2000},           // 4 Habillage, B
-    {20, 0, 20, 200, 100, 100, 200, 2000},          // 5 Alimentation, B
-    {16, 16, 20, 200, 100, 100, 200, 2000},         // 6 Elimination, B
-    {120, 120, 200, 200, 100, 100, 200, 2000},      // 7 Transferts, B
-    {32, -40, 40, 0, 0, 0, 100, 1000},              // 8 Déplacements intérieurs, B
-    {0, 0, 0, 0, 0, 0, 0, 0},                       // 9 Déplacements extérieurs, B
-    {0, 0, 0, 0, 0, 0, 0, 0},                       // 10 Alerter, B
+    {2000, 1500, 0, 0, 400, 200, 150, 0},         // 1 Cohérence, C
+    {1200, 1200, 0, 0, 400, 200, 150, 0},         // 2 Orientation, C
+    {40, 40, 40, 0, 400, 500, 300, 3000},         // 3 Toilette, C
+    {40, 40, 40, 0, 400, 500, 300, 3000},         // 4 Habillage, C
+    {60, 60, 60, 2000, 400, 500, 500, 3000},      // 5 Alimentation, C
+    {100, 100, 160, 400, 800, 500, 500, 3000},    // 6 Elimination, C
+    {800, 800, 1000, 2000, 800, 500, 400, 1000},  // 7 Transferts, C
+    {200, -80, 400, 200, 200, 200, 200, 1000},    // 8 Déplacements intérieurs, C
+    {0, 0, 0, 0, 0, 0, 0, 0},                     // 9 Déplacements extérieurs, C
+    {0, 0, 0, 0, 0, 0, 0, 0},                     // 10 Alerter, C
+    {0, 320, 0, 0, 0, 100, 0, 0},                 // 1 Cohérence, B
+    {0, 120, 0, 0, 0, 100, 0, 0},                 // 2 Orientation, B
+    {16, 16, 16, 0, 100, 100, 200, 2000},         // 3 Toilette, B
+    {16, 16, 16, 0, 100, 100, 200, 2000},         // 4 Habillage, B
+    {20, 0, 20, 200, 100, 100, 200, 2000},        // 5 Alimentation, B
+    {16, 16, 20, 200, 100, 100, 200, 2000},       // 6 Elimination, B
+    {120, 120, 200, 200, 100, 100, 200, 2000},    // 7 Transferts, B
+    {32, -40, 40, 0, 0, 0, 100, 1000},            // 8 Déplacements intérieurs, B
+    {0, 0, 0, 0, 0, 0, 0, 0},                     // 9 Déplacements extérieurs, B
+    {0, 0, 0, 0, 0, 0, 0, 0},                     // 10 Alerter, B
 }};
 
 // R(1..12): the least group sum that gives rang 1..12.
@@ -45,8 +45,10 @@ std::int16_t R(int n) { return kThresholds[static_cast<std::size_t>(n - 1)]; }
 std::array<std::int16_t, kVariables> CodeVector(const std::string& codes) {
   std::array<std::int16_t, kVariables> v{};
   for (std::size_t i = 0; i < v.size() && i < codes.size(); ++i) {
-    if (codes[i] == 'B') v[i] = 1;
-    else if (codes[i] == 'C') v[i] = 2;
+    if (codes[i] == 'B')
+      v[i] = 1;
+    else if (codes[i] == 'C')
+      v[i] = 2;
   }
   return v;
 }
@@ -55,7 +57,8 @@ std::int16_t GroupSum(const std::array<std::int16_t, kVariables>& v, int g) {
   std::int16_t sum = 0;
   for (std::size_t i = 0; i < 8; ++i) {
     const std::size_t row = v[i] == 2 ? i : i + kVariables;
-    if (v[i] != 0) sum = static_cast<std::int16_t>(sum + kWeights[row][static_cast<std::size_t>(g - 1)]);
+    if (v[i] != 0)
+      sum = static_cast<std::int16_t>(sum + kWeights[row][static_cast<std::size_t>(g - 1)]);
   }
   return sum;
 }

@@ -22,8 +22,7 @@ constexpr Questions kCommunication{
 constexpr Questions kTemps{
     "LA PERSONNE S'ORIENTE DANS LE TEMPS",
     {"sans stimulation, sans médiation et sans indications ?",
-     "pour tous les repères temporels (saisons, journées...) ?",
-     "sans erreurs flagrantes ?",
+     "pour tous les repères temporels (saisons, journées...) ?", "sans erreurs flagrantes ?",
      "sans variations signifiantes d'un moment à l'autre de la journée, sans fluctuations d'un "
      "jour sur l'autre ?"}};
 constexpr Questions kToilette{
@@ -132,10 +131,10 @@ constexpr Questions kComportement{
 
 // By LabelVD index: the wash, dressing and elimination rows share their variable's entry.
 constexpr std::array<const Questions*, 24> kParLibelle{
-    &kEspace,     &kCommunication, &kTemps,     &kToilette,  &kToilette,    &kHabillage,
-    &kHabillage,  &kHabillage,     &kSeServir,  &kManger,    &kElimination, &kElimination,
-    &kTransferts, &kInterieur,     &kExterieur, &kAlerter,   &kGestion,     &kCuisine,
-    &kMenage,     &kTransports,    &kAchats,    &kTraitement, &kTempsLibre, &kComportement,
+    &kEspace,     &kCommunication, &kTemps,     &kToilette,   &kToilette,    &kHabillage,
+    &kHabillage,  &kHabillage,     &kSeServir,  &kManger,     &kElimination, &kElimination,
+    &kTransferts, &kInterieur,     &kExterieur, &kAlerter,    &kGestion,     &kCuisine,
+    &kMenage,     &kTransports,    &kAchats,    &kTraitement, &kTempsLibre,  &kComportement,
 };
 
 }  // namespace

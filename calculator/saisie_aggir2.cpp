@@ -10,8 +10,8 @@ namespace {
 // The six buttons of the command bar, left to right.
 template <typename Form>
 auto Commandes(Form& form) {
-  return std::array{&form.CmdFermer, &form.BtnSupprimer, &form.SSCommand2,
-                    &form.SSCommand1, &form.SSCommand6, &form.SSCommand4};
+  return std::array{&form.CmdFermer,  &form.BtnSupprimer, &form.SSCommand2,
+                    &form.SSCommand1, &form.SSCommand6,   &form.SSCommand4};
 }
 
 }  // namespace
@@ -19,8 +19,7 @@ auto Commandes(Form& form) {
 SaisieAggir2::SaisieAggir2(platform::Host& host) : host_(host) { Construit(); }
 
 void SaisieAggir2::Place(window::Control& control, const std::string& name, int index,
-                         const window::Control* parent, int left, int top, int width,
-                         int height) {
+                         const window::Control* parent, int left, int top, int width, int height) {
   control.Name = name;
   control.Index = index;
   control.Parent = parent;
@@ -53,8 +52,8 @@ void SaisieAggir2::Construit() {
   ConstruitCoherence();
   ConstruitQuestions();
   ConstruitProfil();
-  Place(Bulle, "Bulle", -1, nullptr, layout::kBulle.left, layout::kBulle.top,
-        layout::kBulle.width, layout::kBulle.height);
+  Place(Bulle, "Bulle", -1, nullptr, layout::kBulle.left, layout::kBulle.top, layout::kBulle.width,
+        layout::kBulle.height);
   Bulle.BackColor = window::kPaleYellow;
   Bulle.font.bold = false;
 }
@@ -142,8 +141,8 @@ void SaisieAggir2::ConstruitVariable(int v) {
   Place(Shape1(v - 1), "Shape1", v - 1, &Panel2, layout::kShapeLeft, first + layout::kShapeDrop,
         layout::kShapeWidth, layout::kShapeHeights[static_cast<std::size_t>(count)]);
   window::Label& code = CFIN(v);
-  Place(code, "CFIN", v, &Panel2, layout::kVariableCodeLeft,
-        (first + last) / 2 + layout::kCodeDrop, layout::kCodeWidth, layout::kCodeHeight);
+  Place(code, "CFIN", v, &Panel2, layout::kVariableCodeLeft, (first + last) / 2 + layout::kCodeDrop,
+        layout::kCodeWidth, layout::kCodeHeight);
   code.Alignment = window::Align::Center;
   code.ForeColor = window::kDarkRed;
 }

@@ -31,10 +31,10 @@ class SaisieAggir2 {
   std::string Caption;
   int Left = 0, Top = 0, Width = 0, Height = 0;
   window::Colour BackColor = window::kGrey;
-  std::string HelpFile;                      // application help file, used by F1
-  std::string CheminAide;                    // help file opened by the help command
-  const window::Control* Focus = nullptr;    // control that holds the focus
-  bool Fermee = false;                       // closed by "Quitter": the program ends
+  std::string HelpFile;                    // application help file, used by F1
+  std::string CheminAide;                  // help file opened by the help command
+  const window::Control* Focus = nullptr;  // control that holds the focus
+  bool Fermee = false;                     // closed by "Quitter": the program ends
 
   // Command bar.
   window::Panel Panel3D11;
@@ -87,9 +87,9 @@ class SaisieAggir2 {
   // Profile panel, shown by "Profil": two radar charts with their legends.
   window::Panel PanelProfil;
   window::ControlArray<window::PictureBox, 1, 2> Radar;
-  window::Label Label4, Label5;                           // coding of the axis under the mouse
-  window::ControlArray<window::Label, 1, 24> Label3;      // hot spot on the number of row k
-  window::ControlArray<window::Label, 1, 2> TitreProfil;  // by chart
+  window::Label Label4, Label5;                              // coding of the axis under the mouse
+  window::ControlArray<window::Label, 1, 24> Label3;         // hot spot on the number of row k
+  window::ControlArray<window::Label, 1, 2> TitreProfil;     // by chart
   window::ControlArray<window::Label, 1, 24> LegendeProfil;  // by row
   window::Shape CadreEchelle;
   window::Label Echelle, LesAdverbes;

@@ -13,7 +13,7 @@ namespace {
 
 // One line of the sheet, in the sheet's own order.
 struct LigneFiche {
-  const char* numero;    // empty on a variable's second and third activity
+  const char* numero;  // empty on a variable's second and third activity
   const char* activite;
   const char* variable;  // empty where the number is
   int cfin;              // CFIN index of the code shown; 0 for none

@@ -17,12 +17,12 @@ class PageFiche {
   virtual ~PageFiche() = default;
   virtual void Texte(const std::string& texte, double x, double y) = 0;         // Arial 10
   virtual void ADroite(const std::string& texte, double droite, double y) = 0;  // ends at droite
-  virtual void Titre(const std::string& texte, double y) = 0;  // Arial 15 bold, centred
-  virtual void Gras(const std::string& texte, double x, double y) = 0;    // Arial 10 bold
-  virtual void Petit(const std::string& texte, double x, double y) = 0;   // Arial 8
+  virtual void Titre(const std::string& texte, double y) = 0;            // Arial 15 bold, centred
+  virtual void Gras(const std::string& texte, double x, double y) = 0;   // Arial 10 bold
+  virtual void Petit(const std::string& texte, double x, double y) = 0;  // Arial 8
   // A black line 0.5 thick; `couleur`: the line colour is set to black before it.
   virtual void Trait(double x1, double x2, double y, bool couleur) = 0;
-  virtual void ReglagesDesCases() = 0;  // before the boxes of each row
+  virtual void ReglagesDesCases() = 0;                     // before the boxes of each row
   virtual void Case(double x, double y, bool cochee) = 0;  // y is the bottom edge
 };
 

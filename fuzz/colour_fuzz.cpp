@@ -23,21 +23,23 @@ bool IsOperator(const std::string& text, const char* paint) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzzinput::PlaySetterCalls(data, size, [](fuzzinput::Reader& in, pdf::vaROR& writer,
-                                            platform::RecordingHost& host) {
-    const pdf::ColorValue colour = fuzzinput::ReadColour(in);
-    writer.PDFSetTextColor(colour);
-    writer.PDFSetLineColor(colour);
-    writer.PDFSetDrawColor(colour);
-    if (!IsOperator(writer.PDFGetTextColor(), "rg") || !IsOperator(writer.PDFGetDrawColor(), "rg") ||
-        !IsOperator(writer.PDFGetLineColor(), "RG")) {
-      std::abort();
-    }
-    // A refused colour is told by each setter, and black is used.
-    const bool refused = !host.messages.empty();
-    if (refused && (host.messages.size() != 3 || writer.PDFGetTextColor() != "0.000 0.000 0.000 rg")) {
-      std::abort();
-    }
-  });
+  fuzzinput::PlaySetterCalls(
+      data, size, [](fuzzinput::Reader& in, pdf::vaROR& writer, platform::RecordingHost& host) {
+        const pdf::ColorValue colour = fuzzinput::ReadColour(in);
+        writer.PDFSetTextColor(colour);
+        writer.PDFSetLineColor(colour);
+        writer.PDFSetDrawColor(colour);
+        if (!IsOperator(writer.PDFGetTextColor(), "rg") ||
+            !IsOperator(writer.PDFGetDrawColor(), "rg") ||
+            !IsOperator(writer.PDFGetLineColor(), "RG")) {
+          std::abort();
+        }
+        // A refused colour is told by each setter, and black is used.
+        const bool refused = !host.messages.empty();
+        if (refused &&
+            (host.messages.size() != 3 || writer.PDFGetTextColor() != "0.000 0.000 0.000 rg")) {
+          std::abort();
+        }
+      });
   return 0;
 }

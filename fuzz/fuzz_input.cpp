@@ -75,7 +75,8 @@ Writer& Writer::Number(double value) {
   const bool fits = quarters >= -32768 && quarters <= 32767 && quarters == std::trunc(quarters);
   const auto whole = fits ? static_cast<std::int16_t>(quarters) : std::int16_t{0};
   if (!fits || (whole & 0xFF) == kRawDouble) return Byte(kRawDouble).Double(value);
-  return Byte(static_cast<std::uint8_t>(whole & 0xFF)).Byte(static_cast<std::uint8_t>(whole >> 8 & 0xFF));
+  return Byte(static_cast<std::uint8_t>(whole & 0xFF))
+      .Byte(static_cast<std::uint8_t>(whole >> 8 & 0xFF));
 }
 
 Writer& Writer::Text(std::string_view text) {

@@ -20,11 +20,11 @@ class Reader {
   bool Empty() const { return position_ >= bytes_.size(); }
   std::uint8_t Byte();
   std::int32_t Int32();
-  double Double();       // 8 bytes as they are: NaN, infinities and huge values included
-  double Number();       // mostly a coordinate in quarters of a point, sometimes any double
-  std::string Text();    // a length byte, then that many bytes
-  std::string Blob();    // a two-byte length, then that many bytes
-  std::string Rest();    // every byte left
+  double Double();     // 8 bytes as they are: NaN, infinities and huge values included
+  double Number();     // mostly a coordinate in quarters of a point, sometimes any double
+  std::string Text();  // a length byte, then that many bytes
+  std::string Blob();  // a two-byte length, then that many bytes
+  std::string Rest();  // every byte left
 
  private:
   std::span<const std::uint8_t> bytes_;

@@ -20,8 +20,8 @@ namespace {
 
 const std::filesystem::path& Scratch() {
   static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() /
-                ("aggir-writer-fuzz-" + std::to_string(getpid()));
+    auto path =
+        std::filesystem::temp_directory_path() / ("aggir-writer-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(path);
     return path;
   }();
@@ -48,7 +48,8 @@ bool QpdfAccepts(const std::filesystem::path& file) {
   if (pipe == nullptr) return false;
   std::string report;
   std::array<char, 4096> piece;
-  for (std::size_t n; (n = std::fread(piece.data(), 1, piece.size(), pipe)) > 0;) report.append(piece.data(), n);
+  for (std::size_t n; (n = std::fread(piece.data(), 1, piece.size(), pipe)) > 0;)
+    report.append(piece.data(), n);
   const int status = pclose(pipe);
   const bool accepted = status == 0 || (WEXITSTATUS(status) == 3 && OnlyImageDataWarnings(report));
   if (!accepted) std::fputs(report.c_str(), stderr);

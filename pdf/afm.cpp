@@ -94,7 +94,8 @@ WidthTable ParseAfmWidths(std::string_view text) {
     }
   }
   for (long code = 1; code <= 255; ++code) {
-    if (!first_code || code < *first_code || code > last_code) widths[static_cast<std::size_t>(code)] = 0;
+    if (!first_code || code < *first_code || code > last_code)
+      widths[static_cast<std::size_t>(code)] = 0;
   }
   return widths;
 }

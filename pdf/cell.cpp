@@ -23,7 +23,8 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
   std::string out;
   AddLine(out, "%DEBUT_CELL/%");
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    PutCell(out, lines[i], LineBorder(i, lines.size()), line_x, Y + static_cast<double>(i) * H, W, H);
+    PutCell(out, lines[i], LineBorder(i, lines.size()), line_x, Y + static_cast<double>(i) * H, W,
+            H);
   }
   boUnderline = false;
   if (str_Align == "FJ") {

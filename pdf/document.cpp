@@ -19,8 +19,8 @@ constexpr double kA4Height = 841.89;
 
 std::string PdfDate(const std::tm& t) {
   char digits[32];
-  std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d%02d", t.tm_year + 1900,
-                t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+  std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1,
+                t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
   return digits;
 }
 
@@ -132,9 +132,9 @@ void vaROR::PDFEndDoc() {
   if (in_DocumentState == DocumentState::Ended) return;  // the file is already complete
   RequireState(DocumentState::Open, "PDFEndDoc");
   if (!obj_File.IsOpen()) {
-    throw PdfError(PdfErrorCode::FileNotCreated, "Le fichier PDF « " + str_FileName +
-                                                     " » n'a pas pu être créé" +
-                                                     CreationFailure() + ".");
+    throw PdfError(
+        PdfErrorCode::FileNotCreated,
+        "Le fichier PDF « " + str_FileName + " » n'a pas pu être créé" + CreationFailure() + ".");
   }
   EnterState(DocumentState::Ended);  // marker lines after the last stream are discarded
   CloseContent();
@@ -421,9 +421,9 @@ bool vaROR::PageIsOpen(const char* operation) {
   if (in_DocumentState == DocumentState::Open) return true;
   if (!boNoPageReported) {
     boNoPageReported = true;
-    ShowCritical(std::string("Aucune page ouverte pour ") + operation + ".\r\n" +
-                     "L'opération est ignorée.",
-                 "Ordre des Opérations");
+    ShowCritical(
+        std::string("Aucune page ouverte pour ") + operation + ".\r\n" + "L'opération est ignorée.",
+        "Ordre des Opérations");
   }
   return false;
 }

@@ -14,7 +14,7 @@ namespace pdf {
 namespace {
 
 constexpr std::array<std::string_view, 5> kFamilies = {"Helvetica", "Courier", "Times", "Symbol",
-                                                  "ZapfDingbats"};
+                                                       "ZapfDingbats"};
 
 bool IsMetricFile(const std::filesystem::directory_entry& entry) {
   std::string extension = entry.path().extension().string();
@@ -33,8 +33,10 @@ void ComposeFontName(std::string& name, std::string_view family, bool italic, bo
   } else if (bold) {
     name += "-Bold";
   } else if (italic) {
-    if (times) name.assign("TimesItalic");
-    else name += "-Oblique";
+    if (times)
+      name.assign("TimesItalic");
+    else
+      name += "-Oblique";
   } else if (times) {
     name += "-Roman";
   }
@@ -57,8 +59,8 @@ void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t st
     // or style.
     const int key = str_Fontname * 4 + (boItalic ? 2 : 0) + (boBold ? 1 : 0);
     if (key != in_ComposedFontKey) {
-      ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)],
-                      boItalic, boBold);
+      ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic,
+                      boBold);
       in_ComposedFontKey = key;
     }
     SetFontName(str_ComposedFont);
@@ -145,8 +147,8 @@ WidthTable vaROR::ReadMetrics(const std::string& name) const {
                                   ? path
                                   : "le dossier « " + str_EmptyAfmFolder +
                                         " » est absent ou ne contient aucun fichier .afm";
-    throw PdfError(PdfErrorCode::MetricsMissing,
-                   "Le fichier de métriques de la police « " + name + " » est introuvable : " + where + ".");
+    throw PdfError(PdfErrorCode::MetricsMissing, "Le fichier de métriques de la police « " + name +
+                                                     " » est introuvable : " + where + ".");
   }
   // Read whole, in large pieces: the file is small and parsed once.
   std::string text;
@@ -186,8 +188,8 @@ vaROR::FontChoice vaROR::FontInUse() {
   // Every "/F" must name a written font: an unknown font falls back to font 1.
   if (!str_FontName.empty() && str_ReportedFont != str_FontName) {
     str_ReportedFont = str_FontName;
-    ShowCritical("Font introuvable : " + str_FontName + "." + "\r\n" +
-                     "La font utilisée sera " + tab_FontNames.front() + ".",
+    ShowCritical("Font introuvable : " + str_FontName + "." + "\r\n" + "La font utilisée sera " +
+                     tab_FontNames.front() + ".",
                  "Nom de Font");
   }
   return {1, tab_FontNames.front()};

@@ -151,7 +151,8 @@ std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
   };
   thread_local std::array<Written, 256> recent;
   const auto bits = std::bit_cast<std::uint64_t>(value);
-  Written& slot = recent[((bits ^ static_cast<std::uint64_t>(decimals)) * 0x9E3779B97F4A7C15u) >> 56];
+  Written& slot =
+      recent[((bits ^ static_cast<std::uint64_t>(decimals)) * 0x9E3779B97F4A7C15u) >> 56];
   if (slot.bits == bits && slot.decimals == decimals) {
     std::memcpy(dest, slot.text, kLongestFixedPoint);
     return slot.size;
@@ -218,7 +219,6 @@ void Composer::Done() {
   size_ = 0;
 }
 
-
 std::string FormatNumber(double value, int decimals) {
   std::string text;
   Composer(text).Number(value, decimals).Done();
@@ -242,7 +242,8 @@ namespace {
 // At most 15 significant digits, no trailing zeros, no exponent.
 std::string PlainDigits(double value) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   double rounded = 0;
   std::from_chars(buffer, result.ptr, rounded);
   std::string text = ShortestDigits(std::fabs(rounded));

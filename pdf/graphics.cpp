@@ -64,9 +64,9 @@ void vaROR::PDFSetLineWidth(double pLineWidth) {
 }
 
 void vaROR::PDFSetDrawMode(std::int32_t pDrawMode) {
-  pDrawMode = CheckedCode(pDrawMode, 2, 2, "Code type de traçage incorrect : ",
-                          "Le type de traçage utilisé sera bordure et remplissage.",
-                          "Objet Rectangle");
+  pDrawMode =
+      CheckedCode(pDrawMode, 2, 2, "Code type de traçage incorrect : ",
+                  "Le type de traçage utilisé sera bordure et remplissage.", "Objet Rectangle");
   str_DrawMode.assign(kDrawModes[static_cast<std::size_t>(pDrawMode)].stored);
 }
 

@@ -8,11 +8,11 @@
 namespace pdf {
 
 enum class PdfErrorCode {
-  FileNotCreated,   // the output file could not be created, so nothing was written
-  FileNotWritten,   // writing, closing or publishing the output file failed
-  MetricsMissing,   // a font metric file could not be opened
-  OutOfOrder,       // a life-cycle operation called when the document cannot take it
-  ImageChanged,     // an image file placed earlier could no longer be copied as it was
+  FileNotCreated,  // the output file could not be created, so nothing was written
+  FileNotWritten,  // writing, closing or publishing the output file failed
+  MetricsMissing,  // a font metric file could not be opened
+  OutOfOrder,      // a life-cycle operation called when the document cannot take it
+  ImageChanged,    // an image file placed earlier could no longer be copied as it was
 };
 
 class PdfError : public std::runtime_error {

@@ -45,8 +45,9 @@ void vaROR::PDFUseThumbs(bool thumbs) { boThumbs = thumbs; }
 void vaROR::PDFUseOutlines(bool outlines) { boOutlines = outlines; }
 
 void vaROR::PDFSetLayoutMode(std::int32_t pLayoutMode) {
-  in_LayoutMode = CheckedCode(pLayoutMode, 3, 0, "Layout incorrect : ",
-                              "Le Layout utilisé sera le layout simple.", "Layout Mode");
+  in_LayoutMode =
+      CheckedCode(pLayoutMode, 3, 0,
+                  "Layout incorrect : ", "Le Layout utilisé sera le layout simple.", "Layout Mode");
 }
 
 std::int32_t vaROR::PDFGetLayoutMode() const { return in_LayoutMode; }
@@ -94,10 +95,9 @@ void vaROR::PDFOrientation(std::int32_t str_Orientation) {
   auto slot = EnsureSlot();
   double width = std::nearbyint(tab_PageWidth[slot]);
   double height = std::nearbyint(tab_PageHeight[slot]);
-  const bool landscape =
-      CheckedCode(str_Orientation, 1, 1, "Code orientation de page incorrect : ",
-                  "L'Orientation de la page sera le mode portrait.",
-                  "Type d'Orientation de Page") == 0;
+  const bool landscape = CheckedCode(str_Orientation, 1, 1, "Code orientation de page incorrect : ",
+                                     "L'Orientation de la page sera le mode portrait.",
+                                     "Type d'Orientation de Page") == 0;
   if (landscape) {
     SetSlotSize(height, width);
   } else {

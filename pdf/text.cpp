@@ -80,9 +80,9 @@ void vaROR::PDFSetRotation(double angle) { in_Rotation = -angle; }
 
 void vaROR::PDFSetAlignement(std::int32_t gAlignement) {
   static const char* const kAlignments[] = {"C", "L", "R", "FJ"};
-  gAlignement = CheckedCode(gAlignement, 3, 1, "Code alignement incorrect : ",
-                            "L'alignement utilisé sera l'alignement à gauche.",
-                            "Code Alignement de Cellule");
+  gAlignement =
+      CheckedCode(gAlignement, 3, 1, "Code alignement incorrect : ",
+                  "L'alignement utilisé sera l'alignement à gauche.", "Code Alignement de Cellule");
   str_Align = kAlignments[gAlignement];
 }
 

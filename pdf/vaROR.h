@@ -117,7 +117,8 @@ class vaROR {
   void PDFDrawLine(double x1, double y1, double x2, double y2);
   void PDFDrawRectangle(double X, double Y, double w, double h, const std::string& URLLink = "");
   // rx and ry are the two diameters; ry 0 draws a circle.
-  void PDFDrawEllipse(double X, double Y, double rx, double ry = 0, const std::string& URLLink = "");
+  void PDFDrawEllipse(double X, double Y, double rx, double ry = 0,
+                      const std::string& URLLink = "");
   // Points x1, y1, x2, y2, ...: a closed polygon.
   void PDFDrawPolygon(const std::vector<double>& pParam);
 
@@ -230,7 +231,7 @@ class vaROR {
   void PutPathPoint(Composer& out, double x, double y, std::string_view op) const;
   void PutCurveTo(Composer& out, const std::array<double, 6>& points) const;
   void PutShapeColors(Composer& out) const;  // colour lines of the draw mode
-  void DeriveDrawColor();           // the line colour in fill form
+  void DeriveDrawColor();                    // the line colour in fill form
   void DrawSegment(const char* marker, double x1, double y1, double x2, double y2);
 
   // presets.cpp
@@ -300,10 +301,10 @@ class vaROR {
   // by a colour setter.
   static constexpr std::int32_t kUnknownRgb = -1;
   std::int32_t in_TextRgb = kUnknownRgb, in_LineRgb = kUnknownRgb, in_DrawRgb = kUnknownRgb;
-  double in_LineWidth = 0;         // user units, once set
-  bool boLineWidthSet = false;     // until then lines are 0.567 points in every unit
-  std::string str_LineStyle;       // dash operator, empty until a style is set
-  std::string str_DrawMode;        // "", "D" or "DB": stroked, filled, both
+  double in_LineWidth = 0;      // user units, once set
+  bool boLineWidthSet = false;  // until then lines are 0.567 points in every unit
+  std::string str_LineStyle;    // dash operator, empty until a style is set
+  std::string str_DrawMode;     // "", "D" or "DB": stroked, filled, both
 
   // Object bookkeeping.
   int in_ObjectCount = 0;
@@ -319,7 +320,7 @@ class vaROR {
   int in_FontCount = 0;
   std::vector<int> tab_FontObjects;  // index 0 unused
   DocumentState in_DocumentState = DocumentState::NotBegun;
-  bool boNoPageReported = false;  // drawing without a page is reported once per state
+  bool boNoPageReported = false;      // drawing without a page is reported once per state
   std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
 
   // Buffers, kept from one operation to the next so that their room is reused.
@@ -329,7 +330,7 @@ class vaROR {
 
   // Fonts.
   std::string str_FontName;
-  int in_FontNumber = 0;  // its resource number once found in tab_FontNames; 0 until then
+  int in_FontNumber = 0;         // its resource number once found in tab_FontNames; 0 until then
   std::string str_ComposedFont;  // the name PDFSetFont composed last, and its family and style
   int in_ComposedFontKey = -1;
   int in_FontSize = 0;
@@ -347,7 +348,7 @@ class vaROR {
   double in_Rotation = 0;
   double in_WordSpacing = 0;
   int in_PageLinkCount = 0;
-  std::vector<std::vector<Link>> tab_Links;  // per page, index 0 unused
+  std::vector<std::vector<Link>> tab_Links;      // per page, index 0 unused
   double in_LinkWidth = 0, in_LinkHeight = 0;    // user units: the shape or cell linked
   double in_ImageWidth = 0, in_ImageHeight = 0;  // user units: the last image placed
 

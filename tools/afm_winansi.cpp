@@ -23,38 +23,37 @@ namespace fs = std::filesystem;
 
 // WinAnsiEncoding glyph names of the bytes 0x20..0xFF; empty where the code page has none.
 const std::array<const char*, 224> kWinAnsi = {
-    "space", "exclam", "quotedbl", "numbersign", "dollar", "percent", "ampersand",
-    "quotesingle", "parenleft", "parenright", "asterisk", "plus", "comma", "hyphen", "period",
-    "slash", "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine",
-    "colon", "semicolon", "less", "equal", "greater", "question", "at", "A", "B", "C", "D", "E",
-    "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W",
-    "X", "Y", "Z", "bracketleft", "backslash", "bracketright", "asciicircum", "underscore",
-    "grave", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p",
-    "q", "r", "s", "t", "u", "v", "w", "x", "y", "z", "braceleft", "bar", "braceright",
-    "asciitilde", "",
+    "space", "exclam", "quotedbl", "numbersign", "dollar", "percent", "ampersand", "quotesingle",
+    "parenleft", "parenright", "asterisk", "plus", "comma", "hyphen", "period", "slash", "zero",
+    "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "colon", "semicolon",
+    "less", "equal", "greater", "question", "at", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
+    "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "bracketleft",
+    "backslash", "bracketright", "asciicircum", "underscore", "grave", "a", "b", "c", "d", "e", "f",
+    "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y",
+    "z", "braceleft", "bar", "braceright", "asciitilde", "",
     // 0x80
     "Euro", "", "quotesinglbase", "florin", "quotedblbase", "ellipsis", "dagger", "daggerdbl",
-    "circumflex", "perthousand", "Scaron", "guilsinglleft", "OE", "", "Zcaron", "", "",
-    "quoteleft", "quoteright", "quotedblleft", "quotedblright", "bullet", "endash", "emdash",
-    "tilde", "trademark", "scaron", "guilsinglright", "oe", "", "zcaron", "Ydieresis",
+    "circumflex", "perthousand", "Scaron", "guilsinglleft", "OE", "", "Zcaron", "", "", "quoteleft",
+    "quoteright", "quotedblleft", "quotedblright", "bullet", "endash", "emdash", "tilde",
+    "trademark", "scaron", "guilsinglright", "oe", "", "zcaron", "Ydieresis",
     // 0xA0
     "space", "exclamdown", "cent", "sterling", "currency", "yen", "brokenbar", "section",
-    "dieresis", "copyright", "ordfeminine", "guillemotleft", "logicalnot", "hyphen",
-    "registered", "macron", "degree", "plusminus", "twosuperior", "threesuperior", "acute",
-    "mu", "paragraph", "periodcentered", "cedilla", "onesuperior", "ordmasculine",
-    "guillemotright", "onequarter", "onehalf", "threequarters", "questiondown", "Agrave",
-    "Aacute", "Acircumflex", "Atilde", "Adieresis", "Aring", "AE", "Ccedilla", "Egrave",
-    "Eacute", "Ecircumflex", "Edieresis", "Igrave", "Iacute", "Icircumflex", "Idieresis", "Eth",
-    "Ntilde", "Ograve", "Oacute", "Ocircumflex", "Otilde", "Odieresis", "multiply", "Oslash",
-    "Ugrave", "Uacute", "Ucircumflex", "Udieresis", "Yacute", "Thorn", "germandbls", "agrave",
-    "aacute", "acircumflex", "atilde", "adieresis", "aring", "ae", "ccedilla", "egrave",
-    "eacute", "ecircumflex", "edieresis", "igrave", "iacute", "icircumflex", "idieresis", "eth",
-    "ntilde", "ograve", "oacute", "ocircumflex", "otilde", "odieresis", "divide", "oslash",
-    "ugrave", "uacute", "ucircumflex", "udieresis", "yacute", "thorn", "ydieresis"};
+    "dieresis", "copyright", "ordfeminine", "guillemotleft", "logicalnot", "hyphen", "registered",
+    "macron", "degree", "plusminus", "twosuperior", "threesuperior", "acute", "mu", "paragraph",
+    "periodcentered", "cedilla", "onesuperior", "ordmasculine", "guillemotright", "onequarter",
+    "onehalf", "threequarters", "questiondown", "Agrave", "Aacute", "Acircumflex", "Atilde",
+    "Adieresis", "Aring", "AE", "Ccedilla", "Egrave", "Eacute", "Ecircumflex", "Edieresis",
+    "Igrave", "Iacute", "Icircumflex", "Idieresis", "Eth", "Ntilde", "Ograve", "Oacute",
+    "Ocircumflex", "Otilde", "Odieresis", "multiply", "Oslash", "Ugrave", "Uacute", "Ucircumflex",
+    "Udieresis", "Yacute", "Thorn", "germandbls", "agrave", "aacute", "acircumflex", "atilde",
+    "adieresis", "aring", "ae", "ccedilla", "egrave", "eacute", "ecircumflex", "edieresis",
+    "igrave", "iacute", "icircumflex", "idieresis", "eth", "ntilde", "ograve", "oacute",
+    "ocircumflex", "otilde", "odieresis", "divide", "oslash", "ugrave", "uacute", "ucircumflex",
+    "udieresis", "yacute", "thorn", "ydieresis"};
 
-const std::array<const char*, 14> kSources = {
-    "pcrr8a", "pcrb8a", "pcrro8a", "pcrbo8a", "phvr8a", "phvb8a", "phvro8a",
-    "phvbo8a", "ptmr8a", "ptmb8a", "ptmri8a", "ptmbi8a", "psyr", "pzdr"};
+const std::array<const char*, 14> kSources = {"pcrr8a",  "pcrb8a",  "pcrro8a", "pcrbo8a", "phvr8a",
+                                              "phvb8a",  "phvro8a", "phvbo8a", "ptmr8a",  "ptmb8a",
+                                              "ptmri8a", "ptmbi8a", "psyr",    "pzdr"};
 
 struct Glyph {
   int code = -1;
@@ -99,10 +98,11 @@ Font ReadFont(const fs::path& path) {
     if (line.rfind("StartCharMetrics", 0) == 0) metrics = true;
     if (line.rfind("EndCharMetrics", 0) == 0) metrics = false;
     if (!metrics || line.rfind("C ", 0) != 0) continue;
-    font.glyphs.push_back({std::stoi(Field(line, "C")), Field(line, "WX"), Field(line, "N"),
-                           Field(line, "B")});
+    font.glyphs.push_back(
+        {std::stoi(Field(line, "C")), Field(line, "WX"), Field(line, "N"), Field(line, "B")});
   }
-  if (font.name.empty() || font.glyphs.empty()) throw std::runtime_error("no metrics in " + path.string());
+  if (font.name.empty() || font.glyphs.empty())
+    throw std::runtime_error("no metrics in " + path.string());
   return font;
 }
 

@@ -24,8 +24,8 @@ void Click(WindowView& view, const window::Control& control) {
 void Hover(WindowView& view, const window::Control& control) {
   QWidget* widget = view.WidgetOf(control);
   const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-  QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(widget, &move);
 }
 

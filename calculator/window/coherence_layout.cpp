@@ -11,9 +11,10 @@ constexpr const char* kVerifiezDeplacement =
 
 // The run of blanks pushes the last sentence to a line of its own in the word-wrapped label.
 const std::string kLabel11Caption =
-    std::string("Vous avez codé A \"Déplacement intérieur\" pour une personne ayant des "
-                "fonctions supérieures perturbées (\"Cohérence\" et/ou \"Orientation\" codées "
-                "C)... Est-ce la réalité ?") +
+    std::string(
+        "Vous avez codé A \"Déplacement intérieur\" pour une personne ayant des "
+        "fonctions supérieures perturbées (\"Cohérence\" et/ou \"Orientation\" codées "
+        "C)... Est-ce la réalité ?") +
     std::string(78, ' ') + "Le reste du codage semble cohérent.";
 
 }  // namespace
@@ -59,10 +60,18 @@ const std::array<Stroke, 4> kArrow{{
 
 // Key functions on the left, body activities on the right, outside activities below them.
 const std::array<CodeRow, 12> kCodeRows{{
-    {7, false, false, 270},  {8, false, false, 630},  {2, false, false, 990},
-    {1, false, false, 1340}, {9, false, true, 270},   {10, false, true, 630},
-    {11, false, true, 990},  {12, false, true, 1340}, {3, true, true, 120},
-    {4, true, true, 480},    {5, true, true, 840},    {6, true, true, 1200},
+    {7, false, false, 270},
+    {8, false, false, 630},
+    {2, false, false, 990},
+    {1, false, false, 1340},
+    {9, false, true, 270},
+    {10, false, true, 630},
+    {11, false, true, 990},
+    {12, false, true, 1340},
+    {3, true, true, 120},
+    {4, true, true, 480},
+    {5, true, true, 840},
+    {6, true, true, 1200},
 }};
 
 }  // namespace layout

@@ -31,7 +31,7 @@ enum class Align { Left, Center, Right };
 struct Control {
   Kind kind;
   std::string Name;
-  int Index = -1;                  // index in its control array, -1 when alone
+  int Index = -1;                   // index in its control array, -1 when alone
   const Control* Parent = nullptr;  // container; null for the window itself
   int Left = 0, Top = 0, Width = 0, Height = 0;
   bool Visible = true;

@@ -20,8 +20,8 @@ struct Rect {
 // number and name followed by the first sub-variable's name; the next rows show their
 // sub-variable's name only, standing under the first one.
 struct Row {
-  int label_index;          // LabelVD index of its caption
-  const char* variable;     // "3- Toilette " on a variable's first row, empty on the next
+  int label_index;           // LabelVD index of its caption
+  const char* variable;      // "3- Toilette " on a variable's first row, empty on the next
   const char* sub_variable;  // "haut", "bas", ...; empty for a variable of one row
   int screen_position;       // 1..24, top to bottom
   int variable_index;        // CFIN index

@@ -62,8 +62,8 @@ TEST_F(CodingViewTest, EnterAndSpaceToggleTheBoxes) {
     Qt::Key key;
     int row;
     const char* code;
-  } keys[] = {{&form.ADV(61), Qt::Key_Return, 16, "B"}, {&form.ADV(62), Qt::Key_Space, 16, "B"},
-              {&form.ADV(61), Qt::Key_Enter, 16, "B"},  {&form.ADV(62), Qt::Key_Space, 16, "A"},
+  } keys[] = {{&form.ADV(61), Qt::Key_Return, 16, "B"},   {&form.ADV(62), Qt::Key_Space, 16, "B"},
+              {&form.ADV(61), Qt::Key_Enter, 16, "B"},    {&form.ADV(62), Qt::Key_Space, 16, "A"},
               {&form.ADV4(116), Qt::Key_Return, 16, "C"}, {&form.ADV4(116), Qt::Key_Space, 16, "A"},
               {&form.ADV(61), Qt::Key_A, 16, "A"}};
   for (const auto& k : keys) {

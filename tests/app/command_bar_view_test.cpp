@@ -1,8 +1,8 @@
 // The command bar through the real widgets: tooltip, new evaluation, quit, help, printing,
 // and the window's safety net for a handler that fails.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>

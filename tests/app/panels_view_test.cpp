@@ -41,7 +41,11 @@ TEST_F(PanelsViewTest, RefreshCarriesEveryPropertyOfALabel) {
     std::function<bool(QLabel*)> shown;
   } cases[] = {
       {"caption", [&] { label.SetCaption("C"); }, [](QLabel* w) { return w->text() == "C"; }},
-      {"geometry", [&] { label.Left = 150; label.Top = 300; },
+      {"geometry",
+       [&] {
+         label.Left = 150;
+         label.Top = 300;
+       },
        [](QLabel* w) { return w->geometry() == QRect(10, 20, 23, 21); }},
       {"enabled", [&] { label.Enabled = false; }, [](QLabel* w) { return !w->isEnabled(); }},
       {"visible", [&] { label.Visible = false; }, [](QLabel* w) { return w->isHidden(); }},
@@ -49,8 +53,7 @@ TEST_F(PanelsViewTest, RefreshCarriesEveryPropertyOfALabel) {
        [](QLabel* w) { return w->palette().color(QPalette::WindowText) == QColor(1, 2, 3); }},
       {"back colour", [&] { label.BackColor = window::RGB(4, 5, 6); },
        [](QLabel* w) {
-         return w->palette().color(QPalette::Window) == QColor(4, 5, 6) &&
-                w->autoFillBackground();
+         return w->palette().color(QPalette::Window) == QColor(4, 5, 6) && w->autoFillBackground();
        }},
       {"bold", [&] { label.font.bold = !label.font.bold; },
        [&label](QLabel* w) { return w->font().bold() == label.font.bold; }},

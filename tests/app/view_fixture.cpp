@@ -26,8 +26,8 @@ const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 void Type(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, c.isDigit() ? Qt::Key_0 + c.digitValue() : 0,
-                    Qt::NoModifier, QString(c));
+    QKeyEvent press(QEvent::KeyPress, c.isDigit() ? Qt::Key_0 + c.digitValue() : 0, Qt::NoModifier,
+                    QString(c));
     QApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(c));
     QApplication::sendEvent(widget, &release);
@@ -36,7 +36,7 @@ void Type(QWidget* widget, const QString& text) {
 
 void MoveMouseOver(QWidget* widget) {
   const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-  QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(widget, &move);
 }

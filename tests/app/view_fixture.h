@@ -1,9 +1,9 @@
 // The real window on Qt's offscreen platform, over fake host services.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QString>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "app/window_view.h"
 #include "platform/recording_host.h"

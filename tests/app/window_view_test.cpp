@@ -1,4 +1,5 @@
 // The real widgets, clicked and typed into on Qt's offscreen platform.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/app/view_fixture.h"
 

@@ -30,19 +30,13 @@ void Joue(SaisieAggir2& form, const Action& a) {
       form.ADV(a.index).Value = form.ADV(a.index).Value == 1 ? 0 : 1;
       form.ADV_Click(a.index);
       break;
-    case Geste::EntreeAdverbe:
-      form.ADV_KeyDown(a.index, kEntree);
-      break;
-    case Geste::AutreToucheAdverbe:
-      form.ADV_KeyDown(a.index, 'A');
-      break;
+    case Geste::EntreeAdverbe: form.ADV_KeyDown(a.index, kEntree); break;
+    case Geste::AutreToucheAdverbe: form.ADV_KeyDown(a.index, 'A'); break;
     case Geste::ClicNeFaitPas:
       form.ADV4(100 + a.index).Value = form.ADV4(100 + a.index).Value == 1 ? 0 : 1;
       form.ADV4_Click(100 + a.index);
       break;
-    case Geste::EntreeNeFaitPas:
-      form.ADV4_KeyDown(100 + a.index, kEntree);
-      break;
+    case Geste::EntreeNeFaitPas: form.ADV4_KeyDown(100 + a.index, kEntree); break;
   }
 }
 
@@ -76,34 +70,86 @@ TEST_F(AdverbsTest, EventSequences) {
   };
   const Case cases[] = {
       {"S of Transferts", {{G::ClicAdverbe, 53}}, {}, 14, "1000", "B", 0},
-      {"three ticks, Yes", {{G::ClicAdverbe, 53}, {G::ClicAdverbe, 54}, {G::ClicAdverbe, 55}},
-       {Oui}, 14, "1110", "B", 1},
-      {"three ticks, No", {{G::ClicAdverbe, 53}, {G::ClicAdverbe, 54}, {G::ClicAdverbe, 55}},
-       {Non}, 14, "0000", "A", 1},
+      {"three ticks, Yes",
+       {{G::ClicAdverbe, 53}, {G::ClicAdverbe, 54}, {G::ClicAdverbe, 55}},
+       {Oui},
+       14,
+       "1110",
+       "B",
+       1},
+      {"three ticks, No",
+       {{G::ClicAdverbe, 53}, {G::ClicAdverbe, 54}, {G::ClicAdverbe, 55}},
+       {Non},
+       14,
+       "0000",
+       "A",
+       1},
       {"four ticks ask once, at the third",
        {{G::ClicAdverbe, 1}, {G::ClicAdverbe, 2}, {G::ClicAdverbe, 3}, {G::ClicAdverbe, 4}},
-       {Oui}, 1, "1111", "C", 1},
-      {"untick one of four", {{G::ClicNeFaitPas, 5}, {G::ClicAdverbe, 19}}, {Oui}, 5, "1101",
-       "B", 1},
-      {"untick one of four, No", {{G::ClicNeFaitPas, 5}, {G::ClicAdverbe, 19}}, {Non}, 5,
-       "0000", "A", 1},
-      {"Enter ticks and asks once a key", {{G::EntreeAdverbe, 9}, {G::EntreeAdverbe, 10},
-                                           {G::EntreeAdverbe, 12}}, {Oui}, 3, "1101", "B", 1},
+       {Oui},
+       1,
+       "1111",
+       "C",
+       1},
+      {"untick one of four",
+       {{G::ClicNeFaitPas, 5}, {G::ClicAdverbe, 19}},
+       {Oui},
+       5,
+       "1101",
+       "B",
+       1},
+      {"untick one of four, No",
+       {{G::ClicNeFaitPas, 5}, {G::ClicAdverbe, 19}},
+       {Non},
+       5,
+       "0000",
+       "A",
+       1},
+      {"Enter ticks and asks once a key",
+       {{G::EntreeAdverbe, 9}, {G::EntreeAdverbe, 10}, {G::EntreeAdverbe, 12}},
+       {Oui},
+       3,
+       "1101",
+       "B",
+       1},
       {"Enter unticks", {{G::ClicAdverbe, 9}, {G::EntreeAdverbe, 9}}, {}, 3, "0000", "A", 0},
       {"other keys change nothing", {{G::AutreToucheAdverbe, 9}}, {}, 3, "0000", "A", 0},
       {"NE FAIT PAS click on, none ticked", {{G::ClicNeFaitPas, 18}}, {}, 18, "1111", "C", 0},
       {"NE FAIT PAS click on, two ticked",
-       {{G::ClicAdverbe, 69}, {G::ClicAdverbe, 71}, {G::ClicNeFaitPas, 18}}, {}, 18, "1111",
-       "C", 0},
-      {"NE FAIT PAS click off", {{G::ClicNeFaitPas, 18}, {G::ClicNeFaitPas, 18}}, {}, 18,
-       "0000", "A", 0},
-      {"NE FAIT PAS Enter on, one ticked", {{G::ClicAdverbe, 24}, {G::EntreeNeFaitPas, 6}}, {},
-       6, "1111", "C", 0},
-      {"NE FAIT PAS Enter off", {{G::EntreeNeFaitPas, 6}, {G::EntreeNeFaitPas, 6}}, {}, 6,
-       "0000", "A", 0},
-      {"fourth tick by Enter", {{G::ClicAdverbe, 93}, {G::ClicAdverbe, 94},
-                                {G::EntreeAdverbe, 95}, {G::EntreeAdverbe, 96}}, {Oui}, 24,
-       "1111", "C", 1},
+       {{G::ClicAdverbe, 69}, {G::ClicAdverbe, 71}, {G::ClicNeFaitPas, 18}},
+       {},
+       18,
+       "1111",
+       "C",
+       0},
+      {"NE FAIT PAS click off",
+       {{G::ClicNeFaitPas, 18}, {G::ClicNeFaitPas, 18}},
+       {},
+       18,
+       "0000",
+       "A",
+       0},
+      {"NE FAIT PAS Enter on, one ticked",
+       {{G::ClicAdverbe, 24}, {G::EntreeNeFaitPas, 6}},
+       {},
+       6,
+       "1111",
+       "C",
+       0},
+      {"NE FAIT PAS Enter off",
+       {{G::EntreeNeFaitPas, 6}, {G::EntreeNeFaitPas, 6}},
+       {},
+       6,
+       "0000",
+       "A",
+       0},
+      {"fourth tick by Enter",
+       {{G::ClicAdverbe, 93}, {G::ClicAdverbe, 94}, {G::EntreeAdverbe, 95}, {G::EntreeAdverbe, 96}},
+       {Oui},
+       24,
+       "1111",
+       "C",
+       1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -130,8 +176,10 @@ TEST_F(AdverbsTest, EventSequences) {
 // Ticking S of Transferts reaches the variable and the code string; a result on show is
 // withdrawn and "Imprimer" and "Vérifier" wait for a new computation.
 TEST_F(AdverbsTest, AChangeWithdrawsTheResults) {
-  const Action actions[] = {{Geste::ClicAdverbe, 53}, {Geste::EntreeAdverbe, 53},
-                            {Geste::ClicNeFaitPas, 14}, {Geste::EntreeNeFaitPas, 14}};
+  const Action actions[] = {{Geste::ClicAdverbe, 53},
+                            {Geste::EntreeAdverbe, 53},
+                            {Geste::ClicNeFaitPas, 14},
+                            {Geste::EntreeNeFaitPas, 14}};
   for (const Action& a : actions) {
     form.SSCommand7_Click();
     const std::string gir = form.TxtGroupe.Text;
@@ -212,18 +260,12 @@ class RandomCodingTest : public WindowTest {
         form.SSCommand7_Click();
         computed_from_ = form.TxtADV.Text;
         return CheckRecord();
-      case 1:
-        form.BtnSupprimer_Click();
-        return CheckRecord();
+      case 1: form.BtnSupprimer_Click(); return CheckRecord();
       case 2:
-      case 3:
-        return ActOnRow({Geste::ClicNeFaitPas, row(random)}, asked);
-      case 4:
-        return ActOnRow({Geste::EntreeNeFaitPas, row(random)}, asked);
-      case 5:
-        return ActOnAdverb({Geste::EntreeAdverbe, adverb(random)}, answer, asked);
-      default:
-        return ActOnAdverb({Geste::ClicAdverbe, adverb(random)}, answer, asked);
+      case 3: return ActOnRow({Geste::ClicNeFaitPas, row(random)}, asked);
+      case 4: return ActOnRow({Geste::EntreeNeFaitPas, row(random)}, asked);
+      case 5: return ActOnAdverb({Geste::EntreeAdverbe, adverb(random)}, answer, asked);
+      default: return ActOnAdverb({Geste::ClicAdverbe, adverb(random)}, answer, asked);
     }
   }
 

@@ -33,8 +33,10 @@ TEST(CodeDeVariable, TwoRowCombinations) {
     int v, first_row;
     char Case::*expected;
   };
-  const Variable variables[] = {{1, 1, &Case::one_c_enough}, {2, 3, &Case::one_c_enough},
-                                {6, 12, &Case::one_c_enough}, {3, 5, &Case::toilette},
+  const Variable variables[] = {{1, 1, &Case::one_c_enough},
+                                {2, 3, &Case::one_c_enough},
+                                {6, 12, &Case::one_c_enough},
+                                {3, 5, &Case::toilette},
                                 {5, 10, &Case::alimentation}};
   for (const Variable& var : variables) {
     for (const Case& c : cases) {

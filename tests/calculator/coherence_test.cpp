@@ -45,8 +45,8 @@ TEST(CoherenceFlags, ExclusionsAndTheWeightRuleOverEveryCoding) {
     with_flag3 += d.degradees;
   }
   EXPECT_EQ(codings, 531441);
-  EXPECT_TRUE(first_failure.empty()) << first_failure.begin()->first << " at "
-                                     << first_failure.begin()->second;
+  EXPECT_TRUE(first_failure.empty())
+      << first_failure.begin()->first << " at " << first_failure.begin()->second;
   EXPECT_GT(with_flag3, 0);
 }
 
@@ -63,12 +63,14 @@ TEST(CoherenceFlags, Boundaries) {
       {"C and two B weigh 5", Lettres("AABBBBAACBBA"), false, false, false},
       {"C and three B weigh 6", Lettres("AABBBBAACBBB"), false, false, true},
       {"two C weigh 6", Lettres("AABBBBAACCAA"), false, false, true},
-      {"Transferts C does not count for the outside", Lettres("AAAAAACAAAAA"), true, false,
-       false},
+      {"Transferts C does not count for the outside", Lettres("AAAAAACAAAAA"), true, false, false},
       {"Orientation C and Suivi A", Lettres("BCBBBABBBBBB"), false, true, false},
       {"lower case matches nothing", Lettres("cBBBBBBBAAAA"), false, false, false},
       {"a blank key function is not A",
-       {"A", "A", "B", "B", "B", "B", "A", "", "C", "C", "C", "C"}, false, false, false},
+       {"A", "A", "B", "B", "B", "B", "A", "", "C", "C", "C", "C"},
+       false,
+       false,
+       false},
       {"blanks everywhere", Codes{}, false, false, false},
   };
   for (const auto& c : cases) {
@@ -126,8 +128,9 @@ class CoherenceTest : public WindowTest {
     form.TxtVI.Text = vi;
     form.SSCommand2_Click();
     const std::pair<const window::Control*, const char*> texts[] = {
-        {&form.TitreVerifie(1), "T1"}, {&form.TitreVerifie(2), "T2"}, {&form.Label6, "6"},
-        {&form.Label7, "7"},           {&form.Label9, "9"},           {&form.Label11, "11"},
+        {&form.TitreVerifie(1), "T1"}, {&form.TitreVerifie(2), "T2"},
+        {&form.Label6, "6"},           {&form.Label7, "7"},
+        {&form.Label9, "9"},           {&form.Label11, "11"},
         {&form.Label12, "12"},         {&form.AucuneAnomalie, "Aucune"},
         {&form.PanelAnomalies1, "P1"}, {&form.PanelAnomalies2, "P2"}};
     Vue vue;
@@ -151,26 +154,46 @@ class CoherenceTest : public WindowTest {
   };
   // Each flag and each text of the panel, in the order the slots are numbered.
   const std::vector<Case> cases_{
-      {"all A: no anomaly", "AAAAAAAAAA", "AAAAAAA",
+      {"all A: no anomaly",
+       "AAAAAAAAAA",
+       "AAAAAAA",
        {"Aucune", "AAAAAAAAAAAA", "nnGGGGnnGGGG", "............"}},
-      {"no flag, but Dépl. int. A with Cohérence C", "CBABBBBABB", "BBBBBBB",
+      {"no flag, but Dépl. int. A with Cohérence C",
+       "CBABBBBABB",
+       "BBBBBBB",
        {"11", "CBBBBBBAABBB", "nnGGGGnnGGGG", "............"}},
-      {"flag 1", "CBABBABBBB", "BBBBBBB",
+      {"flag 1",
+       "CBABBABBBB",
+       "BBBBBBB",
        {"T1 12 P1", "CBBBBBBBAABB", "NnGGGGnnRRGG", "B.......BB.."}},
-      {"flag 1 with Dépl. int. A", "CBABBABABB", "BBBBBBB",
+      {"flag 1 with Dépl. int. A",
+       "CBABBABABB",
+       "BBBBBBB",
        {"T1 9 12 P1", "CBBBBBBAAABB", "NnGGGGnRRRGG", "B.......BB.."}},
-      {"four B weigh 4: no flag", "AABBBBAAAA", "AAAAAAA",
+      {"four B weigh 4: no flag",
+       "AABBBBAAAA",
+       "AAAAAAA",
        {"Aucune", "AAAAAAAABBBB", "nnGGGGnnGGGG", "............"}},
-      {"flag 3: C and three B", "AACBBBAAAA", "AAAAAAA",
+      {"flag 3: C and three B",
+       "AACBBBAAAA",
+       "AAAAAAA",
        {"T2 12 P1", "AAAAAAAACBBB", "RRGGGGRRNNNN", "BB....BBBBBB"}},
-      {"flag 2", "BCBBBBBBBB", "ABBBBBB",
+      {"flag 2",
+       "BCBBBBBBBB",
+       "ABBBBBB",
        {"6 P1 P2", "BCBABBBBBBBB", "nNGRGGnnGGGG", ".B.B........"}},
-      {"flag 2 with Dépl. int. A", "BCBBBBBABB", "ABBBBBB",
+      {"flag 2 with Dépl. int. A",
+       "BCBBBBBABB",
+       "ABBBBBB",
        {"6 7 P1 P2", "BCBABBBABBBB", "nNGRGGnRGGGG", ".B.B........"}},
       // Label9 lies under PanelAnomalies2, which covers it.
-      {"flags 1 and 2", "CBABBABABB", "ABBBBBB",
+      {"flags 1 and 2",
+       "CBABBABABB",
+       "ABBBBBB",
        {"T1 7 9 P1 P2", "CBBABBBAAABB", "NnGRGGnRRRGG", "B..B....BB.."}},
-      {"an incomplete evaluation", "C", "",
+      {"an incomplete evaluation",
+       "C",
+       "",
        {"Aucune", "C___________", "nnGGGGnnGGGG", "............"}},
   };
 };

@@ -23,10 +23,11 @@ TEST_F(GirCommandTest, FollowsTheRowCodes) {
     const char* gir;
   };
   const Case cases[] = {
-      {{{1, "C"}, {3, "C"}}, "4", "2"},           // Cohérence and Orientation C
-      {{{14, "B"}}, "12", "5"},                   // Transferts B
+      {{{1, "C"}, {3, "C"}}, "4", "2"},  // Cohérence and Orientation C
+      {{{14, "B"}}, "12", "5"},          // Transferts B
       {{{5, "C"}, {6, "C"}, {7, "C"}, {8, "C"}, {9, "C"}, {10, "B"}, {11, "C"}, {12, "C"}},
-       "7", "2"},                                 // Toilette to Elimination C: group 4
+       "7",
+       "2"},                                           // Toilette to Elimination C: group 4
       {{{16, "C"}, {17, "C"}, {18, "C"}}, "13", "6"},  // Déplacements extérieurs, Alerter, Gestion
   };
   for (const Case& c : cases) {

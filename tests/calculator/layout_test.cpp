@@ -20,8 +20,8 @@ TEST_F(LayoutTest, PositionsAndCaptions) {
       {&form.TxtDossier, &form.Frame1, 8880, 240, 780, 330},
       {&form.TxtAdresse, &form.Frame1, 1260, 660, 8415, 330},
       {&form.Panel2, nullptr, 60, 1710, 9975, 8325},
-      {&form.ADV(53), &form.Panel2, 4020, 660, 315, 285},   // Transferts S, screen position 1
-      {&form.ADV(8), &form.Panel2, 5010, 7530, 315, 285},   // comportement H, position 24
+      {&form.ADV(53), &form.Panel2, 4020, 660, 315, 285},  // Transferts S, screen position 1
+      {&form.ADV(8), &form.Panel2, 5010, 7530, 315, 285},  // comportement H, position 24
       {&form.ADV4(114), &form.Panel2, 3270, 675, 315, 285},
       {&form.CmdVD(14), &form.Panel2, 5520, 705, 345, 240},
       {&form.CFIN(7), &form.Panel2, 5970, 705, 345, 240},
@@ -44,8 +44,8 @@ TEST_F(LayoutTest, PositionsAndCaptions) {
 }
 
 TEST_F(LayoutTest, CommandBarInItsOrder) {
-  const window::Panel* buttons[] = {&form.CmdFermer, &form.BtnSupprimer, &form.SSCommand2,
-                                    &form.SSCommand1, &form.SSCommand6, &form.SSCommand4};
+  const window::Panel* buttons[] = {&form.CmdFermer,  &form.BtnSupprimer, &form.SSCommand2,
+                                    &form.SSCommand1, &form.SSCommand6,   &form.SSCommand4};
   const char* captions[] = {"Quitter", "Saisir", "Vérifier", "Imprimer", "Profil", "Aide = F1"};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(buttons[i]->Caption, captions[i]);
@@ -79,9 +79,12 @@ TEST_F(LayoutTest, SubVariableNamesStandUnderTheFirstOne) {
     int label_index;
     const char* caption;
     const char* prefix;  // the variable's number and name on its first row
-  } cases[] = {{23, "comportement", "17- Cohérence "}, {0, "dans l'espace", "16- Orientation "},
-               {4, "bas", "3- Toilette "},          {6, "moyen", "5- Habillage "},
-               {7, "bas", "5- Habillage "},         {9, "manger", "7- Alimentation "},
+  } cases[] = {{23, "comportement", "17- Cohérence "},
+               {0, "dans l'espace", "16- Orientation "},
+               {4, "bas", "3- Toilette "},
+               {6, "moyen", "5- Habillage "},
+               {7, "bas", "5- Habillage "},
+               {9, "manger", "7- Alimentation "},
                {11, "fécale", "4- Elimination "}};
   for (const auto& c : cases) {
     const window::Label& label = form.LabelVD(c.label_index);

@@ -132,7 +132,12 @@ TEST_F(QuestionsTest, CommandsThatCloseThePanel) {
       {"Vérifier", [this] { form.SSCommand2_Click(); }, false},
       {"Profil", [this] { form.SSCommand6_Click(); }, false},
       {"Saisir", [this] { form.BtnSupprimer_Click(); }, false},
-      {"a tick", [this] { form.ADV(53).Value = 1; form.ADV_Click(53); }, true},
+      {"a tick",
+       [this] {
+         form.ADV(53).Value = 1;
+         form.ADV_Click(53);
+       },
+       true},
   };
   for (const auto& c : cases) {
     form.PanelProfil.Visible = false;

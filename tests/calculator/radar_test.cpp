@@ -89,15 +89,49 @@ TEST_F(RadarTest, RowCodings) {
     std::size_t axis;
     Point vertex;
   } cases[] = {
-      {"B with S and C", [this] { Tick(53); Tick(55); }, 14, 50, "B 13", 1, 4, {80, 129}},
+      {"B with S and C",
+       [this] {
+         Tick(53);
+         Tick(55);
+       },
+       14,
+       50,
+       "B 13",
+       1,
+       4,
+       {80, 129}},
       {"C", [this] { NeFaitPas(14); }, 14, 100, "C", 1, 4, {26, 124}},
       {"B with no adverb ticked", [this] { form.TxtVD1.Text[13] = 'B'; }, 14, 0, "B ", 1, 4,
        kCentre},
-      {"B with the adverbs missing", [this] { form.TxtVD1.Text[13] = 'B'; form.TxtADV.Text = ""; },
+      {"B with the adverbs missing",
+       [this] {
+         form.TxtVD1.Text[13] = 'B';
+         form.TxtADV.Text = "";
+       },
        14, 0, "B ", 1, 4, kCentre},
       {"B with H on chart 2", [this] { Tick(72); }, 18, 25, "B 4", 2, 0, {133, 107}},
-      {"B with S, T on row 24", [this] { Tick(93); Tick(94); }, 24, 50, "B 12", 2, 1, {91, 100}},
-      {"B with T, C, H on row 1", [this] { Tick(2); Tick(3); Tick(4); }, 1, 75, "B 234", 1, 0,
+      {"B with S, T on row 24",
+       [this] {
+         Tick(93);
+         Tick(94);
+       },
+       24,
+       50,
+       "B 12",
+       2,
+       1,
+       {91, 100}},
+      {"B with T, C, H on row 1",
+       [this] {
+         Tick(2);
+         Tick(3);
+         Tick(4);
+       },
+       1,
+       75,
+       "B 234",
+       1,
+       0,
        {133, 53}},
   };
   for (const auto& c : cases) {
@@ -242,11 +276,10 @@ TEST_F(RadarTest, HoverShowsTheCodingInClear) {
     const char* label4;
     const char* label5;
   } moves[] = {
-      {&form.Label3(14), "B 13", ""}, {&form.Label3(20), "", "B 4"},
-      {&form.Label3(1), "A", ""},     {&form.PanelProfil, "", ""},
-      {&form.Label3(24), "", "A"},    {&form.PanelProfil, "", "A"},
-      {&form.Radar(1), "", "A"},      {&form.Label3(2), "A", ""},
-      {&form.Radar(2), "A", ""},      {&form.Radar(1), "", ""},
+      {&form.Label3(14), "B 13", ""}, {&form.Label3(20), "", "B 4"}, {&form.Label3(1), "A", ""},
+      {&form.PanelProfil, "", ""},    {&form.Label3(24), "", "A"},   {&form.PanelProfil, "", "A"},
+      {&form.Radar(1), "", "A"},      {&form.Label3(2), "A", ""},    {&form.Radar(2), "A", ""},
+      {&form.Radar(1), "", ""},
   };
   for (const auto& m : moves) {
     form.Controle_MouseMove(*m.over);

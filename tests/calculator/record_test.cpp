@@ -22,11 +22,9 @@ TEST_F(RecordTest, StartsWithABlankEvaluation) {
 }
 
 TEST_F(RecordTest, LoadHidesCodeFieldsAndPanelsAndDisablesPrintAndCheck) {
-  for (const window::Control* c :
-       std::initializer_list<const window::Control*>{&form.TxtVD1, &form.TxtVD2, &form.TxtVI,
-                                                     &form.TxtRang, &form.TxtADV, &form.Bulle,
-                                                     &form.PanelQuestions, &form.PanelProfil,
-                                                     &form.PanelCoherence, &form.PanelCalculGIR}) {
+  for (const window::Control* c : std::initializer_list<const window::Control*>{
+           &form.TxtVD1, &form.TxtVD2, &form.TxtVI, &form.TxtRang, &form.TxtADV, &form.Bulle,
+           &form.PanelQuestions, &form.PanelProfil, &form.PanelCoherence, &form.PanelCalculGIR}) {
     EXPECT_FALSE(c->Visible) << c->Name;
   }
   EXPECT_FALSE(form.SSCommand1.Enabled);
@@ -64,8 +62,8 @@ TEST_F(RecordTest, FileNumberKeyFilter) {
     int key;
     bool accepted;
   };
-  const Case cases[] = {{'0', true}, {'5', true}, {'9', true}, {8, true},   {'a', false},
-                        {'Z', false}, {'-', false}, {' ', false}, {13, false}, {'/', false},
+  const Case cases[] = {{'0', true},  {'5', true},   {'9', true},    {8, true},   {'a', false},
+                        {'Z', false}, {'-', false},  {' ', false},   {13, false}, {'/', false},
                         {':', false}, {0xE9, false}, {0x0661, false}};
   for (const Case& c : cases) {
     const int beeps = host.beeps;
@@ -82,8 +80,8 @@ TEST_F(RecordTest, FileNumberTakesOnlyDigitsFromAnySource) {
     const char* text;
     bool accepted;
   };
-  const Case cases[] = {{"0123456789", true}, {"", true},         {"12a", false},
-                        {" 12", false},       {"12\n", false},    {"../12", false},
+  const Case cases[] = {{"0123456789", true}, {"", true},          {"12a", false},
+                        {" 12", false},       {"12\n", false},     {"../12", false},
                         {"12.5", false},      {"\xd9\xa1", false}, {"-3", false}};
   for (const Case& c : cases) {
     form.TxtDossier.Text = "77";

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "tests/calculator/window_fixture.h"
 #include "tests/pdf/support.h"
@@ -84,16 +84,28 @@ TEST_F(SheetTest, PrintsTheEvaluationOnScreen) {
 
   const std::string text = Text(sheet);
   for (const std::string& expected : std::vector<std::string>{
-           "TIREMONT", "Modèle AGGIR", "Evaluation des activités réalisées par la personnes seule",
-        "Lefèvre Jeanne", "Dossier N°123", "12 rue des Lilas, Quimper", "le 06/12/2026",
-        "Ne fait pas", "CODE", "Déplacements à l'intérieur", "Déplacements intérieurs",
-        "Toilette du bas", "Cohérence : comportement", "GIR = 4",
-        "Ne fait pas : Il faut faire à la place, ou \"faire faire\", ou tout refaire",
-        "La case est noire (cochée) si la personne ne fait jamais seule, même partiellement, "
-        "même difficilement",
-        "Fait même difficilement S- Spontanément T- Totalement C- Correctement H- Habituellement",
-        "La case est noire (cochée) quand les conditions ne sont pas remplie pour l'adverbe",
-        "TIREMONT AGGIR KORVEN", sheet.string()}) {
+           "TIREMONT",
+           "Modèle AGGIR",
+           "Evaluation des activités réalisées par la personnes seule",
+           "Lefèvre Jeanne",
+           "Dossier N°123",
+           "12 rue des Lilas, Quimper",
+           "le 06/12/2026",
+           "Ne fait pas",
+           "CODE",
+           "Déplacements à l'intérieur",
+           "Déplacements intérieurs",
+           "Toilette du bas",
+           "Cohérence : comportement",
+           "GIR = 4",
+           "Ne fait pas : Il faut faire à la place, ou \"faire faire\", ou tout refaire",
+           "La case est noire (cochée) si la personne ne fait jamais seule, même partiellement, "
+           "même difficilement",
+           "Fait même difficilement S- Spontanément T- Totalement C- Correctement H- "
+           "Habituellement",
+           "La case est noire (cochée) quand les conditions ne sont pas remplie pour l'adverbe",
+           "TIREMONT AGGIR KORVEN",
+           sheet.string()}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
   }
 
@@ -113,7 +125,8 @@ TEST_F(SheetTest, SquaresFollowTheTicks) {
   const auto count = [&content](const std::string& colour) {
     const std::string square = "%DEBUT_RECT/%\r\n" + colour + "\r\n0.000 0.000 0.000 RG\r\n";
     std::size_t n = 0;
-    for (auto at = content.find(square); at != std::string::npos; at = content.find(square, at + 1)) ++n;
+    for (auto at = content.find(square); at != std::string::npos; at = content.find(square, at + 1))
+      ++n;
     return n;
   };
   EXPECT_EQ(count("0.000 0.000 0.000 rg"), 5u);
@@ -139,14 +152,18 @@ TEST_F(SheetTest, RightAlignedTextsEndAtTheirEdge) {
     const char* text;
     double right, y;  // y from the bottom of the page
     double width;     // Helvetica at 10 points
-  } texts[] = {{"1.", 50, 632, 8.34},           {"1.", 360, 632, 8.34},
-               {"17.", 50, 192, 13.9},          {"17.", 360, 192, 13.9},
-               {"Modèle AGGIR", 550, 792, 67.8}, {"TIREMONT AGGIR KORVEN", 540, 62, 132.24}};
+  } texts[] = {{"1.", 50, 632, 8.34},
+               {"1.", 360, 632, 8.34},
+               {"17.", 50, 192, 13.9},
+               {"17.", 360, 192, 13.9},
+               {"Modèle AGGIR", 550, 792, 67.8},
+               {"TIREMONT AGGIR KORVEN", 540, 62, 132.24}};
   // Two decimals with a point whatever the locale: the suite also runs under a French one.
   auto two_decimals = [](double value) {
     char digits[32];
-    return std::string(digits, std::to_chars(digits, digits + sizeof digits, value,
-                                             std::chars_format::fixed, 2).ptr);
+    return std::string(
+        digits,
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr);
   };
   for (const auto& t : texts) {
     const std::string td =
@@ -207,8 +224,7 @@ TEST_F(SheetTest, FailuresNameTheirCauseAndLoseNothing) {
     std::string message;
   } cases[] = {
       {true, "Le fichier PDF « " + (absent / "123.pdf").string() +
-                 " » n'a pas pu être créé : le dossier « " + absent.string() +
-                 " » n'existe pas."},
+                 " » n'a pas pu être créé : le dossier « " + absent.string() + " » n'existe pas."},
       {false, "Le fichier de métriques de la police « Helvetica » est introuvable : le dossier « " +
                   Fonts().string() + " » est absent ou ne contient aucun fichier .afm."},
   };

@@ -1,7 +1,6 @@
 // Metric files: parsing, listing, measuring, and the generated metric folder.
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -26,7 +25,7 @@ TEST(AfmTest, ParsingStopsAtTheFirstUnencodedGlyph) {
   EXPECT_EQ(widths[65], 0);    // before the metrics section
   EXPECT_EQ(widths[0], 0);
   EXPECT_EQ(widths[255], 500);
-  EXPECT_EQ(widths[250], 0);   // after "-1 ;"
+  EXPECT_EQ(widths[250], 0);  // after "-1 ;"
 }
 
 // Found by the metric parser's fuzz target: a number no metric can be (an infinity, NaN,
@@ -45,7 +44,9 @@ TEST(AfmTest, NumbersNoMetricCanBeAreUnreadable) {
 }
 
 TEST(AfmTest, CodesOutsideFirstAndLastCodeMeasureZero) {
-  auto widths = Parse("StartCharMetrics\nC 50 ; WX 10 ;\nC 60 ; WX 20 ;\nC 55 ; WX 30 ;\nEndCharMetrics\nC 70 ; WX 9 ;\n");
+  auto widths = Parse(
+      "StartCharMetrics\nC 50 ; WX 10 ;\nC 60 ; WX 20 ;\nC 55 ; WX 30 ;\nEndCharMetrics\nC 70 ; WX "
+      "9 ;\n");
   EXPECT_EQ(widths[50], 10);
   EXPECT_EQ(widths[55], 30);
   EXPECT_EQ(widths[60], 0);  // above the last code read (55)
@@ -127,10 +128,10 @@ TEST(AfmTest, GeneratedFolderMeasuresWindows1252Glyphs) {
     const char* font;
     const char* text;
     double width;
-  } cases[] = {{"Helvetica", "é", 556},     {"Helvetica", "à", 556},  {"Helvetica", "°", 400},
-               {"Helvetica", "’", 222},     {"Helvetica", "'", 191},  {"Helvetica", "ÿ", 500},
-               {"Helvetica-Bold", "É", 667}, {"Courier", "œ", 600},   {"Times-Roman", "€", 0},
-               {"TimesItalic", "a", 500},   {"TimesRoman", "a", 444}, {"Symbol", "a", 631},
+  } cases[] = {{"Helvetica", "é", 556},      {"Helvetica", "à", 556},  {"Helvetica", "°", 400},
+               {"Helvetica", "’", 222},      {"Helvetica", "'", 191},  {"Helvetica", "ÿ", 500},
+               {"Helvetica-Bold", "É", 667}, {"Courier", "œ", 600},    {"Times-Roman", "€", 0},
+               {"TimesItalic", "a", 500},    {"TimesRoman", "a", 444}, {"Symbol", "a", 631},
                {"ZapfDingbats", "a", 789}};
   platform::RecordingHost host;
   pdf::vaROR writer(host);

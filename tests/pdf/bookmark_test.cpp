@@ -76,7 +76,8 @@ TEST_F(BookmarkTest, ThumbnailsAndOutlinesGiveOnePageMode) {
     const std::size_t mode = pdf.find("/PageMode");
     ASSERT_NE(mode, std::string::npos) << bookmark;
     EXPECT_EQ(pdf.find("/PageMode", mode + 1), std::string::npos) << bookmark;
-    EXPECT_EQ(pdf.substr(mode, 22), bookmark ? "/PageMode /UseOutlines" : "/PageMode /UseThumbs\r\n");
+    EXPECT_EQ(pdf.substr(mode, 22),
+              bookmark ? "/PageMode /UseOutlines" : "/PageMode /UseThumbs\r\n");
   }
 }
 

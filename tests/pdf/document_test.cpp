@@ -47,9 +47,10 @@ TEST(DocumentTest, OnePageHasEightObjectsInTheirOrder) {
                      "/Fit]\r\n/PageLayout /SinglePage\r\n>>\r\nendobj\r\n\r\nxref\r\n0 9\r\n"
                      "0000000000 65535 f\r\n0000000010 00000 n\r\n"),
             std::string::npos);
-  EXPECT_TRUE(pdf.ends_with("trailer\r\n<< /Size 9\r\n/Root 8 0 R\r\n/Info 1 0 R\r\n>>\r\n"
-                            "startxref\r\n" + std::to_string(pdf.rfind("xref\r\n0 9")) +
-                            "\r\n\r\n%%EOF\r\n"));
+  EXPECT_TRUE(
+      pdf.ends_with("trailer\r\n<< /Size 9\r\n/Root 8 0 R\r\n/Info 1 0 R\r\n>>\r\n"
+                    "startxref\r\n" +
+                    std::to_string(pdf.rfind("xref\r\n0 9")) + "\r\n\r\n%%EOF\r\n"));
   ExpectConsistentXref(pdf);
   ExpectStreamLength(pdf, 2);
 }
@@ -85,9 +86,11 @@ TEST(DocumentTest, CatalogFollowsZoomAndLayout) {
     const char* open_action;
     const char* layout_line;
   } cases[] = {
-      {0, 0, "/Fit]", "/PageLayout /SinglePage"},   {1, 1, "/FitH null]", "/PageLayout /OneColumn"},
+      {0, 0, "/Fit]", "/PageLayout /SinglePage"},
+      {1, 1, "/FitH null]", "/PageLayout /OneColumn"},
       {2, 2, "/XYZ null null 1]", "/PageLayout /TwoColumnLeft"},
-      {150, 3, "/XYZ null null 1.50]", nullptr},   {75, 3, "/XYZ null null 0.75]", nullptr},
+      {150, 3, "/XYZ null null 1.50]", nullptr},
+      {75, 3, "/XYZ null null 0.75]", nullptr},
   };
   for (const auto& c : cases) {
     pdftest::WriterFixture doc;
@@ -95,7 +98,8 @@ TEST(DocumentTest, CatalogFollowsZoomAndLayout) {
     doc.writer.PDFSetLayoutMode(c.layout);
     doc.writer.PDFBeginDoc();
     std::string pdf = doc.Finish();
-    EXPECT_NE(pdf.find(std::string("/OpenAction [7 0 R ") + c.open_action + "\r\n"), std::string::npos)
+    EXPECT_NE(pdf.find(std::string("/OpenAction [7 0 R ") + c.open_action + "\r\n"),
+              std::string::npos)
         << c.zoom;
     EXPECT_EQ(pdf.find("/PageLayout") != std::string::npos, c.layout_line != nullptr) << c.layout;
     if (c.layout_line != nullptr) {
@@ -154,13 +158,12 @@ TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
   const std::string absent = (dir.path() / "absent").string();
   const struct {
     std::string name, message;
-  } cases[] = {
-      {"", "Le fichier PDF «  » n'a pas pu être créé."},
-      {dir.path().string() + "\\",
-       "Le fichier PDF « " + dir.path().string() + "\\ » n'a pas pu être créé."},
-      {absent + "/x.pdf", "Le fichier PDF « " + absent +
-                              "/x.pdf » n'a pas pu être créé : le dossier « " + absent +
-                              " » n'existe pas."}};
+  } cases[] = {{"", "Le fichier PDF «  » n'a pas pu être créé."},
+               {dir.path().string() + "\\",
+                "Le fichier PDF « " + dir.path().string() + "\\ » n'a pas pu être créé."},
+               {absent + "/x.pdf", "Le fichier PDF « " + absent +
+                                       "/x.pdf » n'a pas pu être créé : le dossier « " + absent +
+                                       " » n'existe pas."}};
   for (const auto& [name, message] : cases) {
     platform::RecordingHost host;
     pdf::vaROR writer(host);
@@ -197,7 +200,10 @@ TEST(DocumentTest, LifeCycleCallsOutOfOrderRaiseAndNeverWriteABrokenFile) {
   using Calls = std::function<void(pdf::vaROR&)>;
   const Calls none = [](pdf::vaROR&) {};
   const Calls begun = [](pdf::vaROR& w) { w.PDFBeginDoc(); };
-  const Calls ended = [](pdf::vaROR& w) { w.PDFBeginDoc(); w.PDFEndDoc(); };
+  const Calls ended = [](pdf::vaROR& w) {
+    w.PDFBeginDoc();
+    w.PDFEndDoc();
+  };
   const struct {
     Calls before, call;
     const char* message;
@@ -207,8 +213,8 @@ TEST(DocumentTest, LifeCycleCallsOutOfOrderRaiseAndNeverWriteABrokenFile) {
        "PDFEndDoc : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).", false},
       {none, [](pdf::vaROR& w) { w.PDFNewPage(); },
        "PDFNewPage : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).", false},
-      {begun, [](pdf::vaROR& w) { w.PDFBeginDoc(); }, "PDFBeginDoc : le document est déjà commencé.",
-       true},
+      {begun, [](pdf::vaROR& w) { w.PDFBeginDoc(); },
+       "PDFBeginDoc : le document est déjà commencé.", true},
       {begun, [](pdf::vaROR& w) { w.PDFFileName("autre.pdf"); },
        "PDFFileName : le document est déjà commencé.", true},
       {ended, [](pdf::vaROR& w) { w.PDFBeginDoc(); },
@@ -269,9 +275,11 @@ TEST(DocumentTest, MetricFolderIsRefusedWhileADocumentIsOpen) {
   doc.writer.PDFLoadAfm(other.path().string());
   doc.writer.PDFTextOut("x", 10, 20);
   ASSERT_EQ(doc.host.messages.size(), 1u);
-  EXPECT_EQ(doc.host.messages[0].text, "Dossier de métriques refusé pendant le document : " +
-                                           other.path().string() + ".\r\nLes fonts utilisées "
-                                           "restent celles de " + doc.fonts.string() + ".");
+  EXPECT_EQ(doc.host.messages[0].text,
+            "Dossier de métriques refusé pendant le document : " + other.path().string() +
+                ".\r\nLes fonts utilisées "
+                "restent celles de " +
+                doc.fonts.string() + ".");
   EXPECT_EQ(doc.host.messages[0].title, "Chargement des Fonts - vaROR 4.0");
   EXPECT_EQ(doc.host.messages[0].icon, platform::MessageIcon::Critical);
   std::string pdf = doc.Finish();

@@ -17,11 +17,20 @@ TEST(FormatTest, FormatNumberRoundsHalvesAwayFromZeroWithAPoint) {
     double value;
     int decimals;
     const char* text;
-  } cases[] = {{12.5, 2, "12.50"},    {-0.346, 2, "-0.35"}, {0.125, 2, "0.13"},
-               {-0.125, 2, "-0.13"},  {2.675, 2, "2.68"},   {999.995, 2, "1000.00"},
-               {-0.001, 2, "0.00"},   {0.5, 0, "1."},       {2.5, 0, "3."},
-               {1234567.891, 2, "1234567.89"}, {0.866025, 5, "0.86603"}, {821.89, 2, "821.89"},
-               {841.89 - 20, 2, "821.89"},     {1e-9, 2, "0.00"}};
+  } cases[] = {{12.5, 2, "12.50"},
+               {-0.346, 2, "-0.35"},
+               {0.125, 2, "0.13"},
+               {-0.125, 2, "-0.13"},
+               {2.675, 2, "2.68"},
+               {999.995, 2, "1000.00"},
+               {-0.001, 2, "0.00"},
+               {0.5, 0, "1."},
+               {2.5, 0, "3."},
+               {1234567.891, 2, "1234567.89"},
+               {0.866025, 5, "0.86603"},
+               {821.89, 2, "821.89"},
+               {841.89 - 20, 2, "821.89"},
+               {1e-9, 2, "0.00"}};
   for (const auto& c : cases) EXPECT_EQ(pdf::FormatNumber(c.value, c.decimals), c.text) << c.value;
 }
 
@@ -29,8 +38,8 @@ TEST(FormatTest, FormatNumberRoundsHalvesAwayFromZeroWithAPoint) {
 // back as the value, rounded half up at the last decimal kept.
 std::string RoundedShortestDigits(double value, int decimals) {
   char buffer[400];
-  auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                           std::chars_format::fixed).ptr;
+  auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed).ptr;
   std::string digits(buffer, end);
   if (digits.find('.') == std::string::npos) digits += '.';
   const std::size_t keep = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
@@ -81,15 +90,24 @@ TEST(FormatTest, FormatNumberAgreesWithTheShortestDigitsRounded) {
 // overflow its own buffer many times over.
 TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
   std::string line = "x ";
-  pdf::Composer(line).Numbers({11, 821.89, -0.004}).Text(" ").Number(0.5, 0).Text(" ").Escaped(
-      "(a)").Line("").Integer(-42).Number(1e300, 1).Done();
+  pdf::Composer(line)
+      .Numbers({11, 821.89, -0.004})
+      .Text(" ")
+      .Number(0.5, 0)
+      .Text(" ")
+      .Escaped("(a)")
+      .Line("")
+      .Integer(-42)
+      .Number(1e300, 1)
+      .Done();
   EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)\r\n-42" + pdf::FormatNumber(1e300, 1));
 
   std::string many, expected;
   pdf::Composer composer(many);
   const std::string long_text(1000, 'w');
   for (int i = 0; i < 300; ++i) {
-    composer.Number(i * 1.005).Text(" ").Escaped(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
+    composer.Number(i * 1.005).Text(" ").Escaped(long_text.substr(0, static_cast<std::size_t>(i)) +
+                                                 ")");
     expected += pdf::FormatNumber(i * 1.005, 2) + " " +
                 pdf::EscapeString(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
   }
@@ -126,10 +144,14 @@ TEST(FormatTest, Utf8BecomesWindows1252) {
   // French letters, the 0x80..0x9F block, characters outside the code page, bad bytes.
   const std::pair<const char*, const char*> cases[] = {
       {"Évaluation à l'hôpital", "\xC9valuation \xE0 l'h\xF4pital"},
-      {"25 °C, 1€, l’œuvre « ici »", "25 \xB0" "C, 1\x80, l\x92\x9Cuvre \xAB ici \xBB"},
+      {"25 °C, 1€, l’œuvre « ici »",
+       "25 \xB0"
+       "C, 1\x80, l\x92\x9Cuvre \xAB ici \xBB"},
       {"中 😀 Ā", "? ? ?"},
       {"a\xC3", "a?"},
-      {"\xFF" "b", "?b"},
+      {"\xFF"
+       "b",
+       "?b"},
       // Overlong forms, surrogates and code points above U+10FFFF are malformed: one "?"
       // for each part that cannot be read, never the character they would spell.
       {"\xC0\xAF", "??"},
@@ -140,7 +162,9 @@ TEST(FormatTest, Utf8BecomesWindows1252) {
       {"\xF4\x90\x80\x80", "????"},
       {"\xE9t\xE9", "?t?"},
       {"\xE2\x82", "?"},
-      {"\xE2\x82" "A", "?A"},
+      {"\xE2\x82"
+       "A",
+       "?A"},
       {"\xC2\xA0\xEF\xBF\xBD", "\xA0?"},
   };
   for (auto [utf8, bytes] : cases) EXPECT_EQ(pdf::ToWindows1252(utf8), bytes) << utf8;

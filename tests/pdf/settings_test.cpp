@@ -24,7 +24,9 @@ TEST(SettingsTest, InvalidCodesShowOneMessageAndTakeTheDefault) {
     const char* text;
     const char* title;
   } cases[] = {
-      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{-100.0, 0.0}); },
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(std::array{-100.0, 0.0});
+       },
        "Code format de page incorrect : -100 x 0.\r\nLe Format de page utilisé sera le format A4.",
        "Format de Page - vaROR 4.0"},
       {[](pdf::vaROR& w) { w.PDFPageWidth(0.001); },
@@ -46,7 +48,8 @@ TEST(SettingsTest, InvalidCodesShowOneMessageAndTakeTheDefault) {
        "Code orientation de page incorrect : 2.\r\nL'Orientation de la page sera le mode portrait.",
        "Type d'Orientation de Page - vaROR 4.0"},
       {[](pdf::vaROR& w) { w.PDFSetLayoutMode(4); },
-       "Layout incorrect : 4.\r\nLe Layout utilisé sera le layout simple.", "Layout Mode - vaROR 4.0"},
+       "Layout incorrect : 4.\r\nLe Layout utilisé sera le layout simple.",
+       "Layout Mode - vaROR 4.0"},
       {[](pdf::vaROR& w) { w.PDFSetAlignement(7); },
        "Code alignement incorrect : 7.\r\nL'alignement utilisé sera l'alignement à gauche.",
        "Code Alignement de Cellule - vaROR 4.0"},
@@ -96,22 +99,68 @@ TEST(SettingsTest, FormatAndOrientationSetTheSlotSize) {
     double width, height;
   } cases[] = {
       {[](pdf::vaROR&) {}, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(0); w.PDFOrientation(0); }, 842, 595},
-      {[](pdf::vaROR& w) { w.PDFOrientation(0); w.PDFOrientation(0); }, 595, 842},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{500.0, 700.0}); w.PDFOrientation(1); }, 500, 700},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(0);
+         w.PDFOrientation(0);
+       },
+       842, 595},
+      {[](pdf::vaROR& w) {
+         w.PDFOrientation(0);
+         w.PDFOrientation(0);
+       },
+       595, 842},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(std::array{500.0, 700.0});
+         w.PDFOrientation(1);
+       },
+       500, 700},
       {[](pdf::vaROR& w) { w.PDFFormatPage(1); }, 841.89, 1190.55},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(2); w.PDFOrientation(0); }, 595, 421},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(2);
+         w.PDFOrientation(0);
+       },
+       595, 421},
       {[](pdf::vaROR& w) { w.PDFFormatPage(4); }, 612, 1008},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFFormatPage(std::string("x")); }, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFPageWidth(300.5); w.PDFPageHeight(400.25); }, 300.5, 400.25},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{3.0, 14400.0}); }, 3, 14400},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(3);
+         w.PDFFormatPage(std::string("x"));
+       },
+       595.28, 841.89},
+      {[](pdf::vaROR& w) {
+         w.PDFPageWidth(300.5);
+         w.PDFPageHeight(400.25);
+       },
+       300.5, 400.25},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(std::array{3.0, 14400.0});
+       },
+       3, 14400},
       // Sides outside 3..14400 points, or not numbers, give A4.
-      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFFormatPage(std::array{-100.0, 0.0}); }, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{500.0, 1e20}); }, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(std::array{2.99, 500.0}); }, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFPageWidth(0.001); }, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFPageHeight(std::numeric_limits<double>::infinity()); }, 595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(3); w.PDFPageHeight(std::nan("")); }, 595.28, 841.89},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(3);
+         w.PDFFormatPage(std::array{-100.0, 0.0});
+       },
+       595.28, 841.89},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(std::array{500.0, 1e20});
+       },
+       595.28, 841.89},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(std::array{2.99, 500.0});
+       },
+       595.28, 841.89},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(3);
+         w.PDFPageWidth(0.001);
+       },
+       595.28, 841.89},
+      {[](pdf::vaROR& w) { w.PDFPageHeight(std::numeric_limits<double>::infinity()); }, 595.28,
+       841.89},
+      {[](pdf::vaROR& w) {
+         w.PDFFormatPage(3);
+         w.PDFPageHeight(std::nan(""));
+       },
+       595.28, 841.89},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     Fixture f;
@@ -130,7 +179,8 @@ TEST(SettingsTest, MarginsRoundHalfToEven) {
   EXPECT_EQ(f.writer.PDFGetTopMargin(), 3);
   EXPECT_EQ(f.writer.PDFGetRightMargin(), 2);
   EXPECT_EQ(f.writer.PDFGetBottomMargin(), 3);
-  const std::pair<double, double> rounding[] = {{1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {1e9, 32767}};
+  const std::pair<double, double> rounding[] = {
+      {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {1e9, 32767}};
   for (auto [given, stored] : rounding) {
     f.writer.PDFSetLeftMargin(given);
     EXPECT_EQ(f.writer.PDFGetLeftMargin(), stored) << given;
@@ -162,12 +212,18 @@ TEST(SettingsTest, FontStylesComposeTheBaseName) {
   const struct {
     int family, style;
     const char* name;
-  } cases[] = {{0, 0, "Helvetica"},         {0, 12, "Helvetica-BoldOblique"},
-               {0, 21, "Helvetica-BoldOblique"}, {0, 3, "Helvetica"},
-               {1, 1, "Courier-Oblique"},   {1, 2, "Courier-Bold"},
-               {2, 0, "Times-Roman"},       {2, 1, "TimesItalic"},
-               {2, 12, "Times-BoldItalic"}, {3, 0, "Symbol"},
-               {4, 0, "ZapfDingbats"},      {5, 12, "TimesRoman"}};
+  } cases[] = {{0, 0, "Helvetica"},
+               {0, 12, "Helvetica-BoldOblique"},
+               {0, 21, "Helvetica-BoldOblique"},
+               {0, 3, "Helvetica"},
+               {1, 1, "Courier-Oblique"},
+               {1, 2, "Courier-Bold"},
+               {2, 0, "Times-Roman"},
+               {2, 1, "TimesItalic"},
+               {2, 12, "Times-BoldItalic"},
+               {3, 0, "Symbol"},
+               {4, 0, "ZapfDingbats"},
+               {5, 12, "TimesRoman"}};
   for (const auto& c : cases) {
     Fixture f;
     f.writer.PDFSetFont(c.family, 10, c.style);

@@ -83,8 +83,7 @@ void ExpectConsistentXref(const std::string& pdf) {
   }
   std::size_t startxref = pdf.find("startxref\r\n", xref) + 11;
   EXPECT_EQ(std::stoul(pdf.substr(startxref)), xref);
-  EXPECT_EQ(pdf.find("/Size " + std::to_string(positions.size() + 1) + "\r\n"),
-            pdf.find("/Size "));
+  EXPECT_EQ(pdf.find("/Size " + std::to_string(positions.size() + 1) + "\r\n"), pdf.find("/Size "));
 }
 
 std::string StreamOf(const std::string& pdf, int object) {
@@ -100,7 +99,8 @@ ToolResult RunTool(const std::string& command_line) {
   std::string output;
   std::array<char, 4096> buffer;
   std::size_t read = 0;
-  while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), read);
+  while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    output.append(buffer.data(), read);
   return {pclose(pipe), output};
 }
 

@@ -43,11 +43,12 @@ TEST_F(TextTest, UnderlineStyleMarksOneTextOnly) {
 TEST_F(TextTest, OneLineFramedCell) {
   writer.PDFSetBorder(1);
   writer.PDFCell("Texte", 10, 20, 100, 12);
-  EXPECT_EQ(doc.FirstPageContent(),
-            "%DEBUT_CELL/%\r\n0 G\r\n0 g\r\n0.57 w\r\n"
-            "7.00 821.89 m 7.00 809.89 l S\r7.00 821.89 m 107.00 821.89 l S \r"
-            "107.00 821.89 m 107.00 809.89 l S \r7.00 809.89 m 107.00 809.89 l S \r\r\n"
-            "q 0 g \r\nBT\r\n/F1 10 Tf\r\n13.00 812.89 Td\r\n(Texte) Tj\r\nET\r\nQ\r\n%FIN_CELL/%\r\n");
+  EXPECT_EQ(
+      doc.FirstPageContent(),
+      "%DEBUT_CELL/%\r\n0 G\r\n0 g\r\n0.57 w\r\n"
+      "7.00 821.89 m 7.00 809.89 l S\r7.00 821.89 m 107.00 821.89 l S \r"
+      "107.00 821.89 m 107.00 809.89 l S \r7.00 809.89 m 107.00 809.89 l S \r\r\n"
+      "q 0 g \r\nBT\r\n/F1 10 Tf\r\n13.00 812.89 Td\r\n(Texte) Tj\r\nET\r\nQ\r\n%FIN_CELL/%\r\n");
 }
 
 TEST_F(TextTest, FramedCellOfThreeLinesDrawsTopFirstAndBottomLast) {
@@ -85,10 +86,12 @@ TEST_F(TextTest, BorderCodesChooseTheSides) {
     cell.writer.PDFCell("x", 10, 20, 100, 12);
     std::string content = cell.FirstPageContent();
     EXPECT_EQ(content.find("7.00 821.89 m 7.00 809.89 l S") != std::string::npos, c.left) << c.code;
-    EXPECT_EQ(content.find("107.00 821.89 m 107.00 809.89") != std::string::npos, c.right) << c.code;
+    EXPECT_EQ(content.find("107.00 821.89 m 107.00 809.89") != std::string::npos, c.right)
+        << c.code;
     EXPECT_EQ(content.find("7.00 821.89 m 107.00 821.89") != std::string::npos, c.top) << c.code;
     EXPECT_EQ(content.find("7.00 809.89 m 107.00 809.89") != std::string::npos, c.bottom) << c.code;
-    EXPECT_EQ(content.find(" w\r\n") != std::string::npos, c.left || c.right || c.top || c.bottom) << c.code;
+    EXPECT_EQ(content.find(" w\r\n") != std::string::npos, c.left || c.right || c.top || c.bottom)
+        << c.code;
   }
 }
 
@@ -120,7 +123,9 @@ TEST_F(TextTest, LineBreaksInACellForceNewLines) {
   writer.PDFCell("un\r\ndeux\rtrois\nquatre\r\n", 10, 20, 100, 12);
   std::string content = doc.FirstPageContent();
   std::size_t lines = 0;
-  for (std::size_t at = content.find(") Tj"); at != std::string::npos; at = content.find(") Tj", at + 1)) ++lines;
+  for (std::size_t at = content.find(") Tj"); at != std::string::npos;
+       at = content.find(") Tj", at + 1))
+    ++lines;
   EXPECT_EQ(lines, 4u);
   EXPECT_NE(content.find("(un) Tj\r\nET\r\nQ\r\n0 G"), std::string::npos);
   EXPECT_NE(content.find("(quatre) Tj"), std::string::npos);
@@ -154,7 +159,8 @@ TEST_F(TextTest, BlanksAtWrappedLineStartsAreDropped) {
     std::string expected;
     for (const auto& line : c.lines) expected += "(" + line + ") Tj";
     std::string written;
-    for (std::size_t at = content.find("\r\n("); at != std::string::npos; at = content.find("\r\n(", at + 1)) {
+    for (std::size_t at = content.find("\r\n("); at != std::string::npos;
+         at = content.find("\r\n(", at + 1)) {
       written += content.substr(at + 2, content.find(") Tj", at) + 4 - at - 2);
     }
     EXPECT_EQ(written, expected) << c.text;
@@ -180,7 +186,8 @@ TEST_F(TextTest, FontOutsideTheMetricFilesIsReportedAndFontOneUsed) {
   writer.PDFCell("x", 10, 20, 100, 12);
   writer.PDFTextOut("y", 10, 40);
   ASSERT_EQ(doc.host.messages.size(), 1u);
-  EXPECT_EQ(doc.host.messages[0].text, "Font introuvable : Times-Roman.\r\nLa font utilisée sera Helvetica.");
+  EXPECT_EQ(doc.host.messages[0].text,
+            "Font introuvable : Times-Roman.\r\nLa font utilisée sera Helvetica.");
   EXPECT_EQ(doc.host.messages[0].title, "Nom de Font - vaROR 4.0");
   std::string content = doc.FirstPageContent();
   EXPECT_NE(content.find("/F1 10 Tf"), std::string::npos);

@@ -18,21 +18,23 @@ class WholeDocumentTest : public ::testing::Test {
 TEST_F(WholeDocumentTest, QpdfFindsNoErrorAndNoWarning) {
   auto result = pdftest::RunTool("qpdf --check '" + file.string() + "'");
   EXPECT_EQ(result.status, 0) << result.output;
-  EXPECT_NE(result.output.find("No syntax or stream encoding errors"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("No syntax or stream encoding errors"), std::string::npos)
+      << result.output;
   EXPECT_EQ(result.output.find("WARNING"), std::string::npos) << result.output;
 }
 
 TEST_F(WholeDocumentTest, TextComesBackWithItsAccents) {
   auto result = pdftest::RunTool("pdftotext '" + file.string() + "' -").output;
-  for (const char* text : {"Évaluation à domicile", "Soulignée", "Site de la CNSA", "« GIR 4 »",
-                           "Troisième page, format lettre", "spontanément",
-                           "Couleurs, traits et formes", "Étoile remplie", "Arial 8 italique",
-                           "Tableau à droite", "Cellule avec lien"}) {
+  for (const char* text :
+       {"Évaluation à domicile", "Soulignée", "Site de la CNSA", "« GIR 4 »",
+        "Troisième page, format lettre", "spontanément", "Couleurs, traits et formes",
+        "Étoile remplie", "Arial 8 italique", "Tableau à droite", "Cellule avec lien"}) {
     EXPECT_NE(result.find(text), std::string::npos) << text << "\n" << result;
   }
   auto info = pdftest::RunTool("pdfinfo '" + file.string() + "'").output;
   EXPECT_NE(info.find("Fiche d'évaluation (essai)"), std::string::npos) << info;
-  EXPECT_NE(info.find("Pages:           " + std::to_string(pdftest::kSamplePages)), std::string::npos)
+  EXPECT_NE(info.find("Pages:           " + std::to_string(pdftest::kSamplePages)),
+            std::string::npos)
       << info;
 }
 
@@ -74,9 +76,9 @@ TEST_F(WholeDocumentTest, LinksOfEveryKindBecomeAnnotations) {
     ++links;
   }
   EXPECT_EQ(links, pdftest::kSampleLinks);
-  for (const char* uri : {"(https://www.cnsa.fr/)", "(Service-public.fr)",
-                          "(https://www.service-public.fr/)",
-                          "(https://www.pour-les-personnes-agees.gouv.fr/)"}) {
+  for (const char* uri :
+       {"(https://www.cnsa.fr/)", "(Service-public.fr)", "(https://www.service-public.fr/)",
+        "(https://www.pour-les-personnes-agees.gouv.fr/)"}) {
     EXPECT_NE(pdf.find(std::string("/URI ") + uri), std::string::npos) << uri;
   }
   EXPECT_EQ(host.messages.size(), 8u);  // the sample's refused input, one message each

@@ -31,8 +31,13 @@ std::string EveryOperation() {
   Call(s, Op::Alignment).Int32(3);
   Call(s, Op::Border).Int32(1);
   Call(s, Op::Fill).Byte(1);
-  Call(s, Op::Cell).Text("Une cellule justifiée sur plusieurs lignes de texte").Number(40)
-      .Number(120).Number(120).Number(12).Text("https://exemple.fr/cellule");
+  Call(s, Op::Cell)
+      .Text("Une cellule justifiée sur plusieurs lignes de texte")
+      .Number(40)
+      .Number(120)
+      .Number(120)
+      .Number(12)
+      .Text("https://exemple.fr/cellule");
   Call(s, Op::Link).Number(40).Number(200).Text("lien").Text("https://exemple.fr/é");
   Call(s, Op::LineColour).Byte(2).Double(0).Double(0).Double(255);
   Call(s, Op::LineStyle).Int32(2);
@@ -44,10 +49,21 @@ std::string EveryOperation() {
   Call(s, Op::DrawMode).Int32(2);
   Call(s, Op::Rectangle).Number(250).Number(400).Number(5).Number(5).Text("");
   Call(s, Op::Ellipse).Number(300).Number(400).Number(40).Number(20).Text("https://exemple.fr");
-  Call(s, Op::Polygon).Byte(6).Number(100).Number(500).Number(150).Number(550).Number(50)
+  Call(s, Op::Polygon)
+      .Byte(6)
+      .Number(100)
+      .Number(500)
+      .Number(150)
+      .Number(550)
+      .Number(50)
       .Number(550);
-  Call(s, Op::Image).Blob(pdftest::MakeJpeg(16, 8, 3)).Number(300).Number(500).Number(0)
-      .Number(0).Text("https://exemple.fr/image");
+  Call(s, Op::Image)
+      .Blob(pdftest::MakeJpeg(16, 8, 3))
+      .Number(300)
+      .Number(500)
+      .Number(0)
+      .Number(0)
+      .Text("https://exemple.fr/image");
   Call(s, Op::Bookmark).Text("Signet1").Byte(1).Number(40);
   Call(s, Op::Measure).Text("Modèle AGGIR").Text("Helvetica").Int32(10);
   Call(s, Op::EndPage);

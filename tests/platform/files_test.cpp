@@ -47,8 +47,8 @@ TEST(CanCreateFilesIn, TriesAndCleansUp) {
   EXPECT_TRUE(platform::CanCreateFilesIn(folder));
   EXPECT_TRUE(std::filesystem::is_empty(folder / "lecture"));
   EXPECT_FALSE(platform::CanCreateFilesIn(folder / "absent"));
-  std::filesystem::permissions(folder / "lecture", std::filesystem::perms::owner_read |
-                                                       std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      folder / "lecture", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   // Root writes anywhere: the read-only case holds only for an ordinary user.
   if (geteuid() != 0) {
     EXPECT_FALSE(platform::CanCreateFilesIn(folder / "lecture"));
