@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kEnterKey = 13;
-
 bool IsEnter(const QKeyEvent* key) {
   return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
@@ -29,7 +27,7 @@ bool FollowsMouse(const window::Control& control) {
          control.Name == "Label3";
 }
 
-int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? kEnterKey : key->key(); }
+int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? window::kEnterKey : key->key(); }
 
 }  // namespace
 
@@ -234,9 +232,9 @@ bool WindowView::FilterCheckBoxKey(const window::CheckBox& box, QEvent* event) {
   if (!IsEnter(static_cast<QKeyEvent*>(event))) return false;
   const int index = box.Index;
   if (box.Name == "ADV4") {
-    Handle([this, index] { form_.ADV4_KeyDown(index, kEnterKey); });
+    Handle([this, index] { form_.ADV4_KeyDown(index, window::kEnterKey); });
   } else {
-    Handle([this, index] { form_.ADV_KeyDown(index, kEnterKey); });
+    Handle([this, index] { form_.ADV_KeyDown(index, window::kEnterKey); });
   }
   return true;
 }
@@ -250,7 +248,7 @@ bool WindowView::FilterFileNumberKey(QEvent* event) {
   const char32_t code = text.toUcs4().value(0);
   const bool printable = code >= 0x20 && code != 0x7F;
   if (!printable && !IsEnter(key)) return false;
-  int key_ascii = IsEnter(key) ? kEnterKey : static_cast<int>(code);
+  int key_ascii = IsEnter(key) ? window::kEnterKey : static_cast<int>(code);
   form_.TxtDossier_KeyPress(key_ascii);
   return key_ascii == 0;
 }

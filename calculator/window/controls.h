@@ -12,7 +12,6 @@
 namespace window {
 
 constexpr Colour kGrey = RGB(192, 192, 192);
-constexpr Colour kWhite = RGB(255, 255, 255);
 constexpr Colour kDarkRed = RGB(128, 0, 0);
 constexpr Colour kPaleYellow = RGB(255, 255, 128);
 constexpr Colour kNavy = RGB(0, 0, 128);
@@ -24,6 +23,9 @@ constexpr Colour kRed = RGB(255, 0, 0);  // colour 12 of the 16-colour console p
 
 // The screen's unit: twips per pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
+
+// Key code of Enter, as key events reach the window's handlers.
+constexpr int kEnterKey = 13;
 
 enum class Kind { Label, TextBox, CheckBox, Panel, Frame, Button, Shape, Image, PictureBox, Line };
 enum class Align { Left, Center, Right };
