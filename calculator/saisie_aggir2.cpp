@@ -56,6 +56,7 @@ void SaisieAggir2::Construit() {
         layout::kBulle.height);
   Bulle.BackColor = window::kPaleYellow;
   Bulle.font.bold = false;
+  LieEvenements();
 }
 
 void SaisieAggir2::ConstruitBarre() {

@@ -41,6 +41,11 @@ struct Control {
   Colour ForeColor = kBlack;
   Colour BackColor = kGrey;
   Font font;
+  // The user's actions the control answers, bound to the window's handlers when it is built;
+  // empty when it answers none. Only the front end runs them.
+  std::function<void()> Click;
+  std::function<void(int KeyCode)> KeyDown;
+  std::function<void()> MouseMove;
 
   explicit Control(Kind k) : kind(k) {}
   virtual ~Control() = default;
@@ -72,6 +77,11 @@ struct TextBox : Control {
   std::string Text;
   Align Alignment = Align::Left;
   bool Locked = false;  // shown, but not for typing
+  // A typed character, before it reaches the text: setting KeyAscii to 0 refuses it.
+  std::function<void(int& KeyAscii)> KeyPress;
+  // Text the user put in by any means (typing, paste, drop): when bound, it decides what the
+  // field keeps; otherwise the field takes the text as it is.
+  std::function<void(const std::string& text)> Edited;
 };
 
 // Value 0 unticked, 1 ticked. Setting it never runs a user-action handler.
