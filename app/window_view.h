@@ -1,10 +1,9 @@
 // The Qt mirror of SaisieAggir2: builds one widget per control, forwards the user's events
-// to the window's handlers and refreshes every widget from the model afterwards.
+// to the handlers each control carries and refreshes every widget from the model afterwards.
 #pragma once
 
 #include <QWidget>
 #include <functional>
-#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -32,14 +31,13 @@ class WindowView : public QWidget {
   // Runs a handler of the window, then brings every widget up to date. A failure ends the
   // handler, is told to the user, and the window goes on from the model as it stands.
   void Handle(const std::function<void()>& handler);
-  bool FilterFileNumberKey(QEvent* event);
-  bool FilterCheckBoxKey(const window::CheckBox& box, QEvent* event);
+  bool FilterTypedKey(const window::TextBox& box, QEvent* event);
+  bool FilterKeyDown(const window::Control& control, QEvent* event);
   bool FilterClick(const window::Control& control, QWidget* widget, QEvent* event);
 
   SaisieAggir2& form_;
   std::vector<std::pair<const window::Control*, QWidget*>> widgets_;
   std::unordered_map<const window::Control*, QWidget*> by_control_;
   std::unordered_map<const QObject*, window::Control*> by_widget_;
-  std::map<std::string, std::function<void(int)>> clicks_;
   bool activated_ = false;
 };

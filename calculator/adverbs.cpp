@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr int kEntree = 13;
-constexpr int kAdverbes = 4;
-
 constexpr const char* kTitreQuestion = "Attention...";
 constexpr const char* kQuestion =
     "Vous avez coché TROIS ADVERBES\r\n"
@@ -18,9 +15,6 @@ constexpr const char* kQuestion =
     "où il faut tout faire à la place, tout \"faire faire\"\r\n"
     "ou tout refaire à chaque fois ?\r\n"
     " \r\n";
-
-// Adverb box j 1..4 of row k.
-int Boite(int k, int j) { return kAdverbes * (k - 1) + j; }
 
 // Sets MajEnCours for one NE FAIT PAS action and clears it however the action ends.
 class MiseAJour {
@@ -53,7 +47,7 @@ void SaisieAggir2::ADV_Click(int Index) {
 
 void SaisieAggir2::ADV_KeyDown(int Index, int KeyCode) {
   window::CheckBox& box = ADV(Index);
-  if (KeyCode != kEntree) return;
+  if (KeyCode != window::kEnterKey) return;
   RetireResultats();
   box.Value = box.Value == 0 ? 1 : 0;
   ActionAdverbe(Index);
@@ -73,7 +67,7 @@ void SaisieAggir2::ADV4_Click(int Index) {
 
 void SaisieAggir2::ADV4_KeyDown(int Index, int KeyCode) {
   window::CheckBox& box = ADV4(Index);
-  if (KeyCode != kEntree) return;
+  if (KeyCode != window::kEnterKey) return;
   RetireResultats();
   box.Value = box.Value != 1 ? 1 : 0;
   AppliqueNeFaitPas(Index - 100, box.Value == 1);
@@ -85,7 +79,7 @@ void SaisieAggir2::AppliqueNeFaitPas(int k, bool coche) {
   const MiseAJour guard(MajEnCours);
   if (coche) {
     CocheLigne(k, 1);
-  } else if (CochesDeLigne(k) == kAdverbes) {
+  } else if (CochesDeLigne(k) == layout::kAdverbs) {
     CocheLigne(k, 0);
   }
   ActualiseADV();
@@ -98,13 +92,13 @@ void SaisieAggir2::ActualiseADV() {
   for (int k = 1; k <= layout::kRows; ++k) {
     const int cochees = CochesDeLigne(k);
     CmdVD(k).SetCaption(std::string(1, CodeDeLigne(cochees)));
-    ADV4(100 + k).Value = cochees == kAdverbes ? 1 : 0;
+    ADV4(100 + k).Value = cochees == layout::kAdverbs ? 1 : 0;
   }
 }
 
 void SaisieAggir2::TroisAdverbes() {
-  if (DernierADV < 1 || DernierADV > 4 * layout::kRows) return;
-  const int k = (DernierADV - 1) / kAdverbes + 1;
+  if (DernierADV < 1 || DernierADV > layout::kAdverbBoxes) return;
+  const int k = layout::RowOfAdverbBox(DernierADV);
   if (CochesDeLigne(k) != 3) return;
   host_.Beep();
   const platform::MessageAnswer answer = host_.ShowMessage(
@@ -119,7 +113,7 @@ void SaisieAggir2::TroisAdverbes() {
 // NE FAIT PAS boxes follow, so the record keeps its invariants.
 void SaisieAggir2::ChangeAdverbes() {
   const std::string adverbes = TxtADV.Text;
-  for (int i = 1; i <= kAdverbes * layout::kRows; ++i) {
+  for (int i = 1; i <= layout::kAdverbBoxes; ++i) {
     const auto p = static_cast<std::size_t>(i - 1);
     ADV(i).Value = p < adverbes.size() && adverbes[p] == '0' ? 0 : 1;
   }
@@ -127,11 +121,11 @@ void SaisieAggir2::ChangeAdverbes() {
 }
 
 void SaisieAggir2::CocheLigne(int k, int value) {
-  for (int j = 1; j <= kAdverbes; ++j) ADV(Boite(k, j)).Value = value;
+  for (int j = 1; j <= layout::kAdverbs; ++j) ADV(layout::AdverbBox(k, j)).Value = value;
 }
 
 int SaisieAggir2::CochesDeLigne(int k) const {
   int cochees = 0;
-  for (int j = 1; j <= kAdverbes; ++j) cochees += ADV(Boite(k, j)).Value == 1;
+  for (int j = 1; j <= layout::kAdverbs; ++j) cochees += ADV(layout::AdverbBox(k, j)).Value == 1;
   return cochees;
 }

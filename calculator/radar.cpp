@@ -9,9 +9,7 @@
 
 namespace {
 
-constexpr int kEntree = 13;
 constexpr int kLignesCorporelles = 17;  // chart 1: rows 1..17; chart 2: rows 18..24
-constexpr int kAdverbes = 4;
 
 // Radius of a row in percent of the full radius.
 constexpr std::int16_t kRayonA = 5, kRayonAdverbe = 25, kRayonC = 100;
@@ -119,7 +117,7 @@ void SaisieAggir2::ConstruitEchelle() {
          {layout::kScaleMeaningLeft, top, layout::kScaleMeaningWidth, layout::kScaleLineHeight}});
   }
   PlaceTexte(LesAdverbes, "LesAdverbes", -1, &PanelProfil, layout::kAdverbsHeading);
-  for (int j = 1; j <= kAdverbes; ++j) {
+  for (int j = 1; j <= layout::kAdverbs; ++j) {
     const auto row = static_cast<std::size_t>(j - 1);
     const layout::Rect h = layout::kAdverbsHeading.rect;
     PlaceTexte(AdverbeProfil(j), "AdverbeProfil", j, &PanelProfil,
@@ -155,7 +153,7 @@ void SaisieAggir2::CalculeProfil() {
     const std::string code = k <= kLignesCorporelles
                                  ? Caracteres(TxtVD1.Text, k)
                                  : Caracteres(TxtVI.Text, k - kLignesCorporelles);
-    const std::string adverbes = Caracteres(TxtADV.Text, kAdverbes * (k - 1) + 1, kAdverbes);
+    const std::string adverbes = Caracteres(TxtADV.Text, layout::AdverbBox(k, 1), layout::kAdverbs);
     std::int16_t& rayon = RayonProfil[static_cast<std::size_t>(k - 1)];
     std::string& codage = CodageProfil[static_cast<std::size_t>(k - 1)];
     if (code == "A" || code == "C") {
@@ -219,7 +217,7 @@ void SaisieAggir2::Radar_Click(int) { PanelProfil.Visible = false; }
 
 // Only Enter on the first chart closes the panel; it holds the focus once the panel opens.
 void SaisieAggir2::Radar_KeyDown(int Index, int KeyCode) {
-  if (Index == 1 && KeyCode == kEntree) PanelProfil.Visible = false;
+  if (Index == 1 && KeyCode == window::kEnterKey) PanelProfil.Visible = false;
 }
 
 // The coding of a row shows under its chart while the mouse is on the row's number; it goes

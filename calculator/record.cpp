@@ -55,7 +55,7 @@ void SaisieAggir2::InitialiseAjout() {
   TxtRang.Text = "15";
   TxtVD2.Text = std::string(layout::kDiscriminants, 'A');
   TxtVD1.Text = std::string(layout::kSubVariables, 'A');
-  TxtADV.Text = std::string(4 * layout::kRows, '0');
+  TxtADV.Text = std::string(layout::kAdverbBoxes, '0');
   TxtVI.Text = std::string(layout::kRows - layout::kSubVariables, 'A');
   Bulle.Visible = false;
 }

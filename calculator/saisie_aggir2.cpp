@@ -56,6 +56,7 @@ void SaisieAggir2::Construit() {
         layout::kBulle.height);
   Bulle.BackColor = window::kPaleYellow;
   Bulle.font.bold = false;
+  LieEvenements();
 }
 
 void SaisieAggir2::ConstruitBarre() {
@@ -113,8 +114,8 @@ void SaisieAggir2::ConstruitLigne(int k) {
   caption.SetCaption(layout::CaptionOf(k));
   Place(ADV4(100 + k), "ADV4", 100 + k, &Panel2, layout::kNeFaitPasLeft,
         top + layout::kNeFaitPasDrop, layout::kBoxWidth, layout::kBoxHeight);
-  for (int j = 1; j <= 4; ++j) {
-    const int i = 4 * (k - 1) + j;
+  for (int j = 1; j <= layout::kAdverbs; ++j) {
+    const int i = layout::AdverbBox(k, j);
     Place(ADV(i), "ADV", i, &Panel2, layout::kAdverbLefts[static_cast<std::size_t>(j - 1)], top,
           layout::kBoxWidth, layout::kBoxHeight);
   }
@@ -180,7 +181,7 @@ std::vector<const window::Control*> SaisieAggir2::OrdreTabulation() const {
   for (int position = 1; position <= layout::kRows; ++position) {
     const int k = layout::RowAt(position);
     order.push_back(&ADV4(100 + k));
-    for (int j = 1; j <= 4; ++j) order.push_back(&ADV(4 * (k - 1) + j));
+    for (int j = 1; j <= layout::kAdverbs; ++j) order.push_back(&ADV(layout::AdverbBox(k, j)));
   }
   order.push_back(&SSCommand7);
   for (const window::Panel* button : Commandes(*this)) order.push_back(button);

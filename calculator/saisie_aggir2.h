@@ -165,6 +165,7 @@ class SaisieAggir2 {
 
  private:
   void Construit();
+  void LieEvenements();
   void ConstruitBarre();
   void ConstruitIdentite();
   void ConstruitGrille();

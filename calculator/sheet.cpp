@@ -8,6 +8,8 @@
 #include <string>
 
 #include "calculator/saisie_aggir2.h"
+#include "calculator/window/layout.h"
+#include "platform/colour.h"
 
 namespace {
 
@@ -56,8 +58,6 @@ constexpr const char* kLegende[] = {
     "La case est noire (cochée) quand les conditions ne sont pas remplie pour l'adverbe",
 };
 
-constexpr int kNoir = 0;
-constexpr int kBlanc = 16777215;
 constexpr double kCase = 5;  // side of a box, points
 
 std::string Date(const std::tm& t) {
@@ -93,11 +93,11 @@ void FicheVaROR::Petit(const std::string& texte, double x, double y) {
 void FicheVaROR::Trait(double x1, double x2, double y, bool couleur) {
   pdf_.PDFSetLineStyle(0);
   pdf_.PDFSetLineWidth(0.5);
-  if (couleur) pdf_.PDFSetLineColor(kNoir);
+  if (couleur) pdf_.PDFSetLineColor(platform::kBlack);
   pdf_.PDFDrawLine(x1, y, x2, y);
 }
 void FicheVaROR::ReglagesDesCases() {
-  pdf_.PDFSetLineColor(kNoir);
+  pdf_.PDFSetLineColor(platform::kBlack);
   pdf_.PDFSetLineStyle(0);
   pdf_.PDFSetLineWidth(1.0);
   pdf_.PDFSetFill(true);
@@ -105,7 +105,7 @@ void FicheVaROR::ReglagesDesCases() {
   pdf_.PDFSetDrawMode(2);  // filled and stroked
 }
 void FicheVaROR::Case(double x, double y, bool cochee) {
-  pdf_.PDFSetDrawColor(cochee ? kNoir : kBlanc);
+  pdf_.PDFSetDrawColor(cochee ? platform::kBlack : platform::kWhite);
   pdf_.PDFDrawRectangle(x, y - kCase, kCase, kCase, "");
 }
 double FicheVaROR::Largeur(const std::string& texte, int taille) {
@@ -154,8 +154,8 @@ void Cases(PageFiche& fiche, const SaisieAggir2& form, int k, double y) {
     return;
   }
   fiche.Case(210, y, false);
-  for (int j = 1; j <= 4; ++j) {
-    fiche.Case(250 + 20 * (j - 1), y, form.ADV(4 * (k - 1) + j).Value == 1);
+  for (int j = 1; j <= layout::kAdverbs; ++j) {
+    fiche.Case(250 + 20 * (j - 1), y, form.ADV(layout::AdverbBox(k, j)).Value == 1);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/colour.h"
 
 namespace pdf {
 namespace {
@@ -13,8 +14,6 @@ namespace {
 constexpr double kDefaultLineWidth = 0.567;
 // Control distance of a quarter ellipse drawn as one Bézier arc, per unit of radius.
 constexpr double kArcControl = 11.0 / 20.0;
-// Windows colour number of white: the text colour a rectangle or an ellipse leaves.
-constexpr double kWhite = 16777215;
 
 // Stored mode of each draw-mode code and the operators that paint a shape with it.
 struct DrawMode {
@@ -110,7 +109,7 @@ void vaROR::PDFDrawRectangle(double X, double Y, double w, double h, const std::
   PutPagePoint(out, X, Y);
   out.Text(" ").Numbers({w * in_Scale, -h * in_Scale}).Text(" re ");
   out.Line(ModeOf(str_DrawMode).rectangle);
-  PDFSetTextColor(kWhite);
+  PDFSetTextColor(platform::kWhite);  // the text colour a shape leaves
   in_LinkWidth = w;
   in_LinkHeight = h;
   AttachLink(out, URLLink, "RECTANGLE", X, Y);
@@ -140,7 +139,7 @@ void vaROR::PDFDrawEllipse(double X, double Y, double rx, double ry, const std::
   PutCurveTo(out, {X + rx, cy + cb, cx + ca, Y + ry, cx, Y + ry});
   PutCurveTo(out, {cx - ca, Y + ry, X, cy + cb, X, cy});
   PutWidthLine(out, ModeOf(str_DrawMode).curve);
-  PDFSetTextColor(kWhite);
+  PDFSetTextColor(platform::kWhite);  // the text colour a shape leaves
   in_LinkWidth = rx;
   in_LinkHeight = ry;
   AttachLink(out, URLLink, "ELLIPSE", X, Y);

@@ -1,6 +1,7 @@
 // One-call text styles: a font, a size, a style and the colours, then one text or cell.
 // The settings stay in force afterwards.
 #include "pdf/vaROR.h"
+#include "platform/colour.h"
 
 namespace pdf {
 namespace {
@@ -8,7 +9,6 @@ namespace {
 constexpr std::int32_t kArial = 0;
 constexpr std::int32_t kRegular = 0, kItalic = 1, kBold = 2;
 constexpr std::int32_t kAlignLeft = 1, kAlignRight = 2;
-constexpr double kBlack = 0, kWhite = 16777215;
 
 }  // namespace
 
@@ -47,16 +47,16 @@ void vaROR::FormatTableauD(const std::string& Texte, double X, double Y, double 
 
 void vaROR::TextPreset(const std::string& text, double X, double Y, int size, std::int32_t style) {
   PDFSetFont(kArial, size, style);
-  PDFSetTextColor(kBlack);
+  PDFSetTextColor(platform::kBlack);
   PDFTextOut(text, X, Y);
 }
 
 void vaROR::TablePreset(const std::string& text, double X, double Y, double L, double e,
                         std::int32_t alignment) {
   PDFSetFont(kArial, 10, kRegular);
-  PDFSetTextColor(kBlack);
-  PDFSetDrawColor(kWhite);
-  PDFSetLineColor(kWhite);
+  PDFSetTextColor(platform::kBlack);
+  PDFSetDrawColor(platform::kWhite);
+  PDFSetLineColor(platform::kWhite);
   PDFSetBorder(0);
   PDFSetLineWidth(1.0);
   PDFSetAlignement(alignment);

@@ -11,7 +11,7 @@ namespace platform {
 enum class MessageIcon { None, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
-enum class WindowStyle { Minimized, Maximized };
+enum class WindowStyle { Minimized };
 
 struct ScreenSize {
   float width = 0;   // twips

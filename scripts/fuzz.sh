@@ -16,9 +16,7 @@ esac
 scripts/setup.sh
 scripts/build.sh --target pdf_tests aggir_fonts
 build/tests/pdf_tests --gtest_filter='JpegTest.*:AfmTest.*:GraphicsTest.*Colour*:SettingsTest.*:WriterScriptTest.*' >/dev/null
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DAGGIR_BUILD_FUZZ=ON \
-  -DAGGIR_BUILD_APP=OFF -DAGGIR_BUILD_TESTS=OFF -DAGGIR_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target "${target}_fuzz"
+scripts/fuzz_build.sh "$target"
 seeds=(build/fuzz-seeds/"$target")
 if [ "$target" = afm ]; then seeds+=(build/system/Fonts); fi
 mkdir -p build-fuzz/corpus/"$target" build-fuzz/findings

@@ -10,9 +10,6 @@ namespace window {
 template <typename T, int First, int Last>
 class ControlArray {
  public:
-  static constexpr int kFirst = First;
-  static constexpr int kLast = Last;
-
   T& operator()(int index) { return items_[Slot(index)]; }
   const T& operator()(int index) const { return items_[Slot(index)]; }
 

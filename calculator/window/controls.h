@@ -12,7 +12,6 @@
 namespace window {
 
 constexpr Colour kGrey = RGB(192, 192, 192);
-constexpr Colour kWhite = RGB(255, 255, 255);
 constexpr Colour kDarkRed = RGB(128, 0, 0);
 constexpr Colour kPaleYellow = RGB(255, 255, 128);
 constexpr Colour kNavy = RGB(0, 0, 128);
@@ -24,6 +23,9 @@ constexpr Colour kRed = RGB(255, 0, 0);  // colour 12 of the 16-colour console p
 
 // The screen's unit: twips per pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
+
+// Key code of Enter, as key events reach the window's handlers.
+constexpr int kEnterKey = 13;
 
 enum class Kind { Label, TextBox, CheckBox, Panel, Frame, Button, Shape, Image, PictureBox, Line };
 enum class Align { Left, Center, Right };
@@ -39,6 +41,11 @@ struct Control {
   Colour ForeColor = kBlack;
   Colour BackColor = kGrey;
   Font font;
+  // The user's actions the control answers, bound to the window's handlers when it is built;
+  // empty when it answers none. Only the front end runs them.
+  std::function<void()> Click;
+  std::function<void(int KeyCode)> KeyDown;
+  std::function<void()> MouseMove;
 
   explicit Control(Kind k) : kind(k) {}
   virtual ~Control() = default;
@@ -70,6 +77,11 @@ struct TextBox : Control {
   std::string Text;
   Align Alignment = Align::Left;
   bool Locked = false;  // shown, but not for typing
+  // A typed character, before it reaches the text: setting KeyAscii to 0 refuses it.
+  std::function<void(int& KeyAscii)> KeyPress;
+  // Text the user put in by any means (typing, paste, drop): when bound, it decides what the
+  // field keeps; otherwise the field takes the text as it is.
+  std::function<void(const std::string& text)> Edited;
 };
 
 // Value 0 unticked, 1 ticked. Setting it never runs a user-action handler.

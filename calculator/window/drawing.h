@@ -2,19 +2,18 @@
 // that tests read and a view paints.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "platform/colour.h"
+
 namespace window {
 
-// A colour as the host gives it: red in the low byte (0xBBGGRR).
-using Colour = std::uint32_t;
-constexpr Colour RGB(int r, int g, int b) {
-  return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
-}
-constexpr Colour kBlack = RGB(0, 0, 0);
+using platform::Colour;
+using platform::kBlack;
+using platform::kWhite;
+using platform::RGB;
 
 struct Font {
   float size = 8.25f;  // points

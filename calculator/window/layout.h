@@ -11,6 +11,12 @@ constexpr int kRows = 24;       // k = 1..24
 constexpr int kVariables = 17;  // v = 1..17
 constexpr int kDiscriminants = 10;
 constexpr int kSubVariables = 17;  // rows 1..17 feed the discriminant variables
+constexpr int kAdverbs = 4;        // S, T, C, H: adverb j = 1..4 of every row
+constexpr int kAdverbBoxes = kAdverbs * kRows;
+
+// The adverb box ADV(i) of row k and adverb j, and the row of box i.
+constexpr int AdverbBox(int k, int j) { return kAdverbs * (k - 1) + j; }
+constexpr int RowOfAdverbBox(int i) { return (i - 1) / kAdverbs + 1; }
 
 struct Rect {
   int left, top, width, height;

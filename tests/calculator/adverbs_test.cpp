@@ -7,13 +7,12 @@
 
 #include "calculator/codes.h"
 #include "calculator/gir.h"
+#include "calculator/window/layout.h"
 #include "tests/calculator/window_fixture.h"
 
 namespace {
 
 using platform::MessageAnswer;
-
-constexpr int kEntree = 13;
 
 // One user action on a box, as the front end delivers it.
 enum class Geste { ClicAdverbe, EntreeAdverbe, AutreToucheAdverbe, ClicNeFaitPas, EntreeNeFaitPas };
@@ -30,20 +29,21 @@ void Joue(SaisieAggir2& form, const Action& a) {
       form.ADV(a.index).Value = form.ADV(a.index).Value == 1 ? 0 : 1;
       form.ADV_Click(a.index);
       break;
-    case Geste::EntreeAdverbe: form.ADV_KeyDown(a.index, kEntree); break;
+    case Geste::EntreeAdverbe: form.ADV_KeyDown(a.index, window::kEnterKey); break;
     case Geste::AutreToucheAdverbe: form.ADV_KeyDown(a.index, 'A'); break;
     case Geste::ClicNeFaitPas:
       form.ADV4(100 + a.index).Value = form.ADV4(100 + a.index).Value == 1 ? 0 : 1;
       form.ADV4_Click(100 + a.index);
       break;
-    case Geste::EntreeNeFaitPas: form.ADV4_KeyDown(100 + a.index, kEntree); break;
+    case Geste::EntreeNeFaitPas: form.ADV4_KeyDown(100 + a.index, window::kEnterKey); break;
   }
 }
 
 // The four ticks of row k as "0"/"1", S to H.
 std::string Coches(const SaisieAggir2& form, int k) {
   std::string ticks;
-  for (int j = 1; j <= 4; ++j) ticks += form.ADV(4 * (k - 1) + j).Value == 1 ? '1' : '0';
+  for (int j = 1; j <= layout::kAdverbs; ++j)
+    ticks += form.ADV(layout::AdverbBox(k, j)).Value == 1 ? '1' : '0';
   return ticks;
 }
 
@@ -161,7 +161,9 @@ TEST_F(AdverbsTest, EventSequences) {
     EXPECT_EQ(Coches(form, c.k), c.ticks);
     EXPECT_EQ(form.CmdVD(c.k).Caption(), c.code);
     EXPECT_EQ(form.ADV4(100 + c.k).Value, std::string(c.ticks) == "1111" ? 1 : 0);
-    EXPECT_EQ(form.TxtADV.Text.substr(static_cast<std::size_t>(4 * (c.k - 1)), 4), c.ticks);
+    EXPECT_EQ(form.TxtADV.Text.substr(static_cast<std::size_t>(layout::AdverbBox(c.k, 1) - 1),
+                                      layout::kAdverbs),
+              c.ticks);
     ASSERT_EQ(static_cast<int>(host.messages.size()), c.questions);
     EXPECT_EQ(host.beeps, c.questions);
     for (const auto& m : host.messages) {
@@ -250,7 +252,7 @@ class RandomCodingTest : public WindowTest {
  protected:
   // What the next step does: a box action, an answer for a possible question, or a command.
   void Step(std::mt19937& random) {
-    std::uniform_int_distribution<int> kind(0, 9), adverb(1, 96), row(1, 24);
+    std::uniform_int_distribution<int> kind(0, 9), adverb(1, layout::kAdverbBoxes), row(1, 24);
     const MessageAnswer answer =
         std::bernoulli_distribution(0.5)(random) ? MessageAnswer::Yes : MessageAnswer::No;
     host.answers = {answer};
@@ -277,9 +279,9 @@ class RandomCodingTest : public WindowTest {
   }
 
   void ActOnAdverb(const Action& a, MessageAnswer answer, std::size_t asked) {
-    const int k = (a.index - 1) / 4 + 1;
+    const int k = layout::RowOfAdverbBox(a.index);
     std::string before = Coches(form, k);
-    char& tick = before[static_cast<std::size_t>((a.index - 1) % 4)];
+    char& tick = before[static_cast<std::size_t>(a.index - layout::AdverbBox(k, 1))];
     tick = tick == '1' ? '0' : '1';
     const bool three = std::count(before.begin(), before.end(), '1') == 3;
     Joue(form, a);

@@ -113,7 +113,7 @@ class CoherenceTest : public WindowTest {
 
   static char Style(const window::Label& box) {
     char style = '?';
-    if (box.BackColor == window::RGB(255, 255, 255) && box.ForeColor == 0) style = 'n';
+    if (box.BackColor == window::kWhite && box.ForeColor == window::kBlack) style = 'n';
     if (box.BackColor == window::RGB(192, 255, 192) && box.ForeColor == window::RGB(0, 64, 0)) {
       style = 'g';
     }

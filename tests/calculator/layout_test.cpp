@@ -60,7 +60,7 @@ TEST_F(LayoutTest, RowsStandInScreenOrder) {
   std::map<int, int> row_at_top;
   for (int k = 1; k <= 24; ++k) {
     const window::Label& caption = form.LabelVD(layout::RowOf(k).label_index);
-    EXPECT_EQ(caption.Top, form.ADV(4 * k - 3).Top) << k;
+    EXPECT_EQ(caption.Top, form.ADV(layout::AdverbBox(k, 1)).Top) << k;
     EXPECT_EQ(form.CmdVD(k).Top, caption.Top + 45) << k;
     row_at_top[caption.Top] = k;
   }

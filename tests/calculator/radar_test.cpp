@@ -297,9 +297,9 @@ TEST_F(RadarTest, ClosingThePanel) {
   } cases[] = {
       {"click chart 1", [this] { form.Radar_Click(1); }, true},
       {"click chart 2", [this] { form.Radar_Click(2); }, true},
-      {"Enter on chart 1", [this] { form.Radar_KeyDown(1, 13); }, true},
+      {"Enter on chart 1", [this] { form.Radar_KeyDown(1, window::kEnterKey); }, true},
       {"another key on chart 1", [this] { form.Radar_KeyDown(1, 'A'); }, false},
-      {"Enter on chart 2", [this] { form.Radar_KeyDown(2, 13); }, false},
+      {"Enter on chart 2", [this] { form.Radar_KeyDown(2, window::kEnterKey); }, false},
       {"a tick", [this] { Tick(1); }, true},
   };
   for (const auto& c : cases) {
@@ -328,7 +328,7 @@ TEST_F(RadarTest, Layout) {
   EXPECT_EQ(form.Padv(4).Caption(), "B  1 adverbe");
   EXPECT_EQ(form.Label4.ForeColor, window::RGB(128, 0, 0));
   EXPECT_TRUE(form.Label4.font.bold);
-  EXPECT_EQ(form.Radar(1).BackColor, window::RGB(255, 255, 255));
+  EXPECT_EQ(form.Radar(1).BackColor, window::kWhite);
 }
 
 }  // namespace
