@@ -115,6 +115,17 @@ TEST(GraphicsTest, ShapesWriteTheirExactLines) {
 47.48 700.16 28.35 719.29 28.35 742.68 c
 1.61 w s
 )"},
+      // An ellipse 40 wide and 20 high: the control distances are 11/20 of each half-axis,
+      // 11 across and 5.5 up and down.
+      {[](pdf::vaROR& w) { w.PDFDrawEllipse(10, 20, 40, 20); }, R"(0 G
+
+10.00 811.89 m
+10.00 817.39 19.00 821.89 30.00 821.89 c
+41.00 821.89 50.00 817.39 50.00 811.89 c
+50.00 806.39 41.00 801.89 30.00 801.89 c
+19.00 801.89 10.00 806.39 10.00 811.89 c
+0.57 w s
+)"},
       // A triangle in each draw mode: one m, three l back to the first point, h only to fill.
       {[](pdf::vaROR& w) {
          w.PDFDrawPolygon({10, 20, 50, 20, 30, 60});
