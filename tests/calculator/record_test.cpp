@@ -6,33 +6,6 @@ namespace {
 
 using RecordTest = WindowTest;
 
-TEST_F(RecordTest, StartsWithABlankEvaluation) {
-  EXPECT_EQ(form.TxtVD1.Text, std::string(17, 'A'));
-  EXPECT_EQ(form.TxtVD2.Text, std::string(10, 'A'));
-  EXPECT_EQ(form.TxtVI.Text, std::string(7, 'A'));
-  EXPECT_EQ(form.TxtADV.Text, std::string(96, '0'));
-  EXPECT_EQ(form.TxtRang.Text, "15");
-  EXPECT_EQ(form.TxtGroupe.Text, "6");
-  for (int k = 1; k <= 24; ++k) EXPECT_EQ(form.CmdVD(k).Caption(), "A") << k;
-  for (int v = 1; v <= 17; ++v) EXPECT_EQ(form.CFIN(v).Caption(), "A") << v;
-  for (const auto& box : form.ADV) EXPECT_EQ(box.Value, 0);
-  for (const auto& box : form.ADV4) EXPECT_EQ(box.Value, 0);
-  EXPECT_EQ(form.Focus, &form.TxtNom);
-  EXPECT_EQ(form.HelpFile, "Guide SORVANE.HLP");
-}
-
-TEST_F(RecordTest, LoadHidesCodeFieldsAndPanelsAndDisablesPrintAndCheck) {
-  for (const window::Control* c : std::initializer_list<const window::Control*>{
-           &form.TxtVD1, &form.TxtVD2, &form.TxtVI, &form.TxtRang, &form.TxtADV, &form.Bulle,
-           &form.PanelQuestions, &form.PanelProfil, &form.PanelCoherence, &form.PanelCalculGIR}) {
-    EXPECT_FALSE(c->Visible) << c->Name;
-  }
-  EXPECT_FALSE(form.SSCommand1.Enabled);
-  EXPECT_FALSE(form.SSCommand2.Enabled);
-  EXPECT_TRUE(form.SSCommand7.Enabled);
-  EXPECT_TRUE(form.TxtGroupe.Visible);
-}
-
 TEST_F(RecordTest, InitialiseAjoutClearsIdentityAndCoding) {
   form.TxtNom.Text = "Dupont";
   form.TxtDossier.Text = "42";

@@ -1,7 +1,6 @@
 // The evaluation sheet end to end: an evaluation coded by ticks, computed and printed, then
 // the file read back by the installed PDF tools.
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <string>
 #include <vector>
