@@ -79,35 +79,6 @@ TEST(DocumentTest, PagesAfterTheFirstOpenWithTheFourMarkerLines) {
   ExpectConsistentXref(pdf);
 }
 
-TEST(DocumentTest, CatalogFollowsZoomAndLayout) {
-  // Zoom codes 0..2 are named views, others a percentage; layout 3 writes no layout line.
-  const struct {
-    int zoom, layout;
-    const char* open_action;
-    const char* layout_line;
-  } cases[] = {
-      {0, 0, "/Fit]", "/PageLayout /SinglePage"},
-      {1, 1, "/FitH null]", "/PageLayout /OneColumn"},
-      {2, 2, "/XYZ null null 1]", "/PageLayout /TwoColumnLeft"},
-      {150, 3, "/XYZ null null 1.50]", nullptr},
-      {75, 3, "/XYZ null null 0.75]", nullptr},
-  };
-  for (const auto& c : cases) {
-    pdftest::WriterFixture doc;
-    doc.writer.PDFSetZoomMode(c.zoom);
-    doc.writer.PDFSetLayoutMode(c.layout);
-    doc.writer.PDFBeginDoc();
-    std::string pdf = doc.Finish();
-    EXPECT_NE(pdf.find(std::string("/OpenAction [7 0 R ") + c.open_action + "\r\n"),
-              std::string::npos)
-        << c.zoom;
-    EXPECT_EQ(pdf.find("/PageLayout") != std::string::npos, c.layout_line != nullptr) << c.layout;
-    if (c.layout_line != nullptr) {
-      EXPECT_NE(pdf.find(c.layout_line), std::string::npos);
-    }
-  }
-}
-
 TEST(DocumentTest, EndPageBeforeEndDocChangesNothing) {
   pdftest::WriterFixture plain, ended;
   for (auto* doc : {&plain, &ended}) {
