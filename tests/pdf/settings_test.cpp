@@ -18,84 +18,6 @@ struct Fixture {
   pdf::vaROR writer{host};
 };
 
-TEST(SettingsTest, FormatAndOrientationSetTheSlotSize) {
-  // Each case: calls in order, then the page box of the slot.
-  const struct {
-    std::function<void(pdf::vaROR&)> calls;
-    double width, height;
-  } cases[] = {
-      {[](pdf::vaROR&) {}, 595.28, 841.89},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(0);
-         w.PDFOrientation(0);
-       },
-       842, 595},
-      {[](pdf::vaROR& w) {
-         w.PDFOrientation(0);
-         w.PDFOrientation(0);
-       },
-       595, 842},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(std::array{500.0, 700.0});
-         w.PDFOrientation(1);
-       },
-       500, 700},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(1); }, 841.89, 1190.55},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(2);
-         w.PDFOrientation(0);
-       },
-       595, 421},
-      {[](pdf::vaROR& w) { w.PDFFormatPage(4); }, 612, 1008},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(3);
-         w.PDFFormatPage(std::string("x"));
-       },
-       595.28, 841.89},
-      {[](pdf::vaROR& w) {
-         w.PDFPageWidth(300.5);
-         w.PDFPageHeight(400.25);
-       },
-       300.5, 400.25},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(std::array{3.0, 14400.0});
-       },
-       3, 14400},
-      // Sides outside 3..14400 points, or not numbers, give A4.
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(3);
-         w.PDFFormatPage(std::array{-100.0, 0.0});
-       },
-       595.28, 841.89},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(std::array{500.0, 1e20});
-       },
-       595.28, 841.89},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(std::array{2.99, 500.0});
-       },
-       595.28, 841.89},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(3);
-         w.PDFPageWidth(0.001);
-       },
-       595.28, 841.89},
-      {[](pdf::vaROR& w) { w.PDFPageHeight(std::numeric_limits<double>::infinity()); }, 595.28,
-       841.89},
-      {[](pdf::vaROR& w) {
-         w.PDFFormatPage(3);
-         w.PDFPageHeight(std::nan(""));
-       },
-       595.28, 841.89},
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    Fixture f;
-    cases[i].calls(f.writer);
-    EXPECT_EQ(f.writer.PDFGetPageWidth(), cases[i].width) << "case " << i;
-    EXPECT_EQ(f.writer.PDFGetPageHeight(), cases[i].height) << "case " << i;
-  }
-}
-
 TEST(SettingsTest, MarginsRoundHalfToEven) {
   Fixture f;
   EXPECT_EQ(f.writer.PDFGetLeftMargin(), 1);  // 28.35 points in centimetres
@@ -111,26 +33,6 @@ TEST(SettingsTest, MarginsRoundHalfToEven) {
     f.writer.PDFSetLeftMargin(given);
     EXPECT_EQ(f.writer.PDFGetLeftMargin(), stored) << given;
   }
-}
-
-TEST(SettingsTest, EachPageKeepsTheSizeOfItsSlot) {
-  pdftest::WriterFixture doc;
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFEndPage();
-  doc.writer.PDFFormatPage(3);
-  doc.writer.PDFNewPage();
-  EXPECT_EQ(doc.writer.PDFPageNumber(), 2);
-  doc.writer.PDFEndPage();
-  doc.writer.PDFFormatPage(1);
-  doc.writer.PDFOrientation(0);
-  doc.writer.PDFNewPage();
-  std::string pdf = doc.Finish();
-  std::size_t a4 = pdf.find("/MediaBox [ 0 0 595.28 841.89]");
-  std::size_t letter = pdf.find("/MediaBox [ 0 0 612 792]");
-  std::size_t a3 = pdf.find("/MediaBox [ 0 0 1191 842]");
-  EXPECT_LT(a4, letter);
-  EXPECT_LT(letter, a3);
-  EXPECT_NE(a3, std::string::npos);
 }
 
 TEST(SettingsTest, FontStylesComposeTheBaseName) {
