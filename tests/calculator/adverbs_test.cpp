@@ -1,13 +1,11 @@
-// Coding by ticks: what the user's clicks and keys on the boxes do to the record, the
-// three-adverb question, and the results withdrawn by every change.
+// Coding by ticks, at random: whatever the user does, the record follows the ticks. Chosen
+// sequences, the question and the results withdrawn are in golden/sessions.txt.
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/calculator/window_fixture.h"
-#include "tests/support/by_name.h"
 
 namespace {
 
@@ -45,152 +43,6 @@ std::string Coches(const SaisieAggir2& form, int k) {
   std::string ticks;
   for (int j = 1; j <= 4; ++j) ticks += form.ADV(4 * (k - 1) + j).Value == 1 ? '1' : '0';
   return ticks;
-}
-
-using AdverbsTest = WindowTest;
-
-constexpr const char* kQuestion =
-    "Vous avez coché TROIS ADVERBES\r\npour cette variable... \r\n \r\n"
-    "Confirmez-vous qu'il ne s'agit pas d'une situation    \r\n"
-    "où il faut tout faire à la place, tout \"faire faire\"\r\n"
-    "ou tout refaire à chaque fois ?\r\n \r\n";
-
-// Sequences of user actions on one row, written "c53 e9 k9 n18 N6": click, Enter or another
-// key on an adverb box, click or Enter on the NE FAIT PAS box of a row; then the answers
-// given to the question (Y, N), and the ticks, code and number of questions they leave.
-struct Sequence {
-  const char* name;
-  const char* actions;
-  const char* answers;
-  int k;
-  const char* ticks;
-  const char* code;
-  int questions;
-};
-
-void JoueTout(SaisieAggir2& form, const std::string& actions) {
-  std::istringstream in(actions);
-  char geste;
-  int index;
-  while (in >> geste >> index) {
-    const Geste g = geste == 'c'   ? Geste::ClicAdverbe
-                    : geste == 'e' ? Geste::EntreeAdverbe
-                    : geste == 'k' ? Geste::AutreToucheAdverbe
-                    : geste == 'n' ? Geste::ClicNeFaitPas
-                                   : Geste::EntreeNeFaitPas;
-    Joue(form, {g, index});
-  }
-}
-
-class EventSequenceTest : public WindowTest, public ::testing::WithParamInterface<Sequence> {};
-
-TEST_P(EventSequenceTest, LeavesItsRow) {
-  const Sequence& c = GetParam();
-  for (const char* answer = c.answers; *answer; ++answer) {
-    host.answers.push_back(*answer == 'Y' ? MessageAnswer::Yes : MessageAnswer::No);
-  }
-  JoueTout(form, c.actions);
-  EXPECT_EQ(Coches(form, c.k), c.ticks);
-  EXPECT_EQ(form.CmdVD(c.k).Caption(), c.code);
-  EXPECT_EQ(form.ADV4(100 + c.k).Value, std::string(c.ticks) == "1111" ? 1 : 0);
-  EXPECT_EQ(form.TxtADV.Text.substr(static_cast<std::size_t>(4 * (c.k - 1)), 4), c.ticks);
-  ASSERT_EQ(static_cast<int>(host.messages.size()), c.questions);
-  EXPECT_EQ(host.beeps, c.questions);
-  for (const auto& m : host.messages) {
-    EXPECT_EQ(m.text, kQuestion);
-    EXPECT_EQ(m.title, "Attention...");
-    EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
-    EXPECT_EQ(m.buttons, platform::MessageButtons::YesNo);
-  }
-}
-
-constexpr Sequence kSequences[] = {
-    {"OneTick", "c53", "", 14, "1000", "B", 0},
-    {"ThreeTicksYes", "c53 c54 c55", "Y", 14, "1110", "B", 1},
-    {"ThreeTicksNo", "c53 c54 c55", "N", 14, "0000", "A", 1},
-    {"FourTicksAskOnceAtTheThird", "c1 c2 c3 c4", "Y", 1, "1111", "C", 1},
-    {"UntickOneOfFour", "n5 c19", "Y", 5, "1101", "B", 1},
-    {"UntickOneOfFourNo", "n5 c19", "N", 5, "0000", "A", 1},
-    {"EnterTicksAndAsksOnce", "e9 e10 e12", "Y", 3, "1101", "B", 1},
-    {"EnterUnticks", "c9 e9", "", 3, "0000", "A", 0},
-    {"OtherKeysChangeNothing", "k9", "", 3, "0000", "A", 0},
-    {"NeFaitPasOn", "n18", "", 18, "1111", "C", 0},
-    {"NeFaitPasOnTwoTicked", "c69 c71 n18", "", 18, "1111", "C", 0},
-    {"NeFaitPasOff", "n18 n18", "", 18, "0000", "A", 0},
-    {"NeFaitPasEnterOnOneTicked", "c24 N6", "", 6, "1111", "C", 0},
-    {"NeFaitPasEnterOff", "N6 N6", "", 6, "0000", "A", 0},
-    {"FourthTickByEnter", "c93 c94 e95 e96", "Y", 24, "1111", "C", 1},
-};
-INSTANTIATE_TEST_SUITE_P(Adverbs, EventSequenceTest, ::testing::ValuesIn(kSequences), ByName());
-
-// Ticking S of Transferts reaches the variable and the code string; a result on show is
-// withdrawn and "Imprimer" and "Vérifier" wait for a new computation.
-TEST_F(AdverbsTest, AChangeWithdrawsTheResults) {
-  const Action actions[] = {{Geste::ClicAdverbe, 53},
-                            {Geste::EntreeAdverbe, 53},
-                            {Geste::ClicNeFaitPas, 14},
-                            {Geste::EntreeNeFaitPas, 14}};
-  for (const Action& a : actions) {
-    form.SSCommand7_Click();
-    const std::string gir = form.TxtGroupe.Text;
-    form.PanelProfil.Visible = form.PanelCoherence.Visible = form.PanelQuestions.Visible = true;
-    Joue(form, a);
-    EXPECT_FALSE(form.PanelCalculGIR.Visible);
-    EXPECT_FALSE(form.PanelProfil.Visible);
-    EXPECT_FALSE(form.PanelCoherence.Visible);
-    EXPECT_TRUE(form.PanelQuestions.Visible);  // the questions stay open
-    EXPECT_FALSE(form.SSCommand1.Enabled);
-    EXPECT_FALSE(form.SSCommand2.Enabled);
-    EXPECT_EQ(form.TxtGroupe.Text, gir);  // kept, only hidden
-  }
-  form.InitialiseAjout();
-  Joue(form, {Geste::ClicAdverbe, 53});
-  EXPECT_EQ(form.CFIN(7).Caption(), "B");
-  EXPECT_EQ(form.TxtVD2.Text, "AAAAAABAAA");
-  EXPECT_EQ(form.TxtADV.Text[52], '1');
-}
-
-// Gestion coded C changes the illustrative codes only: the rang cannot move.
-TEST_F(AdverbsTest, GestionLeavesTheDiscriminantCodes) {
-  Joue(form, {Geste::ClicNeFaitPas, 18});
-  EXPECT_EQ(form.CFIN(11).Caption(), "C");
-  EXPECT_EQ(form.TxtVI.Text, "CAAAAAA");
-  EXPECT_EQ(form.TxtVD2.Text, std::string(10, 'A'));
-}
-
-// A key other than Enter is the check box's own business: nothing is withdrawn.
-TEST_F(AdverbsTest, OtherKeysWithdrawNothing) {
-  form.SSCommand7_Click();
-  form.ADV_KeyDown(53, ' ');
-  form.ADV4_KeyDown(114, 'X');
-  EXPECT_TRUE(form.PanelCalculGIR.Visible);
-  EXPECT_TRUE(form.SSCommand1.Enabled);
-  EXPECT_EQ(form.TxtADV.Text, std::string(96, '0'));
-}
-
-// While a NE FAIT PAS box is applied, box clicks do no coding of their own.
-TEST_F(AdverbsTest, ClicksDuringANeFaitPasActionOnlyWithdraw) {
-  form.SSCommand7_Click();
-  form.MajEnCours = 1;
-  form.ADV(1).Value = 1;
-  form.ADV_Click(1);
-  EXPECT_FALSE(form.PanelCalculGIR.Visible);
-  EXPECT_EQ(form.CmdVD(1).Caption(), "A");
-  EXPECT_EQ(form.DernierADV, 0);
-}
-
-// The boxes follow TxtADV: anything but "0" ticks, a missing character too.
-TEST_F(AdverbsTest, ChangeAdverbesSetsTheBoxesFromTheCodeString) {
-  form.TxtADV.Text = "1010" + std::string(4, '2') + std::string(80, '0') + "0001";
-  form.ChangeAdverbes();
-  EXPECT_EQ(Coches(form, 1), "1010");
-  EXPECT_EQ(Coches(form, 2), "1111");
-  EXPECT_EQ(form.ADV4(102).Value, 1);
-  EXPECT_EQ(Coches(form, 23), "0001");
-  EXPECT_EQ(Coches(form, 24), "1111");  // past the end of the string
-  EXPECT_EQ(form.CFIN(1).Caption(), "C");
-  EXPECT_EQ(form.TxtVD1.Text.substr(0, 2), "BC");
-  EXPECT_TRUE(host.messages.empty());
 }
 
 // A variable's code from its rows' codes, by table (codes_test.cpp pins each rule): variables 1

@@ -1,11 +1,11 @@
-// The coherence check: its flags over every coding, and the commands that show and hide it.
-// What the panel shows in each case is in golden/window.txt.
+// The coherence check's flags over every coding. What the panel shows in each case is in
+// golden/window.txt, the commands that show and hide it in golden/sessions.txt.
 #include <algorithm>
 #include <map>
 #include <string>
 
+#include <gtest/gtest.h>
 #include "calculator/coherence.h"
-#include "tests/calculator/window_fixture.h"
 
 namespace {
 
@@ -89,25 +89,6 @@ TEST(CoherenceFlags, SlotsReadTheirPositions) {
   EXPECT_EQ(short_strings[1], "2");
   EXPECT_EQ(short_strings[2], "");
   EXPECT_EQ(short_strings[3], "");
-}
-
-using CoherenceTest = WindowTest;
-
-// "Vérifier" shows the panel at its place over the other panels; "Effacer" closes it.
-TEST_F(CoherenceTest, VerifierAndEffacer) {
-  form.SSCommand7_Click();
-  form.PanelProfil.Visible = true;
-  form.PanelQuestions.Visible = true;
-  form.PanelCoherence.Left = form.PanelCoherence.Top = 0;
-  form.SSCommand2_Click();
-  EXPECT_TRUE(form.PanelCoherence.Visible);
-  EXPECT_EQ(form.PanelCoherence.Left, 240);
-  EXPECT_EQ(form.PanelCoherence.Top, 2070);
-  EXPECT_FALSE(form.PanelProfil.Visible);
-  EXPECT_FALSE(form.PanelQuestions.Visible);
-  EXPECT_TRUE(form.PanelCalculGIR.Visible);
-  form.SSCommand3_Click();
-  EXPECT_FALSE(form.PanelCoherence.Visible);
 }
 
 }  // namespace
