@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <sstream>
 #include <variant>
 
+#include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
 #include "tests/support/golden.h"
 
@@ -20,7 +22,7 @@ using W = pdf::vaROR;
 // The arguments of one call: numbers, 'texts' and [lists of numbers].
 class Args {
  public:
-  explicit Args(std::istream& in) {
+  Args(std::istream& in, std::filesystem::path folder) : folder_(std::move(folder)) {
     for (char c; in >> c;) {
       if (c == '\'') {
         std::string text;
@@ -45,6 +47,7 @@ class Args {
   std::string s(std::size_t i) const {
     return i < items_.size() ? std::get<std::string>(items_[i]) : "";
   }
+  std::string file(std::size_t i) const { return (folder_ / s(i)).string(); }
   std::vector<double> list(std::size_t i) const { return std::get<std::vector<double>>(items_[i]); }
   pdf::ColorValue colour(std::size_t i) const {
     if (const auto* rgb = std::get_if<std::vector<double>>(&items_[i])) {
@@ -68,6 +71,7 @@ class Args {
     for (std::string word; in >> word;) numbers.push_back(Number(word));
     return numbers;
   }
+  std::filesystem::path folder_;
   std::vector<std::variant<double, std::string, std::vector<double>>> items_;
 };
 
@@ -133,6 +137,12 @@ const std::map<std::string, Call> kCalls = {
     {"Arial12", Text<&W::FormatArial12>()},
     {"Arial12B", Text<&W::FormatArial12B>()},
     {"Arial15B", Text<&W::FormatArial15B>()},
+    {"Jpeg",  // a file of the size and colour components given, in the scratch folder
+     [](W&, const Args& a) {
+       pdftest::WriteFile(a.file(0), pdftest::MakeJpeg(a.i(1), a.i(2), a.i(3)));
+     }},
+    {"Image",
+     [](W& w, const Args& a) { w.PDFImage(a.file(0), a.n(1), a.n(2), a.n(3), a.n(4), a.s(5)); }},
     {"TableauD",
      [](W& w, const Args& a) { w.FormatTableauD(a.s(0), a.n(1), a.n(2), a.n(3), a.n(4)); }},
     {"TableauG",
@@ -244,6 +254,18 @@ constexpr std::pair<const char*, const char*> kScenarios[] = {
      "Cell '34' 10 40 100 12; Hor 10 80 100"},
     {"left table preset after the right one",
      "StandardFonts; Begin; TableauD '12' 10 20 100 12; TableauG '56' 10 100 100 12"},
+    // Images: the placement line, sizes from the pixels at one point each, one object each.
+    {"image placed", "Jpeg 'photo.jpg' 300 200 3; Begin; Image 'photo.jpg' 10 20 100 50"},
+    {"image in millimetres, no size",
+     "Jpeg 'photo.jpg' 300 200 1; Unit 1; Begin; Image 'photo.jpg' 10 20"},
+    {"image in centimetres, no size",
+     "Jpeg 'photo.jpg' 300 200 1; Unit 2; Begin; Image 'photo.jpg' 10 20"},
+    {"image, width only", "Jpeg 'photo.jpg' 300 200 1; Begin; Image 'photo.jpg' 10 20 80"},
+    {"image, height only", "Jpeg 'photo.jpg' 300 200 1; Begin; Image 'photo.jpg' 10 20 0 50"},
+    {"image, no size", "Jpeg 'photo.jpg' 300 200 1; Begin; Image 'photo.jpg' 10 20"},
+    {"one image placed twice",
+     "Jpeg 'photo.jpg' 16 8 3; Begin; Image 'photo.jpg' 10 20 100 50; Image 'photo.jpg' 10 100 30 "
+     "20"},
     // Settings refused: one message each, and the default.
     {"page format -100 x 0", "Format [-100 0]"},
     {"page width 0.001", "Width 0.001"},
@@ -305,13 +327,21 @@ std::string Number(double value) {
   return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// Every object but the fonts, and the information only when it holds a title.
+// Every object but the fonts, and the information only when it holds a title; an image's
+// data by its size.
 std::string Objects(const std::string& pdf) {
   std::string objects;
   for (const auto& [number, at] : pdftest::ObjectLinePositions(pdf)) {
     const std::string object = pdf.substr(at, pdf.find("endobj\r\n", at) + 8 - at);
     const bool untitled = number == 1 && object.find("/Title ()") != std::string::npos;
-    if (!untitled && object.find("/Type /Font") == std::string::npos) objects += object;
+    if (untitled || object.find("/Type /Font") != std::string::npos) continue;
+    if (object.find("/Subtype /Image") == std::string::npos) {
+      objects += object;
+    } else {  // the file's bytes, copied: image_test.cpp compares them
+      const std::string data = pdftest::StreamOf(pdf, number);
+      objects += object.substr(0, object.find("stream\r\n") + 8) + "[" +
+                 std::to_string(data.size()) + " bytes]\r\nendstream\r\nendobj\r\n";
+    }
   }
   return objects;
 }
@@ -324,7 +354,7 @@ std::string Play(const char* name, const std::string& script) {
     std::istringstream words(call);
     std::string verb;
     words >> verb;
-    kCalls.at(verb)(w, Args(words));
+    kCalls.at(verb)(w, Args(words, doc.dir.path()));
   }
   if (w.PDFPageNumber() == 0) w.PDFBeginDoc();
   std::ostringstream out;
