@@ -123,9 +123,12 @@ class Session {
       if (loaded_.at(key) != line) out_ << line << "\n";
     }
   }
-  // What one step changed since the last one, and what it asked of the host.
-  void Step(const std::string& step, const std::string& said) {
-    out_ << "> " << step << "\n" << said;
+  // Runs one step, then writes what it changed since the last one and what it asked of the
+  // host.
+  template <typename Op>
+  void Step(const std::string& step, const Op& op, std::istream& args) {
+    out_ << "> " << step << "\n";
+    op(*this, args);
     auto now = Snapshot(form);
     for (const auto& [key, line] : now) {
       if (last_.at(key) != line) out_ << "  " << line << "\n";
@@ -231,7 +234,7 @@ TEST(WindowGoldenTest, EveryControlInEveryState) {
 
 // The steps of a session: a user's action through the window's handlers (a box clicked has
 // toggled first, as in the toolkit), or a value set as the host or another procedure would.
-using Op = std::function<std::string(Session&, std::istream&)>;
+using Op = std::function<void(Session&, std::istream&)>;
 
 int Int(std::istream& in) {
   int value = 0;
@@ -258,18 +261,12 @@ Control& Named(SaisieAggir2& form, std::istream& in) {
 
 template <void (SaisieAggir2::*Handler)()>
 Op Command() {
-  return [](Session& s, std::istream&) {
-    (s.form.*Handler)();
-    return std::string();
-  };
+  return [](Session& s, std::istream&) { (s.form.*Handler)(); };
 }
 
 template <void (SaisieAggir2::*Handler)(int)>
 Op Indexed() {
-  return [](Session& s, std::istream& in) {
-    (s.form.*Handler)(Int(in));
-    return std::string();
-  };
+  return [](Session& s, std::istream& in) { (s.form.*Handler)(Int(in)); };
 }
 
 template <void (SaisieAggir2::*Handler)(int, int)>
@@ -277,7 +274,6 @@ Op Key() {
   return [](Session& s, std::istream& in) {
     const int index = Int(in);
     (s.form.*Handler)(index, Int(in));
-    return std::string();
   };
 }
 
@@ -288,7 +284,6 @@ Op Toggle(Array SaisieAggir2::*boxes) {
     CheckBox& box = (s.form.*boxes)(index);
     box.Value = box.Value == 1 ? 0 : 1;
     (s.form.*Click)(index);
-    return std::string();
   };
 }
 
@@ -318,20 +313,16 @@ const std::map<std::string, Op> kOps = {
     {"ChangeAdverbes", Command<&SaisieAggir2::ChangeAdverbes>()},
     {"AfficheQuestions", Command<&SaisieAggir2::AfficheQuestions>()},
     {"AfficheBulle1", Command<&SaisieAggir2::AfficheBulle1>()},
-    {"Move",
-     [](Session& s, std::istream& in) {
-       s.form.Controle_MouseMove(Named(s.form, in));
-       return std::string();
-     }},
+    {"Move", [](Session& s, std::istream& in) { s.form.Controle_MouseMove(Named(s.form, in)); }},
     {"Key",  // a key typed into the file number: what reaches the box
      [](Session& s, std::istream& in) {
        int key = Int(in);
        s.form.TxtDossier_KeyPress(key);
-       return "  key " + std::to_string(key) + "\n";
+       s.out_ << "  key " << key << "\n";
      }},
     {"Paste",
      [](Session& s, std::istream& in) {
-       return std::string(s.form.TxtDossier_Accepte(Quoted(in)) ? "  taken\n" : "  refused\n");
+       s.out_ << (s.form.TxtDossier_Accepte(Quoted(in)) ? "  taken\n" : "  refused\n");
      }},
     {"Answer",
      [](Session& s, std::istream& in) {
@@ -339,13 +330,11 @@ const std::map<std::string, Op> kOps = {
          s.host.answers.push_back(c == 'Y' ? platform::MessageAnswer::Yes
                                            : platform::MessageAnswer::No);
        }
-       return std::string();
      }},
     {"Text",
      [](Session& s, std::istream& in) {
        auto& box = dynamic_cast<TextBox&>(Named(s.form, in));
        box.Text = Quoted(in);
-       return std::string();
      }},
     {"Caption",
      [](Session& s, std::istream& in) {
@@ -355,58 +344,32 @@ const std::map<std::string, Op> kOps = {
        } else {
          dynamic_cast<Label&>(control).SetCaption(Quoted(in));
        }
-       return std::string();
      }},
     {"Value",
      [](Session& s, std::istream& in) {
        auto& box = dynamic_cast<CheckBox&>(Named(s.form, in));
        box.Value = Int(in);
-       return std::string();
      }},
-    {"Show",
-     [](Session& s, std::istream& in) {
-       Named(s.form, in).Visible = true;
-       return std::string();
-     }},
-    {"Hide",
-     [](Session& s, std::istream& in) {
-       Named(s.form, in).Visible = false;
-       return std::string();
-     }},
+    {"Show", [](Session& s, std::istream& in) { Named(s.form, in).Visible = true; }},
+    {"Hide", [](Session& s, std::istream& in) { Named(s.form, in).Visible = false; }},
     {"Place",
      [](Session& s, std::istream& in) {
        Control& control = Named(s.form, in);
        control.Left = Int(in);
        control.Top = Int(in);
-       return std::string();
      }},
-    {"Ligne",
-     [](Session& s, std::istream& in) {
-       s.form.LigneQuestions = static_cast<std::int16_t>(Int(in));
-       return std::string();
-     }},
+    {"Ligne", [](Session& s,
+                 std::istream& in) { s.form.LigneQuestions = static_cast<std::int16_t>(Int(in)); }},
     {"MajEnCours",
-     [](Session& s, std::istream& in) {
-       s.form.MajEnCours = static_cast<std::int16_t>(Int(in));
-       return std::string();
-     }},
-    {"Folder",
-     [](Session& s, std::istream& in) {
-       s.host.program_folder = Quoted(in);
-       return std::string();
-     }},
+     [](Session& s, std::istream& in) { s.form.MajEnCours = static_cast<std::int16_t>(Int(in)); }},
+    {"Folder", [](Session& s, std::istream& in) { s.host.program_folder = Quoted(in); }},
     {"Centre",  // on a screen of the size given, in twips
      [](Session& s, std::istream& in) {
        const float width = static_cast<float>(Int(in));
        s.host.screen = {width, static_cast<float>(Int(in))};
        CentreFormulaire(s.form, s.host);
-       return std::string();
      }},
-    {"Error",
-     [](Session& s, std::istream& in) {
-       s.form.AfficheErreur(Quoted(in));
-       return std::string();
-     }},
+    {"Error", [](Session& s, std::istream& in) { s.form.AfficheErreur(Quoted(in)); }},
 };
 
 // Each row: a name, then steps separated by ";".
@@ -516,8 +479,7 @@ std::string Sessions() {
       std::istringstream words(step);
       std::string op;
       words >> op;
-      const std::string said = kOps.at(op)(s, words);
-      s.Step(step, said);
+      s.Step(step, kOps.at(op), words);
     }
     out << "\n";
   }
