@@ -13,7 +13,9 @@ using coherence::Codes;
 
 Codes Lettres(const std::string& twelve) {
   Codes cases;
-  for (std::size_t i = 0; i < cases.size(); ++i) cases[i] = twelve.substr(i, 1);
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    cases[i] = twelve[i] == '_' ? "" : twelve.substr(i, 1);
+  }
   return cases;
 }
 
@@ -50,36 +52,37 @@ TEST(CoherenceFlags, ExclusionsAndTheWeightRuleOverEveryCoding) {
   EXPECT_GT(with_flag3, 0);
 }
 
-// Boundaries of each flag, and codes that are not exactly A, B or C.
-TEST(CoherenceFlags, Boundaries) {
-  const struct {
-    const char* what;
-    Codes cases;
-    bool conservees, exterieures, degradees;
-  } cases[] = {
-      {"one body A is not enough", Lettres("CBBBBBBBABBB"), false, false, false},
-      {"two body A with a key C", Lettres("BBBBBBBCAABB"), true, false, false},
-      {"four B weigh 4", Lettres("AABBBBAABBBB"), false, false, false},
-      {"C and two B weigh 5", Lettres("AABBBBAACBBA"), false, false, false},
-      {"C and three B weigh 6", Lettres("AABBBBAACBBB"), false, false, true},
-      {"two C weigh 6", Lettres("AABBBBAACCAA"), false, false, true},
-      {"Transferts C does not count for the outside", Lettres("AAAAAACAAAAA"), true, false, false},
-      {"Orientation C and Suivi A", Lettres("BCBBBABBBBBB"), false, true, false},
-      {"lower case matches nothing", Lettres("cBBBBBBBAAAA"), false, false, false},
-      {"a blank key function is not A",
-       {"A", "A", "B", "B", "B", "B", "A", "", "C", "C", "C", "C"},
-       false,
-       false,
-       false},
-      {"blanks everywhere", Codes{}, false, false, false},
-  };
-  for (const auto& c : cases) {
-    const coherence::Drapeaux d = coherence::CalculeDrapeaux(c.cases);
-    EXPECT_EQ(d.conservees, c.conservees) << c.what;
-    EXPECT_EQ(d.exterieures, c.exterieures) << c.what;
-    EXPECT_EQ(d.degradees, c.degradees) << c.what;
-  }
+// Boundaries of each flag, and codes that are not exactly A, B or C ("_" a blank).
+struct Boundary {
+  const char* what;
+  const char* codes;
+  bool conservees, exterieures, degradees;
+};
+
+class CoherenceBoundaryTest : public ::testing::TestWithParam<Boundary> {};
+
+TEST_P(CoherenceBoundaryTest, SetsItsFlags) {
+  const Boundary& c = GetParam();
+  const coherence::Drapeaux d = coherence::CalculeDrapeaux(Lettres(c.codes));
+  EXPECT_EQ(d.conservees, c.conservees) << c.what;
+  EXPECT_EQ(d.exterieures, c.exterieures) << c.what;
+  EXPECT_EQ(d.degradees, c.degradees) << c.what;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, CoherenceBoundaryTest,
+    ::testing::Values(
+        Boundary{"one body A is not enough", "CBBBBBBBABBB", false, false, false},
+        Boundary{"two body A with a key C", "BBBBBBBCAABB", true, false, false},
+        Boundary{"four B weigh 4", "AABBBBAABBBB", false, false, false},
+        Boundary{"C and two B weigh 5", "AABBBBAACBBA", false, false, false},
+        Boundary{"C and three B weigh 6", "AABBBBAACBBB", false, false, true},
+        Boundary{"two C weigh 6", "AABBBBAACCAA", false, false, true},
+        Boundary{"Transferts C does not count outside", "AAAAAACAAAAA", true, false, false},
+        Boundary{"Orientation C and Suivi A", "BCBBBABBBBBB", false, true, false},
+        Boundary{"lower case matches nothing", "cBBBBBBBAAAA", false, false, false},
+        Boundary{"a blank key function is not A", "AABBBBA_CCCC", false, false, false},
+        Boundary{"blanks everywhere", "____________", false, false, false}));
 
 // The slots copy their codes from TxtVD2 and TxtVI; a short string leaves blanks.
 TEST(CoherenceFlags, SlotsReadTheirPositions) {
