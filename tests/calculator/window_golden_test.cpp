@@ -3,6 +3,7 @@
 // reviewed copy in golden/window.txt. scripts/golden.sh regenerates it when a change is meant.
 #include <gtest/gtest.h>
 
+#include <locale>
 #include <sstream>
 #include <string>
 
@@ -51,6 +52,7 @@ constexpr std::pair<const char*, const char*> kCoherenceCases[] = {
 
 std::string Window() {
   std::ostringstream out;
+  out.imbue(std::locale::classic());
   {
     Session s(out);
     out << "== after load\n";

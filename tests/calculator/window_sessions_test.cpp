@@ -2,6 +2,7 @@
 // changed and what it asked of the host, against the reviewed copy in golden/sessions.txt.
 #include <gtest/gtest.h>
 
+#include <locale>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -251,12 +252,14 @@ constexpr std::pair<const char*, const char*> kSessions[] = {
 
 std::string Sessions() {
   std::ostringstream out;
+  out.imbue(std::locale::classic());
   for (const auto& [name, steps] : kSessions) {
     out << "== " << name << "\n";
     Session s(out);
     std::istringstream in(steps);
     for (std::string step; std::getline(in >> std::ws, step, ';');) {
       std::istringstream words(step);
+      words.imbue(std::locale::classic());  // "9 13" is two numbers, whatever the locale
       std::string op;
       words >> op;
       s.Step(step, kOps.at(op), words);

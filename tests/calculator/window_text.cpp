@@ -1,6 +1,7 @@
 #include "tests/calculator/window_text.h"
 
 #include <charconv>
+#include <locale>
 #include <sstream>
 #include <variant>
 
@@ -59,6 +60,7 @@ const char* AlignOf(Align a) {
 // Everything the logic can set on one control, and a picture box's drawing.
 std::string Describe(const Control& c) {
   std::ostringstream out;
+  out.imbue(std::locale::classic());  // numbers without the locale's separators
   out << NameOf(&c) << " in " << NameOf(c.Parent) << " @" << c.Left << "," << c.Top << " "
       << c.Width << "x" << c.Height;
   if (const auto* l = dynamic_cast<const Label*>(&c)) {
@@ -88,6 +90,8 @@ std::string Describe(const Control& c) {
 // The window and its state that no control shows, then every control, by position in the list.
 std::map<std::string, std::string> Snapshot(const SaisieAggir2& form) {
   std::ostringstream window, profile;
+  window.imbue(std::locale::classic());
+  profile.imbue(std::locale::classic());
   window << "\"" << form.Caption << "\" @" << form.Left << "," << form.Top << " " << form.Width
          << "x" << form.Height << " back=" << Hex(form.BackColor) << " focus=" << NameOf(form.Focus)
          << " help=\"" << form.HelpFile << "\" opened=\"" << form.CheminAide << "\""

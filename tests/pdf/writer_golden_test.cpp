@@ -7,6 +7,7 @@
 #include <charconv>
 #include <filesystem>
 #include <functional>
+#include <locale>
 #include <map>
 #include <sstream>
 #include <variant>
@@ -358,6 +359,7 @@ std::string Play(const char* name, const std::string& script) {
   }
   if (w.PDFPageNumber() == 0) w.PDFBeginDoc();
   std::ostringstream out;
+  out.imbue(std::locale::classic());
   out << "== " << name << "\n";
   for (const auto& m : doc.host.messages) {
     out << "message " << static_cast<int>(m.icon) << static_cast<int>(m.buttons) << " " << m.title
