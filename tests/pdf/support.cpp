@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "pdf/format.h"
-
 namespace pdftest {
 
 ScratchDir::ScratchDir() {
