@@ -122,6 +122,18 @@ TEST(AfmTest, FolderListingSetsResourceNumbers) {
   EXPECT_NE(pdf.find("/Font << \r\n/F1 4 0 R \r\n/F2 5 0 R \r\n>>"), std::string::npos);
 }
 
+TEST(AfmTest, MissingMetricFileFailsBeforeWritingAnything) {
+  pdftest::WriterFixture doc;
+  doc.writer.PDFBeginDoc();
+  std::filesystem::remove(doc.fonts / "Helvetica.afm");
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    EXPECT_THROW(doc.writer.PDFCell("abc", 10, 20, 100, 12), pdf::PdfError);
+    EXPECT_THROW(doc.writer.PDFTextOut("abc", 10, 20), pdf::PdfError);
+    EXPECT_THROW(doc.writer.PDFLink(10, 20, "abc"), pdf::PdfError);
+  }
+  EXPECT_EQ(doc.FirstPageContent(), "");
+}
+
 TEST(AfmTest, GeneratedFolderMeasuresWindows1252Glyphs) {
   // Widths of the standard fonts at 1000 points, looked up through the Windows-1252 byte.
   const struct {

@@ -20,32 +20,18 @@ void ExpectStreamLength(const std::string& pdf, int content_object) {
   EXPECT_EQ(std::stoul(pdf.substr(value)), StreamOf(pdf, content_object).size());
 }
 
-TEST(DocumentTest, OnePageHasEightObjectsInTheirOrder) {
+// Around the objects that golden/writer.txt holds: the header, a font object, the
+// cross-reference table and the trailer.
+TEST(DocumentTest, HeaderFontXrefAndTrailer) {
   pdftest::WriterFixture doc;
-  doc.writer.PDFTitle("Fiche (test)");
   doc.writer.PDFBeginDoc();
   doc.writer.PDFTextOut("Bonjour", 10, 20);
   std::string pdf = doc.Finish();
-
   EXPECT_TRUE(pdf.starts_with("%PDF-1.5\r\n1 0 obj\r\n<<\r\n/Producer ()\r\n"));
-  EXPECT_NE(pdf.find("/CreationDate (D:20261206090507)\r\n/Creator ()"), std::string::npos);
-  EXPECT_NE(pdf.find("/Title (Fiche \\(test\\))\r\n/ModDate ()\r\n>>\r\nendobj\r\n\r\n2 0 obj\r\n"
-                     "<< /Length 3 0 R\r\n >>\r\nstream\r\n"),
-            std::string::npos);
   EXPECT_NE(pdf.find("4 0 obj\r\n<< /Type /Font\r\n/Subtype /Type1\r\n/Name /F1\r\n"
                      "/BaseFont /Helvetica\r\n/Encoding /WinAnsiEncoding\r\n>>\r\nendobj"),
             std::string::npos);
-  EXPECT_NE(pdf.find("5 0 obj\r\n<< /Type /Pages\r\n/Kids [\r\n7 0 R\r\n]\r\n/Count 1\r\n>>"),
-            std::string::npos);
-  EXPECT_NE(pdf.find("6 0 obj\r\n<< /ProcSet [ /PDF /Text /ImageC]\r\n/XObject << \r\n>>\r\n"
-                     "/Font << \r\n/F1 4 0 R \r\n>>\r\n>>\r\nendobj"),
-            std::string::npos);
-  EXPECT_NE(pdf.find("7 0 obj\r\n<< /Type /Page\r\n/Parent 5 0 R\r\n/MediaBox [ 0 0 595.28 "
-                     "841.89]\r\n/Resources 6 0 R\r\n/Contents 2 0 R\r\n>>"),
-            std::string::npos);
-  EXPECT_NE(pdf.find("8 0 obj\r\n<<\r\n/Type /Catalog\r\n/Pages 5 0 R\r\n/OpenAction [7 0 R "
-                     "/Fit]\r\n/PageLayout /SinglePage\r\n>>\r\nendobj\r\n\r\nxref\r\n0 9\r\n"
-                     "0000000000 65535 f\r\n0000000010 00000 n\r\n"),
+  EXPECT_NE(pdf.find("endobj\r\n\r\nxref\r\n0 9\r\n0000000000 65535 f\r\n0000000010 00000 n\r\n"),
             std::string::npos);
   EXPECT_TRUE(
       pdf.ends_with("trailer\r\n<< /Size 9\r\n/Root 8 0 R\r\n/Info 1 0 R\r\n>>\r\n"
@@ -53,59 +39,6 @@ TEST(DocumentTest, OnePageHasEightObjectsInTheirOrder) {
                     std::to_string(pdf.rfind("xref\r\n0 9")) + "\r\n\r\n%%EOF\r\n"));
   ExpectConsistentXref(pdf);
   ExpectStreamLength(pdf, 2);
-}
-
-TEST(DocumentTest, PagesAfterTheFirstOpenWithTheFourMarkerLines) {
-  pdftest::WriterFixture doc;
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFTextOut("un", 10, 20);
-  for (int page = 2; page <= 3; ++page) {
-    doc.writer.PDFEndPage();
-    if (page == 3) doc.writer.PDFOrientation(0);
-    doc.writer.PDFNewPage();
-    doc.writer.PDFTextOut("suite", 10, 20);
-  }
-  std::string pdf = doc.Finish();
-  const std::string markers = "%FIN_OBJ/%\r\n%DEBUT_OBJ/%\r\n%FIN_OBJ/%\r\n%DEBUT_OBJ/%\r\n";
-  EXPECT_FALSE(StreamOf(pdf, 2).starts_with("%"));
-  for (int content : {2, 4, 6}) {
-    if (content > 2) {
-      EXPECT_TRUE(StreamOf(pdf, content).starts_with(markers + "q 0 g \r\n"));
-    }
-    ExpectStreamLength(pdf, content);
-  }
-  EXPECT_NE(pdf.find("/MediaBox [ 0 0 842 595]"), std::string::npos);
-  EXPECT_EQ(doc.writer.PDFNbPage(), 3);
-  ExpectConsistentXref(pdf);
-}
-
-TEST(DocumentTest, CatalogFollowsZoomAndLayout) {
-  // Zoom codes 0..2 are named views, others a percentage; layout 3 writes no layout line.
-  const struct {
-    int zoom, layout;
-    const char* open_action;
-    const char* layout_line;
-  } cases[] = {
-      {0, 0, "/Fit]", "/PageLayout /SinglePage"},
-      {1, 1, "/FitH null]", "/PageLayout /OneColumn"},
-      {2, 2, "/XYZ null null 1]", "/PageLayout /TwoColumnLeft"},
-      {150, 3, "/XYZ null null 1.50]", nullptr},
-      {75, 3, "/XYZ null null 0.75]", nullptr},
-  };
-  for (const auto& c : cases) {
-    pdftest::WriterFixture doc;
-    doc.writer.PDFSetZoomMode(c.zoom);
-    doc.writer.PDFSetLayoutMode(c.layout);
-    doc.writer.PDFBeginDoc();
-    std::string pdf = doc.Finish();
-    EXPECT_NE(pdf.find(std::string("/OpenAction [7 0 R ") + c.open_action + "\r\n"),
-              std::string::npos)
-        << c.zoom;
-    EXPECT_EQ(pdf.find("/PageLayout") != std::string::npos, c.layout_line != nullptr) << c.layout;
-    if (c.layout_line != nullptr) {
-      EXPECT_NE(pdf.find(c.layout_line), std::string::npos);
-    }
-  }
 }
 
 TEST(DocumentTest, EndPageBeforeEndDocChangesNothing) {

@@ -25,41 +25,6 @@ class ImageTest : public ::testing::Test {
   pdf::vaROR& writer = doc.writer;
 };
 
-TEST_F(ImageTest, PlacementLineOfTheExample) {
-  const std::string file = Jpeg("photo.jpg", MakeJpeg(300, 200, 3));
-  EXPECT_EQ(writer.PDFImageWidth(file), 300);  // read, not placed: the image is still number 1
-  EXPECT_EQ(writer.PDFImageHeight(file), 200);
-  writer.PDFImage(file, 10, 20, 100, 50);
-  EXPECT_EQ(writer.PDFGetX(), 110);
-  EXPECT_EQ(writer.PDFGetY(), 70);
-  EXPECT_EQ(doc.FirstPageContent(), "q\r\n100.00 0 0 50.00 10.00 771.89 cm /ImgJPEG1 Do Q\r\n");
-  EXPECT_TRUE(doc.host.messages.empty());
-}
-
-TEST_F(ImageTest, MissingSizesComeFromThePixelsOnePixelAPoint) {
-  // A 300 x 200 image: no size gives 300 x 200 points in any unit; one size keeps the ratio.
-  const struct {
-    int unit;
-    double w, h;
-    const char* line;
-  } cases[] = {
-      {1, 0, 0, "300.00 0 0 200.00 28.35 585.20 cm"},  // 105.83 x 70.56 mm at (10, 20) mm
-      {2, 0, 0, "300.00 0 0 200.00 283.46 74.96 cm"},
-      {0, 80, 0, "80.00 0 0 53.33 10.00 768.56 cm"},
-      {0, 0, 50, "75.00 0 0 50.00 10.00 771.89 cm"},
-      {0, 0, 0, "300.00 0 0 200.00 10.00 621.89 cm"},
-  };
-  const std::string file = Jpeg("photo.jpg", MakeJpeg(300, 200, 1));
-  for (const auto& c : cases) {
-    pdftest::WriterFixture one;
-    one.writer.PDFSetUnit(c.unit);
-    one.writer.PDFBeginDoc();
-    one.writer.PDFImage(file, 10, 20, c.w, c.h);
-    EXPECT_EQ(one.FirstPageContent(), std::string("q\r\n") + c.line + " /ImgJPEG1 Do Q\r\n")
-        << c.unit << " " << c.w << " " << c.h;
-  }
-}
-
 TEST_F(ImageTest, EachPlacementMakesAnImageObjectThatCopiesTheFile) {
   const std::string bytes = MakeJpeg(6000, 4000, 1);  // larger than one copy buffer
   const std::string file = Jpeg("photo.jpg", bytes);

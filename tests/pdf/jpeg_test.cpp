@@ -90,19 +90,22 @@ std::vector<HeaderCase> HeaderCases() {
 }
 
 // Each made file gives its size and colour model or the refusal its defect calls for.
-TEST(JpegTest, HeadersOfMadeFiles) {
-  for (const HeaderCase& c : HeaderCases()) {
-    pdftest::WriteFuzzSeed("jpeg", std::string(c.name) + ".jpg", c.bytes);
-    pdf::JpegHeader header = Parse(c.bytes);
-    EXPECT_EQ(header.refusal, c.refusal) << c.name;
-    if (c.refusal == JpegRefusal::None) {
-      EXPECT_EQ(header.width, c.value) << c.name;
-      EXPECT_EQ(header.height, c.height) << c.name;
-      EXPECT_EQ(header.components, c.components) << c.name;
-    } else {
-      EXPECT_EQ(header.refused_value, c.value) << c.name;
-    }
+class JpegHeaderTest : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(JpegHeaderTest, SizeAndColoursOrRefusal) {
+  const HeaderCase& c = GetParam();
+  pdftest::WriteFuzzSeed("jpeg", std::string(c.name) + ".jpg", c.bytes);
+  pdf::JpegHeader header = Parse(c.bytes);
+  EXPECT_EQ(header.refusal, c.refusal) << c.name;
+  if (c.refusal == JpegRefusal::None) {
+    EXPECT_EQ(header.width, c.value) << c.name;
+    EXPECT_EQ(header.height, c.height) << c.name;
+    EXPECT_EQ(header.components, c.components) << c.name;
+  } else {
+    EXPECT_EQ(header.refused_value, c.value) << c.name;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(MadeFiles, JpegHeaderTest, ::testing::ValuesIn(HeaderCases()));
 
 }  // namespace

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "pdf/format.h"
-
 namespace pdftest {
 
 ScratchDir::ScratchDir() {
@@ -79,7 +77,9 @@ void ExpectConsistentXref(const std::string& pdf) {
   std::size_t table = pdf.find("0000000000 65535 f\r\n", xref) + 20;
   for (const auto& [object, position] : positions) {
     std::string entry = pdf.substr(table + 20 * static_cast<std::size_t>(object - 1), 20);
-    EXPECT_EQ(entry, pdf::PadOffset(position) + " 00000 n\r\n") << "object " << object;
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%010zu 00000 n\r\n", position);
+    EXPECT_EQ(entry, expected) << "object " << object;
   }
   std::size_t startxref = pdf.find("startxref\r\n", xref) + 11;
   EXPECT_EQ(std::stoul(pdf.substr(startxref)), xref);
