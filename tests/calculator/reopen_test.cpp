@@ -119,6 +119,10 @@ TEST_P(RewrittenSheetTest, StillOpens) {
     FenetreNeuve ouverte;
     ouverte.form.OuvreFiche(reecrite);
     ASSERT_EQ(Ecran(ouverte.form), Ecran(imprimante.form)) << "evaluation " << n;
+    if (n == 0) {
+      pdftest::WriteFuzzSeed("sheet_reader", std::string("rewritten-") + GetParam().nom,
+                             '\0' + pdftest::ReadFile(reecrite));
+    }
   }
 }
 
