@@ -1,28 +1,14 @@
 #include "calculator/sheet_reader.h"
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFExc.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-
 #include <array>
 #include <cstdio>
-#include <exception>
+
+#include "calculator/pdf_keywords.h"
 
 namespace fiche {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The document information's keywords; empty when the file has none.
-std::string MotsCles(std::FILE* flux, const fs::path& fichier) {
-  QPDF pdf;
-  pdf.setSuppressWarnings(true);  // a repaired file is as good as any if its evaluation is whole
-  pdf.processFile(fichier.c_str(), flux, true);
-  QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
-  if (!info.isDictionary()) return "";
-  QPDFObjectHandle mots = info.getKey("/Keywords");
-  return mots.isString() ? mots.getUTF8Value() : "";
-}
 
 Lecture Refusee(Refus refus) { return {refus, {}}; }
 
@@ -38,12 +24,10 @@ Lecture LitFiche(const fs::path& fichier) {
   std::FILE* flux = std::fopen(fichier.c_str(), "rb");
   if (flux == nullptr) return Refusee(Refus::Illisible);
   std::string mots;
-  try {
-    mots = MotsCles(flux, fichier);
-  } catch (const QPDFExc& e) {
-    return Refusee(e.getErrorCode() == qpdf_e_password ? Refus::Protege : Refus::Endommage);
-  } catch (const std::exception&) {
-    return Refusee(Refus::Endommage);
+  switch (LitMotsCles(flux, fichier.string(), mots)) {
+    case LecturePdf::Lue: break;
+    case LecturePdf::Protegee: return Refusee(Refus::Protege);
+    case LecturePdf::Endommagee: return Refusee(Refus::Endommage);
   }
   Lecture lecture;
   lecture.refus = LitTexteDeFiche(mots, lecture.evaluation);
