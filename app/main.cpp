@@ -28,5 +28,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   CalculatorWindow window;
   window.view.show();
+  // After the window's activation, which begins a blank evaluation.
+  window.view.OpenArguments(QApplication::arguments());
   return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -107,4 +108,14 @@ std::tm QtHost::LocalTime() const {
   std::tm local{};
   localtime_r(&now, &local);
   return local;
+}
+
+std::optional<std::filesystem::path> QtHost::ChooseFile(const std::string& title,
+                                                        const std::string& filter,
+                                                        const std::filesystem::path& folder) {
+  const QString chosen = QFileDialog::getOpenFileName(parent_, QString::fromStdString(title),
+                                                      QString::fromStdString(folder.string()),
+                                                      QString::fromStdString(filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return std::filesystem::path(chosen.toStdString());
 }

@@ -31,6 +31,9 @@ class QtHost : public platform::Host {
   void OpenPdf(const std::filesystem::path& file) override;
   bool CloseReaderWindow(const std::string& window_title) override;
   std::tm LocalTime() const override;
+  std::optional<std::filesystem::path> ChooseFile(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::filesystem::path& folder) override;
 
  private:
   void ShowHelp(const std::filesystem::path& file);

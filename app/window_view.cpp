@@ -1,8 +1,10 @@
 #include "app/window_view.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -34,6 +36,9 @@ WindowView::WindowView(SaisieAggir2& form) : form_(form) {
   Build();
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_F1(); }); });
+  auto* open = new QShortcut(QKeySequence::Open, this);
+  connect(open, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlO(); }); });
+  setAcceptDrops(true);
   form_.Form_Load();
   // Placed once, where the load step centred it: afterwards the window stays where the
   // user puts it.
@@ -148,6 +153,26 @@ void WindowView::showEvent(QShowEvent* event) {
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
   Handle([this] { form_.Form_MouseMove(); });
+}
+
+void WindowView::OpenArguments(const QStringList& arguments) {
+  if (arguments.size() < 2) return;
+  const std::filesystem::path file = arguments.at(1).toStdString();
+  Handle([this, file] { form_.OuvreFiche(file); });
+}
+
+// Anything that carries addresses may be dropped: the window says what it cannot open.
+void WindowView::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void WindowView::dropEvent(QDropEvent* event) {
+  std::vector<std::filesystem::path> files;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    files.emplace_back(url.isLocalFile() ? url.toLocalFile().toStdString() : std::string());
+  }
+  event->acceptProposedAction();
+  Handle([this, files] { form_.Form_DragDrop(files); });
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {

@@ -15,10 +15,14 @@ class WindowView : public QWidget {
 
   QWidget* WidgetOf(const window::Control& control) const;
   void Refresh();
+  // The program's command line: a sheet named after the program's own name is opened.
+  void OpenArguments(const QStringList& arguments);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculator/coherence.h"
+#include "calculator/stored_evaluation.h"
 #include "calculator/window/control_array.h"
 #include "calculator/window/controls.h"
 #include "platform/host.h"
@@ -115,6 +116,9 @@ class SaisieAggir2 {
   void Form_Activate();
   void Form_MouseMove();
   void Form_F1();
+  void Form_CtrlO();  // a sheet to open again, chosen by the user
+  // Files dropped onto the window, a local file's path each; an empty path for anything else.
+  void Form_DragDrop(const std::vector<std::filesystem::path>& fichiers);
   void TxtDossier_KeyPress(int& KeyAscii);
   // Text that reaches the file number other than by a typed key (paste, drop, input
   // method): taken only when it is all digits; otherwise a beep and no change.
@@ -153,6 +157,11 @@ class SaisieAggir2 {
   void AfficheQuestions();
   // Writes the evaluation sheet and opens it; a failure of the writer is raised.
   void ImprimeFiche();
+  // The evaluation on screen as the sheet carries it.
+  fiche::Evaluation EvaluationAffichee() const;
+  // Opens a sheet again: its evaluation replaces the one on screen (asking first if anything
+  // is typed or ticked), and its GIR is computed. A refused file is told and changes nothing.
+  void OuvreFiche(const std::filesystem::path& fichier);
   // Where sheets are written: the program's folder, or the documents folder when it is
   // read-only.
   std::filesystem::path DossierDesFiches() const;
@@ -195,6 +204,9 @@ class SaisieAggir2 {
   void CocheLigne(int k, int value);
   int CochesDeLigne(int k) const;
   std::string OuvreAide(const std::string& fichier);
+  bool EvaluationEnCours() const;
+  bool RemplacementAccepte(const std::filesystem::path& fichier);
+  void Restaure(const fiche::Evaluation& evaluation);
 
   void PrepareCase(int i, const std::string& code);
   void SansAnomalie(const coherence::Codes& cases);

@@ -196,12 +196,25 @@ void SaisieAggir2::ImprimeFiche() {
   const std::filesystem::path fichier = DossierDesFiches() / (TxtDossier.Text + ".pdf");
   pdf::vaROR pdf(host_);
   // The metric files stand in system/Fonts beside the program's folder.
+  // What reopening reads; the document information is written when the document begins.
+  pdf.PDFKeywords(fiche::TexteDeFiche(EvaluationAffichee()));
   ReglagesFiche(pdf, fichier, host_.ProgramFolder().parent_path() / "system" / "Fonts");
   pdf.PDFSetBookmark("Signet1", 1, 40);
   FicheVaROR fiche(pdf);
   DessineFiche(fiche, *this, host_.LocalTime(), fichier.string());
   pdf.PDFEndPage();
   pdf.PDFEndDoc();
+}
+
+fiche::Evaluation SaisieAggir2::EvaluationAffichee() const {
+  std::bitset<fiche::kAdverbes> adverbes;
+  for (std::size_t i = 0; i < adverbes.size(); ++i) {
+    adverbes[i] = ADV(static_cast<int>(i) + 1).Value == 1;
+  }
+  // The GIR as the sheet prints it.
+  return {TxtDossier.Text, TxtNom.Text, TxtPrenom.Text,
+          TxtAdresse.Text, adverbes,    SansBlancs(TxtGroupe.Text),
+          TxtRang.Text};
 }
 
 // The program's folder, as always; when its user cannot write there (an installed copy),

@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -44,6 +45,11 @@ class Host {
   // Asks a reader window that holds a file to close; true when one was found.
   virtual bool CloseReaderWindow(const std::string& window_title) = 0;
   virtual std::tm LocalTime() const = 0;
+  // Asks the user for a file to open, starting in `folder`; `filter` says which files are
+  // shown, as "Description (*.pdf)". Nothing when the user gives up.
+  virtual std::optional<std::filesystem::path> ChooseFile(const std::string& title,
+                                                          const std::string& filter,
+                                                          const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace platform

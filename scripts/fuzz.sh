@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
 # Fuzzes one target with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer for
 # the given number of seconds (default 600):
-#   scripts/fuzz.sh TARGET [SECONDS]   TARGET: jpeg, afm, colour, page_format or writer
-# The seeds are the cases the writer's tests leave in build/fuzz-seeds/TARGET (the metric
-# target also starts from the generated metric files). New inputs gather in
+#   scripts/fuzz.sh TARGET [SECONDS]
+#   TARGET: jpeg, afm, colour, page_format, writer or sheet_reader
+# The seeds are the cases the tests leave in build/fuzz-seeds/TARGET: the writer's for the
+# writer's targets (the metric target also starts from the generated metric files), the
+# printed, refused and rewritten sheets for the reader of sheets. New inputs gather in
 # build-fuzz/corpus/TARGET; a crashing input is saved in build-fuzz/findings/ and ends the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?"usage: scripts/fuzz.sh jpeg|afm|colour|page_format|writer [seconds]"}
+target=${1:?"usage: scripts/fuzz.sh jpeg|afm|colour|page_format|writer|sheet_reader [seconds]"}
 seconds=${2:-600}
 case "$target" in
-  jpeg|afm|colour|page_format|writer) ;;
+  jpeg|afm|colour|page_format|writer)
+    tests=pdf_tests
+    filter='JpegTest.*:AfmTest.*:GraphicsTest.*Colour*:SettingsTest.*:WriterScriptTest.*' ;;
+  sheet_reader)
+    tests=calculator_tests
+    filter='ReopenTest.*:*RewrittenSheetTest.*:*RefusedFileTest.*:*RefusedTextTest.*' ;;
   *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 scripts/setup.sh
-scripts/build.sh --target pdf_tests aggir_fonts
-build/tests/pdf_tests --gtest_filter='JpegTest.*:AfmTest.*:GraphicsTest.*Colour*:SettingsTest.*:WriterScriptTest.*' >/dev/null
+scripts/build.sh --target "$tests" aggir_fonts
+build/tests/"$tests" --gtest_filter="$filter" >/dev/null
 scripts/fuzz_build.sh "$target"
 seeds=(build/fuzz-seeds/"$target")
 if [ "$target" = afm ]; then seeds+=(build/system/Fonts); fi

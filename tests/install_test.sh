@@ -13,6 +13,6 @@ for file in bin/aggir "bin/GUIDE SORVANE.HLP" system/Fonts/Helvetica.afm \
   [ -e "$file" ] || { echo "missing from the installed copy: $file"; exit 1; }
 done
 desktop-file-validate share/applications/aggir.desktop
-grep -qx "Exec=\"$prefix/aggir/bin/aggir\"" share/applications/aggir.desktop ||
+grep -qx "Exec=\"$prefix/aggir/bin/aggir\" %f" share/applications/aggir.desktop ||
   { echo "the menu entry does not start the installed program"; exit 1; }
 echo "installed copy complete"

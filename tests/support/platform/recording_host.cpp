@@ -40,6 +40,12 @@ bool RecordingHost::CloseReaderWindow(const std::string& window_title) {
   return false;
 }
 
+std::optional<std::filesystem::path> RecordingHost::ChooseFile(
+    const std::string& title, const std::string& filter, const std::filesystem::path& folder) {
+  file_requests.push_back({title, filter, folder});
+  return chosen_file;
+}
+
 std::tm RecordingHost::FixedTime() {
   std::tm t{};
   t.tm_year = 2026 - 1900;

@@ -10,6 +10,12 @@
 
 namespace platform {
 
+struct FileRequest {
+  std::string title;
+  std::string filter;
+  std::filesystem::path folder;
+};
+
 struct RecordedMessage {
   std::string text;
   std::string title;
@@ -35,6 +41,9 @@ class RecordingHost : public Host {
   void OpenPdf(const std::filesystem::path& file) override { opened_pdfs.push_back(file); }
   bool CloseReaderWindow(const std::string& window_title) override;
   std::tm LocalTime() const override { return now; }
+  std::optional<std::filesystem::path> ChooseFile(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::filesystem::path& folder) override;
 
   // Answers for Yes/No questions, taken in order; Yes when none is left.
   std::deque<MessageAnswer> answers;
@@ -50,6 +59,8 @@ class RecordingHost : public Host {
   std::vector<std::filesystem::path> opened_pdfs;
   std::vector<std::string> closed_windows;
   std::tm now = FixedTime();
+  std::vector<FileRequest> file_requests;
+  std::optional<std::filesystem::path> chosen_file;  // the chooser's answer; none: given up
 
  private:
   static std::tm FixedTime();
