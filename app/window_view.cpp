@@ -95,7 +95,7 @@ void WindowView::ConnectCheckBox(window::CheckBox& box, QWidget* widget) {
 void WindowView::ConnectTextBox(window::TextBox& box, QWidget* widget) {
   auto* edit = static_cast<QLineEdit*>(widget);
   if (box.Locked) edit->setFocusPolicy(Qt::NoFocus);
-  if (box.KeyPress) edit->installEventFilter(this);
+  edit->installEventFilter(this);  // its typed keys, and files dropped onto it
   connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
     Handle([&box, text] {
       if (box.Edited) {
@@ -175,10 +175,26 @@ void WindowView::dropEvent(QDropEvent* event) {
   Handle([this, files] { form_.Form_DragDrop(files); });
 }
 
+// A file dropped onto a field is a sheet to open, as anywhere on the window, not a path to
+// insert as text.
+bool WindowView::FilterDroppedFiles(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (!drop->mimeData()->hasUrls()) return false;
+  if (type == QEvent::Drop) {
+    dropEvent(drop);
+  } else {
+    drop->acceptProposedAction();
+  }
+  return true;
+}
+
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   const auto found = by_widget_.find(watched);
   if (found == by_widget_.end()) return QWidget::eventFilter(watched, event);
   window::Control& control = *found->second;
+  if (control.kind == window::Kind::TextBox && FilterDroppedFiles(event)) return true;
   if (event->type() == QEvent::MouseMove && control.MouseMove &&
       static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
     Handle(control.MouseMove);

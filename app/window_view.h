@@ -35,6 +35,7 @@ class WindowView : public QWidget {
   // Runs a handler of the window, then brings every widget up to date. A failure ends the
   // handler, is told to the user, and the window goes on from the model as it stands.
   void Handle(const std::function<void()>& handler);
+  bool FilterDroppedFiles(QEvent* event);
   bool FilterTypedKey(const window::TextBox& box, QEvent* event);
   bool FilterKeyDown(const window::Control& control, QEvent* event);
   bool FilterClick(const window::Control& control, QWidget* widget, QEvent* event);

@@ -96,6 +96,19 @@ TEST_P(DropTest, OpensOneLocalFileOnly) {
             "Déposez sur la fenêtre une seule fiche d'évaluation, un fichier de cet ordinateur.");
 }
 
+// A file dropped onto a text field opens as a sheet; its path is not typed into the field.
+TEST_F(ReopenViewTest, AFileDroppedOntoAFieldOpensIt) {
+  QWidget* champ = view.WidgetOf(form.TxtNom);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(Fiche())});
+  data.setText(Fiche());
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(champ, &enter);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(champ, &drop);
+  ExpectOpened();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Drops, DropTest,
     ::testing::Values(
