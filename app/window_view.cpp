@@ -127,7 +127,10 @@ void WindowView::Handle(const std::function<void()>& handler) {
 }
 
 void WindowView::Refresh() {
-  for (const auto& [control, widget] : widgets_) RefreshWidget(*control, widget);
+  for (const auto& [control, widget] : widgets_) {
+    RefreshWidget(*control, widget);
+    RefreshAccessible(accessible::Of(form_, *control), widget);
+  }
   if (form_.Focus) {
     by_control_.at(form_.Focus)->setFocus();
     form_.Focus = nullptr;
