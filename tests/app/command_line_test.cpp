@@ -14,6 +14,8 @@ struct Case {
   std::string file;
 };
 
+void PrintTo(const Case& row, std::ostream* out) { *out << row.name; }
+
 class CommandLineTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CommandLineTest, ReadsOptionsThenOneSheet) {
