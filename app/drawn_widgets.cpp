@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "app/focus_style.h"
 #include "app/twips.h"
 #include "app/widgets.h"
 
@@ -67,6 +68,17 @@ void PictureView::Show(const window::PictureBox& box) {
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, image_);
+  if (hasFocus()) DrawFocusFrame(painter, rect(), palette());
+}
+
+void PictureView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PictureView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 LineView::LineView(QWidget* parent) : QWidget(parent) {

@@ -7,7 +7,8 @@
 
 #include "calculator/window/controls.h"
 
-// Paints the drawing into a kept image when it changes, so that repaints never lose it.
+// Paints the drawing into a kept image when it changes, so that repaints never lose it; the
+// focus shows as a frame over it.
 class PictureView : public QWidget {
  public:
   explicit PictureView(QWidget* parent);
@@ -16,6 +17,8 @@ class PictureView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QPixmap image_;

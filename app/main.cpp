@@ -2,7 +2,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/application.h"
 #include "app/calculator_window.h"
+#include "app/command_line.h"
 
 namespace {
 
@@ -18,6 +20,8 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
+  if (command.action != CommandLine::Action::OpenWindow) return AnswerInTerminal(command);
   if (!HasDisplay()) {
     std::fputs(
         "Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis "
@@ -26,9 +30,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
+  PrepareApplication(app);
   CalculatorWindow window;
   window.view.show();
   // After the window's activation, which begins a blank evaluation.
-  window.view.OpenArguments(QApplication::arguments());
+  window.view.OpenFile(command.file);
   return app.exec();
 }

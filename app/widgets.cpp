@@ -208,3 +208,9 @@ void RefreshWidget(const window::Control& control, QWidget* widget) {
   widget->setEnabled(control.Enabled);
   widget->setVisible(control.Visible);
 }
+
+void RefreshAccessible(const accessible::Text& text, QWidget* widget) {
+  const QString name = ToQString(text.name), description = ToQString(text.description);
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
+  if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+}

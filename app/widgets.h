@@ -3,9 +3,12 @@
 
 #include <QWidget>
 
+#include "calculator/accessible.h"
 #include "calculator/window/controls.h"
 
 QWidget* CreateWidget(const window::Control& control, QWidget* parent);
 void RefreshWidget(const window::Control& control, QWidget* widget);
+// What assistive technologies say of the widget, as the model words it.
+void RefreshAccessible(const accessible::Text& text, QWidget* widget);
 QColor ToQColor(window::Colour colour);
 QFont ToQFont(const window::Font& font);

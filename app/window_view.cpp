@@ -132,7 +132,10 @@ void WindowView::Handle(const std::function<void()>& handler) {
 }
 
 void WindowView::Refresh() {
-  for (const auto& [control, widget] : widgets_) RefreshWidget(*control, widget);
+  for (const auto& [control, widget] : widgets_) {
+    RefreshWidget(*control, widget);
+    RefreshAccessible(accessible::Of(form_, *control), widget);
+  }
   if (form_.Focus) {
     by_control_.at(form_.Focus)->setFocus();
     form_.Focus = nullptr;
@@ -155,10 +158,9 @@ void WindowView::mouseMoveEvent(QMouseEvent* event) {
   Handle([this] { form_.Form_MouseMove(); });
 }
 
-void WindowView::OpenArguments(const QStringList& arguments) {
-  if (arguments.size() < 2) return;
-  const std::filesystem::path file = arguments.at(1).toStdString();
-  Handle([this, file] { form_.OuvreFiche(file); });
+void WindowView::OpenFile(const std::string& file) {
+  if (file.empty()) return;
+  Handle([this, file] { form_.OuvreFiche(std::filesystem::path(file)); });
 }
 
 // Anything that carries addresses may be dropped: the window says what it cannot open.

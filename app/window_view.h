@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -15,8 +16,8 @@ class WindowView : public QWidget {
 
   QWidget* WidgetOf(const window::Control& control) const;
   void Refresh();
-  // The program's command line: a sheet named after the program's own name is opened.
-  void OpenArguments(const QStringList& arguments);
+  // Opens the sheet named on the command line; an empty name opens nothing.
+  void OpenFile(const std::string& file);
 
  protected:
   void showEvent(QShowEvent* event) override;

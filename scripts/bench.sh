@@ -8,7 +8,7 @@
 # Run it on a quiet machine: the times follow the load, the instruction counts do not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh >/dev/null
+scripts/setup.sh bench >/dev/null
 scripts/build.sh --target sheet_pages sheet_pages_shared_runtime sheet_page_bench >/dev/null
 scripts/build.sh --target sheet_pages_libharu sheet_pages_cairo >/dev/null 2>&1 || true  # when found
 work=$(mktemp -d)

@@ -4,6 +4,7 @@
 #   (default: docs/window.png, coded)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh docs >/dev/null
 out=${1:-docs/window.png}
 scenario=${2:-coded}
 scripts/build.sh --target aggir_window_shot >/dev/null

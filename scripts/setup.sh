@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests, the benchmarks (with the peer
-# libraries they compare against and the whole-process tools) and the fuzz targets need.
-# Installs only what is missing, never asks a question, and is safe to run again.
+# Installs the Debian packages that one use of the project needs, only those missing, without
+# a question; safe to run again (as root, or through sudo):
+#   scripts/setup.sh run       building and running the calculator
+#   scripts/setup.sh package   run, and building its Debian package (scripts/package.sh)
+#   scripts/setup.sh test      package, and the tests: GoogleTest, Google Benchmark (the
+#                              benchmarks are compiled with the tests), the PDF tools, Debian's
+#                              package checkers and the French locale (the default)
+#   scripts/setup.sh bench     test, and the benchmarks' peer libraries and process tools
+#   scripts/setup.sh fuzz      test, and clang with libFuzzer
+#   scripts/setup.sh docs      test, and the virtual screen of the window's pictures
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-liberation2
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qpdf libqpdf-dev zlib1g-dev poppler-utils desktop-file-utils
-  clang libclang-rt-14-dev
-  libhpdf-dev libcairo2-dev valgrind hyperfine
-  python-matplotlib-data
-  xvfb xauth x11-apps imagemagick
-  locales
-)
+run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l10n
+  fonts-liberation2 python-matplotlib-data libqpdf-dev zlib1g-dev)
+package=("${run[@]}" dpkg-dev file)
+test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
+  desktop-file-utils appstream lintian locales)
+bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
+fuzz=("${test[@]}" clang libclang-rt-14-dev)
+docs=("${test[@]}" xvfb xauth)
+
+use=${1:-test}
+case "$use" in
+  run) packages=("${run[@]}") ;;
+  package) packages=("${package[@]}") ;;
+  test) packages=("${test[@]}") ;;
+  bench) packages=("${bench[@]}") ;;
+  fuzz) packages=("${fuzz[@]}") ;;
+  docs) packages=("${docs[@]}") ;;
+  *) echo "usage: scripts/setup.sh run|package|test|bench|fuzz|docs" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,7 +45,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # The suite runs a second time under a French locale: numbers in the PDF must not follow it.
-if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+if [[ " ${packages[*]} " == *" locales "* ]] && ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
   echo "Generating the fr_FR.UTF-8 locale"
   as_root sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null

@@ -5,6 +5,7 @@
 # folder of the machine that made it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh docs >/dev/null
 out=${1:-docs/sheet.png}
 scripts/build.sh --target aggir_sheet_sample >/dev/null
 copy=/tmp/aggir

@@ -3,7 +3,7 @@
 # once as it is and once under a French locale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 LC_ALL=fr_FR.UTF-8 ctest --test-dir build --output-on-failure -j "$(nproc)"

@@ -3,6 +3,7 @@
 # (default docs/writer.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh docs >/dev/null
 out=${1:-docs/writer.png}
 scripts/build.sh --target pdf_sample
 pdf=$(mktemp --suffix=.pdf)

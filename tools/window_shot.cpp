@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include "app/application.h"
 #include "app/calculator_window.h"
 #include "tools/example_evaluation.h"
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
+  PrepareApplication(app);  // as the program does
   CalculatorWindow window;
   WindowView& view = window.view;
   SaisieAggir2& form = window.form;

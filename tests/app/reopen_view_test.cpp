@@ -65,9 +65,9 @@ TEST_F(ReopenViewTest, CtrlOOpensTheSheetChosen) {
 }
 
 TEST_F(ReopenViewTest, TheCommandLineOpensItsSheet) {
-  view.OpenArguments({"aggir"});
+  view.OpenFile("");
   ExpectBlank();
-  view.OpenArguments({"aggir", Fiche()});
+  view.OpenFile(fiche.string());
   ExpectOpened();
 }
 

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "app/application.h"
+
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
@@ -14,6 +16,7 @@ class QtEnvironment : public ::testing::Environment {
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
     app_ = new QApplication(argc, argv);
+    PrepareApplication(*app_);  // as the program does
   }
   void TearDown() override { delete app_; }
 

@@ -1,0 +1,142 @@
+#include "calculator/accessible.h"
+
+#include <array>
+#include <map>
+#include <sstream>
+
+#include "calculator/question_table.h"
+#include "calculator/window/layout.h"
+#include "calculator/window/profile_layout.h"
+#include "calculator/window/questions_layout.h"
+
+namespace accessible {
+namespace {
+
+constexpr std::array<const char*, 4> kAdverbWords{"spontanément", "totalement", "correctement",
+                                                  "habituellement"};
+
+// The window's texts were laid out with runs of blanks; a voice wants single ones.
+std::string Collapsed(const std::string& text) {
+  std::istringstream words(text);
+  std::string word, collapsed;
+  while (words >> word) collapsed += (collapsed.empty() ? "" : " ") + word;
+  return collapsed;
+}
+
+// "3- Toilette " gives "Toilette".
+std::string VariableName(int v) {
+  const std::string caption = layout::RowOf(layout::RowsOf(v).first).variable;
+  const std::size_t dash = caption.find("- ");
+  return Collapsed(dash == std::string::npos ? caption : caption.substr(dash + 2));
+}
+
+// The row's caption with its variable's name: "Toilette bas", "Transferts".
+std::string RowName(int k) {
+  const layout::Row& row = layout::RowOf(k);
+  const std::string sub_variable = row.sub_variable;
+  return VariableName(row.variable_index) + (sub_variable.empty() ? "" : " " + sub_variable);
+}
+
+int RowOfCaption(int label_index) {
+  for (int k = 1; k <= layout::kRows; ++k) {
+    if (layout::RowOf(k).label_index == label_index) return k;
+  }
+  return 1;
+}
+
+std::string AdverbName(int j) {
+  const auto a = static_cast<std::size_t>(j - 1);
+  return std::string(layout::kAdverbLetters[a]) + " : " + kAdverbWords[a];
+}
+
+std::string Question(int k, int j) {
+  const Questions* questions = QuestionsDuLibelle(layout::RowOf(k).label_index);
+  if (!questions) return {};
+  return std::string(questions->titre) + " " + questions->adverbes[static_cast<std::size_t>(j - 1)];
+}
+
+// "B 12" (B with the adverbs 1 and 2 ticked) gives "B (spontanément, totalement)".
+std::string InClear(const std::string& coding) {
+  if (coding.size() < 2) return coding;
+  std::string adverbs;
+  for (const char digit : coding.substr(2)) {
+    if (digit < '1' || digit > '4') continue;
+    adverbs += (adverbs.empty() ? "" : ", ") + std::string(kAdverbWords[digit - '1']);
+  }
+  return coding.substr(0, 1) + (adverbs.empty() ? "" : " (" + adverbs + ")");
+}
+
+// The codings of the chart's rows in clear: the chart's text equivalent.
+std::string ProfileText(const SaisieAggir2& form, int chart) {
+  const int first = chart == 1 ? 1 : layout::kSubVariables + 1;
+  const int last = chart == 1 ? layout::kSubVariables : layout::kRows;
+  std::string text;
+  for (int k = first; k <= last; ++k) {
+    const std::string coding = InClear(form.CodageProfil[static_cast<std::size_t>(k - 1)]);
+    if (coding.empty()) continue;
+    text += (text.empty() ? "" : " ; ") +
+            Collapsed(layout::kProfileLegend[static_cast<std::size_t>(k - 1)]) + " : " + coding;
+  }
+  return text;
+}
+
+Text Button(const window::Panel& button) {
+  for (const layout::Command& command : layout::kCommands) {
+    if (button.Name == command.name) return {command.caption, command.tooltip};
+  }
+  return {button.Caption, ""};
+}
+
+Text Field(const SaisieAggir2& form, const window::Control& field) {
+  for (const layout::Field& identity : layout::kIdentityFields) {
+    if (field.Name == identity.name) return {identity.caption, ""};
+  }
+  if (&field == &form.TxtGroupe) {
+    return {std::string(layout::kResultCaption) + " " + form.TxtGroupe.Text, ""};
+  }
+  // Never shown: the codes as strings, kept for the procedures.
+  static const std::map<std::string, std::string> kHidden{
+      {"TxtVD1", "Codes des sous-variables discriminantes"},
+      {"TxtVD2", "Codes des variables discriminantes"},
+      {"TxtVI", "Codes des variables illustratives"},
+      {"TxtADV", "Adverbes cochés"},
+      {"TxtRang", "Rang"}};
+  const auto hidden = kHidden.find(field.Name);
+  return {hidden == kHidden.end() ? std::string() : hidden->second, ""};
+}
+
+Text Grid(const SaisieAggir2& form, const window::Control& control) {
+  const int i = control.Index;
+  if (control.Name == "ADV") {
+    const int k = layout::RowOfAdverbBox(i), j = (i - 1) % layout::kAdverbs + 1;
+    return {RowName(k) + ", " + AdverbName(j), Question(k, j)};
+  }
+  if (control.Name == "ADV4") {
+    return {RowName(i - 100) + ", ne fait pas", Collapsed(layout::kNeFaitPasExplanation.caption)};
+  }
+  if (control.Name == "CmdVD") return {RowName(i) + ", code " + form.CmdVD(i).Caption(), ""};
+  if (control.Name == "CFIN") {
+    return {"Variable " + VariableName(i) + ", code " + form.CFIN(i).Caption(), ""};
+  }
+  if (control.Name == "LabelVD") {
+    return {RowName(RowOfCaption(i)), "Un clic affiche les questions de l'activité"};
+  }
+  return {};
+}
+
+}  // namespace
+
+Text Of(const SaisieAggir2& form, const window::Control& control) {
+  switch (control.kind) {
+    case window::Kind::Button: return Button(static_cast<const window::Panel&>(control));
+    case window::Kind::TextBox: return Field(form, control);
+    case window::Kind::PictureBox:
+      return {"Profil : " + std::string(layout::kProfileTitles[control.Index == 1 ? 0 : 1].caption),
+              ProfileText(form, control.Index)};
+    default: break;
+  }
+  if (control.Name == "Label8") return {AdverbName(control.Index), ""};
+  return Grid(form, control);
+}
+
+}  // namespace accessible

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The Debian package as CPack builds it from the build tree: its files, lintian without
+# error, valid AppStream metadata and menu entry, and the packaged program answering on the
+# terminal through a link, without a display.
+set -euo pipefail
+build=$1
+if ! command -v dpkg-deb >/dev/null; then
+  echo "dpkg-deb is missing: the package is not built"
+  exit 77
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$(echo "$work"/aggir_*_amd64.deb)
+
+# Every file but the metric files, which are checked by name below.
+dpkg-deb -c "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}\.//' >"$work/files"
+cat >"$work/expected" <<'LIST'
+/opt/aggir/bin/GUIDE SORVANE.HLP
+/opt/aggir/bin/aggir
+/usr/bin/aggir -> /opt/aggir/bin/aggir
+/usr/share/applications/fr.sorvane.aggir.desktop
+/usr/share/doc/aggir/changelog.gz
+/usr/share/doc/aggir/copyright
+/usr/share/icons/hicolor/scalable/apps/aggir.svg
+/usr/share/lintian/overrides/aggir
+/usr/share/man/man1/aggir.1.gz
+/usr/share/metainfo/fr.sorvane.aggir.metainfo.xml
+LIST
+grep -v '\.afm$' "$work/files" | diff -u "$work/expected" -
+grep -qx /opt/aggir/system/Fonts/Helvetica-Bold.afm "$work/files"
+
+lintian --fail-on error "$deb"
+dpkg-deb -x "$deb" "$work/root"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/fr.sorvane.aggir.metainfo.xml"
+entry="$work/root/usr/share/applications/fr.sorvane.aggir.desktop"
+desktop-file-validate "$entry"
+grep -q '^Exec="/usr/bin/aggir"' "$entry" || { echo "the menu entry does not start /usr/bin/aggir"; exit 1; }
+
+mkdir "$work/link"
+ln -s "$work/root/opt/aggir/bin/aggir" "$work/link/aggir"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/link/aggir" --version)
+[ "$version" = "Calculette AGGIR $(dpkg-deb -f "$deb" Version)" ] || { echo "version: $version"; exit 1; }
+echo "package $(basename "$deb") complete"
