@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "pdf/encoding.h"
+#include "pdf/file_names.h"
 #include "pdf/vaROR.h"
 
 namespace pdf {
@@ -138,10 +139,10 @@ void vaROR::ForgetMetrics() {
 
 WidthTable vaROR::ReadMetrics(const std::string& name) const {
   const std::string path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
-  std::ifstream file(path, std::ios::binary);
-  std::error_code error;
-  // A folder of that name opens too, but is no metric file.
-  if (!file || !std::filesystem::is_regular_file(path, error)) {
+  // Checked before opening: a folder of that name opens too, a FIFO waits for a writer.
+  std::ifstream file;
+  if (IsRegularFile(path)) file.open(path, std::ios::binary);
+  if (!file.is_open()) {
     // Name the folder the caller asked for when it held no metric file at all.
     const std::string where = str_EmptyAfmFolder.empty()
                                   ? path

@@ -16,7 +16,9 @@ constexpr std::size_t kCopyPiece = 64 * 1024;
 
 class JpegFile : public JpegSource {
  public:
-  explicit JpegFile(const std::filesystem::path& file) : in_(file, std::ios::binary) {
+  explicit JpegFile(const std::filesystem::path& file) {
+    if (!IsRegularFile(file)) return;  // refused unopened, as a file that cannot be opened
+    in_.open(file, std::ios::binary);
     std::error_code error;
     std::uint64_t size = std::filesystem::file_size(file, error);
     if (!error && in_) size_ = size;
@@ -140,6 +142,7 @@ void vaROR::RefuseImage(const std::string& reason) {
 
 void vaROR::PutImage(int j) {
   const Image& image = tab_Images[static_cast<std::size_t>(j)];
+  if (!IsRegularFile(image.file)) throw ImageChanged(image.file);
   std::ifstream data(image.file, std::ios::binary);
   std::error_code error;
   // /Length is written before the data: the file must still hold what was measured.

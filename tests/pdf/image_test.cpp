@@ -2,6 +2,8 @@
 // refusals that leave the document as it was.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "pdf/file_names.h"
 #include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
@@ -135,6 +137,32 @@ TEST_F(ImageTest, RefusedFilesShowOneMessageAndWriteNothing) {
     EXPECT_EQ(StreamOf(pdf, 2), "") << c.name;
     EXPECT_NE(pdf.find("/XObject << \r\n>>"), std::string::npos) << c.name;
   }
+}
+
+// A FIFO named like an image, opened for reading, waited for ever for a writer; one put in
+// the place of a placed image made PDFEndDoc wait. It is refused unopened, as a file that
+// cannot be opened is.
+TEST_F(ImageTest, FifoIsRefusedWithoutBeingOpened) {
+  const auto fifo = doc.dir.path() / "tube.jpg";
+  const std::string placed = Jpeg("photo.jpg", MakeJpeg(8, 8, 3));
+  pdftest::MakeFifo(fifo);
+  std::vector<double> sizes;
+  const auto place = [&] {
+    writer.PDFImage(fifo.string(), 10, 20);
+    sizes = {writer.PDFImageWidth(fifo.string()), writer.PDFImageHeight(fifo.string())};
+  };
+  EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(fifo, place));
+  EXPECT_EQ(sizes, std::vector<double>({0, 0}));
+  ASSERT_EQ(doc.host.messages.size(), 3u);
+  for (const auto& message : doc.host.messages) {
+    EXPECT_EQ(message.text,
+              "Fichier image non JPEG.\r\nImpossible d'inclure l'image dans le fichier PDF.");
+  }
+  writer.PDFImage(placed, 10, 20);
+  std::filesystem::remove(placed);
+  pdftest::MakeFifo(placed);
+  const auto end = [&] { EXPECT_THROW(writer.PDFEndDoc(), pdf::PdfError); };
+  EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(placed, end));
 }
 
 TEST_F(ImageTest, BackslashesInTheName) {
