@@ -37,33 +37,37 @@ void vaROR::PDFInit() {
   str_FilePath.clear();
   boConfirm = boView = boThumbs = boOutlines = false;
   in_ZoomMode = in_LayoutMode = 0;
-  tab_Offsets.assign(1, 0);
-  tab_FontObjects.assign(1, 0);
-  tab_PageContents.assign(2, 0);
-  tab_PageObjects.assign(2, 0);
-  tab_Links.assign(2, {});
-  in_OffsetIndex = 1;
-  in_FontCount = 0;
+  str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
+  ResetDocument();
+  tab_Bookmarks.clear();
   in_PageSlot = 1;
+  tab_PageWidth = {0, kA4Width};
+  tab_PageHeight = {0, kA4Height};
   in_Scale = 72.0 / 2.54;
   int margin = RoundToInt16(28.35 / in_Scale);
   PDFSetMargins(margin, margin);
   in_CellMargin = RoundToInt16(margin / 10.0 * in_Scale);
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
-  in_LineWidth = 0;
-  boLineWidthSet = false;
+  ResetDrawing();
+  ForgetMetrics();
+}
+
+// The colours, lines and cell settings of a new writer; the font stays until PDFSetFont.
+void vaROR::ResetDrawing() {
   str_TextColor = "0 g";
   str_LineColor = "0 G";
   str_DrawColor = "0 g";
   in_TextRgb = in_LineRgb = in_DrawRgb = kUnknownRgb;
-  str_Object.clear();
-  str_PageContent.clear();
-  str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
-  tab_PageWidth = {0, kA4Width};
-  tab_PageHeight = {0, kA4Height};
-  ForgetMetrics();
-  tab_Bookmarks.clear();
+  in_LineWidth = 0;
+  boLineWidthSet = false;
+  str_LineStyle.clear();
+  str_DrawMode.clear();
+  str_Align.clear();
+  str_Border.clear();
+  boFill = false;
+  in_Rotation = 0;
+  in_WordSpacing = 0;
 }
 
 void vaROR::PDFPathConfiguration(const std::string& sPathConfig) {
@@ -89,23 +93,32 @@ void vaROR::PDFView(bool view) { boView = view; }
 void vaROR::PDFBeginDoc() {
   RequireState(DocumentState::NotBegun, "PDFBeginDoc");
   EnterState(DocumentState::Open);
+  ResetDocument();
   in_PageCount = 1;
-  in_OffsetIndex = 1;
-  in_ObjectCount = 0;
-  in_FilePosition = 0;
-  in_WrittenAhead = 0;
-  in_ImageCount = 0;
-  in_FontCount = 0;
-  tab_PageContents.assign(2, 0);
-  tab_PageObjects.assign(2, 0);
-  tab_Links.assign(2, {});
-  tab_Offsets.assign(1, 0);
-  tab_FontObjects.assign(1, 0);
-  str_Object.clear();
-  str_PageContent.clear();
   PutHeader();
   PutInfo();
   OpenContent();
+  str_PageContent.clear();
+}
+
+// The bookkeeping of one document's file. Bookmarks are not part of it: they may be set
+// before PDFBeginDoc.
+void vaROR::ResetDocument() {
+  in_PageCount = 0;  // no page yet: a bookmark set now goes to page 1
+  in_ObjectCount = 0;
+  in_FilePosition = 0;
+  in_WrittenAhead = 0;
+  in_OffsetIndex = 1;
+  in_ImageCount = 0;
+  in_FontCount = 0;
+  in_PagesObject = in_ResourcesObject = in_CatalogObject = in_OutlinesObject = 0;
+  tab_Offsets.assign(1, 0);
+  tab_FontObjects.assign(1, 0);
+  tab_PageContents.assign(2, 0);
+  tab_PageObjects.assign(2, 0);
+  tab_Links.assign(2, {});
+  tab_Images.clear();
+  str_Object.clear();
   str_PageContent.clear();
 }
 

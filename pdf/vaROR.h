@@ -152,6 +152,8 @@ class vaROR {
   };
 
   // document.cpp
+  void ResetDocument();
+  void ResetDrawing();
   std::string CreationFailure() const;
   void RecordOffset(std::size_t length);
   void WriteAhead(std::string_view bytes);

@@ -255,16 +255,41 @@ TEST(DocumentTest, SecondEndDocChangesNothingAndSaysNothing) {
   EXPECT_EQ(doc.host.messages.size(), 1u);  // the one end message
 }
 
+// After PDFInit a writer that wrote a document writes the next one as a new writer does,
+// also with a bookmark set before PDFBeginDoc: it once took the page count of the document
+// before, and its outline named an object the file did not hold.
 TEST(DocumentTest, InitPreparesANewDocumentAfterTheEnd) {
-  pdftest::WriterFixture doc;
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFEndDoc();
-  doc.writer.PDFInit();
-  auto second = doc.dir.path() / "second.pdf";
-  doc.writer.PDFFileName(second.string());
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFEndDoc();
-  ExpectConsistentXref(ReadFile(second));
+  auto write_second = [](pdftest::WriterFixture& doc) {
+    doc.writer.PDFSetUnit(0);
+    doc.writer.PDFFileName((doc.dir.path() / "second.pdf").string());
+    doc.writer.PDFSetBookmark("Signet1", 0, 40);
+    doc.writer.PDFBeginDoc();
+    doc.writer.PDFTextOut("x", 10, 20);
+    doc.writer.PDFCell("cellule", 10, 40, 100, 12);
+    doc.writer.PDFDrawRectangle(10, 60, 20, 20);
+    doc.writer.PDFEndDoc();
+    return ReadFile(doc.dir.path() / "second.pdf");
+  };
+  pdftest::WriterFixture used, fresh;
+  used.writer.PDFSetAlignement(2);
+  used.writer.PDFSetBorder(1);
+  used.writer.PDFSetFill(true);
+  used.writer.PDFSetLineStyle(1);
+  used.writer.PDFSetDrawMode(1);
+  used.writer.PDFSetLineColor(255);
+  used.writer.PDFBeginDoc();
+  for (int page = 2; page <= 3; ++page) {
+    used.writer.PDFEndPage();
+    used.writer.PDFNewPage();
+    used.writer.PDFLink(10, 20, "http://exemple.fr");
+  }
+  used.writer.PDFSetBookmark("Page 3", 0, 10);
+  used.writer.PDFEndDoc();
+  used.writer.PDFInit();
+  const std::string second = write_second(used);
+  EXPECT_EQ(second, write_second(fresh));
+  EXPECT_NE(second.find("/Dest [7 0 R /XYZ 0 801.89 null]"), std::string::npos);
+  ExpectConsistentXref(second);
 }
 
 TEST(DocumentTest, MetricFolderIsRefusedWhileADocumentIsOpen) {
