@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <exception>
 #include <thread>
 
 #include "pdf/encoding.h"
@@ -112,6 +113,7 @@ void vaROR::ResetDocument() {
   in_ImageCount = 0;
   in_FontCount = 0;
   in_PagesObject = in_ResourcesObject = in_CatalogObject = in_OutlinesObject = 0;
+  obj_EndFailure = nullptr;
   tab_Offsets.assign(1, 0);
   tab_FontObjects.assign(1, 0);
   tab_PageContents.assign(2, 0);
@@ -143,13 +145,34 @@ void vaROR::PDFEndPage() {
 
 void vaROR::PDFEndDoc() {
   if (in_DocumentState == DocumentState::Ended) return;  // the file is already complete
+  // A document abandoned half-written cannot be finished: every retry says why.
+  if (in_DocumentState == DocumentState::Failed) std::rethrow_exception(obj_EndFailure);
   RequireState(DocumentState::Open, "PDFEndDoc");
   if (!obj_File.IsOpen()) {
     throw PdfError(
         PdfErrorCode::FileNotCreated,
         "Le fichier PDF « " + str_FileName + " » n'a pas pu être créé" + CreationFailure() + ".");
   }
-  EnterState(DocumentState::Ended);  // marker lines after the last stream are discarded
+  CheckImages();  // before anything is written: a retry copies an image put back
+  EnterState(DocumentState::Ending);  // marker lines after the last stream are discarded
+  try {
+    WriteEnd();
+  } catch (...) {
+    obj_File.Discard();
+    obj_EndFailure = std::current_exception();
+    EnterState(DocumentState::Failed);
+    throw;
+  }
+  EnterState(DocumentState::Ended);
+  if (boConfirm) {
+    host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
+                      platform::MessageIcon::None, platform::MessageButtons::Ok);
+  }
+  if (boView) host_.OpenPdf(std::filesystem::absolute(str_FilePath));
+}
+
+// Everything that depends on the whole document, then the file put in place of the target.
+void vaROR::WriteEnd() {
   CloseContent();
   PutFonts();
   PutPages();
@@ -160,11 +183,6 @@ void vaROR::PDFEndDoc() {
   PutCatalog();
   PutXref();
   FinishFile();
-  if (boConfirm) {
-    host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
-                      platform::MessageIcon::None, platform::MessageButtons::Ok);
-  }
-  if (boView) host_.OpenPdf(std::filesystem::absolute(str_FilePath));
 }
 
 // The reason a creation failed, in the user's words: the folder is missing or read-only.
@@ -386,7 +404,6 @@ void vaROR::PutXref() {
 
 void vaROR::FinishFile() {
   auto fail = [this](const char* what) {
-    obj_File.Discard();
     throw PdfError(PdfErrorCode::FileNotWritten,
                    "Le fichier PDF « " + str_FilePath + " » n'a pas pu être " + what + ".");
   };
@@ -417,12 +434,13 @@ std::int32_t vaROR::CheckedCode(std::int32_t code, std::int32_t last, std::int32
 
 void vaROR::RequireState(DocumentState wanted, const char* operation) const {
   if (in_DocumentState == wanted) return;
-  static const char* const kWhy[] = {
-      " : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).",
-      " : le document est déjà commencé.",
-      " : le document est déjà terminé (PDFInit en prépare un nouveau)."};
-  throw PdfError(PdfErrorCode::OutOfOrder,
-                 std::string(operation) + kWhy[static_cast<int>(in_DocumentState)]);
+  const char* why = " : le document est déjà terminé (PDFInit en prépare un nouveau).";
+  if (in_DocumentState == DocumentState::NotBegun) {
+    why = " : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).";
+  } else if (in_DocumentState == DocumentState::Open) {
+    why = " : le document est déjà commencé.";
+  }
+  throw PdfError(PdfErrorCode::OutOfOrder, operation + std::string(why));
 }
 
 void vaROR::EnterState(DocumentState state) {

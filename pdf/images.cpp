@@ -58,6 +58,12 @@ bool IsJpegExtension(const std::string& extension) {
   return extension == "jpg" || extension == "jpeg";
 }
 
+// /Length is written before the data: the file must still hold what was measured.
+bool IsAsPlaced(const std::filesystem::path& file, std::uint64_t length) {
+  std::error_code error;
+  return IsRegularFile(file) && std::filesystem::file_size(file, error) == length && !error;
+}
+
 PdfError ImageChanged(const std::filesystem::path& file) {
   return PdfError(PdfErrorCode::ImageChanged,
                   "Le fichier image « " + file.string() +
@@ -140,15 +146,18 @@ void vaROR::RefuseImage(const std::string& reason) {
   ShowCritical(reason + "\r\nImpossible d'inclure l'image dans le fichier PDF.", "Fichier Image");
 }
 
+void vaROR::CheckImages() const {
+  for (int j = 1; j <= in_ImageCount; ++j) {
+    const Image& image = tab_Images[static_cast<std::size_t>(j)];
+    if (!IsAsPlaced(image.file, image.length)) throw ImageChanged(image.file);
+  }
+}
+
 void vaROR::PutImage(int j) {
   const Image& image = tab_Images[static_cast<std::size_t>(j)];
-  if (!IsRegularFile(image.file)) throw ImageChanged(image.file);
+  if (!IsAsPlaced(image.file, image.length)) throw ImageChanged(image.file);
   std::ifstream data(image.file, std::ios::binary);
-  std::error_code error;
-  // /Length is written before the data: the file must still hold what was measured.
-  if (!data || std::filesystem::file_size(image.file, error) != image.length || error) {
-    throw ImageChanged(image.file);
-  }
+  if (!data) throw ImageChanged(image.file);
   BeginObject();
   AddLine(str_Object, "<</Type /XObject");
   AddLine(str_Object, "/Subtype /Image");

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -172,11 +173,13 @@ class vaROR {
   void PutPage(int page);
   void PutCatalog();
   void PutXref();
+  void WriteEnd();
   void FinishFile();
   void ShowCritical(const std::string& text, const std::string& topic);
   std::int32_t CheckedCode(std::int32_t code, std::int32_t last, std::int32_t fallback,
                            const char* reason, const char* instead, const char* topic);
-  enum class DocumentState { NotBegun, Open, Ended };
+  // Ending while PDFEndDoc writes; Failed once it raised with the file half-written.
+  enum class DocumentState { NotBegun, Open, Ending, Failed, Ended };
   void RequireState(DocumentState wanted, const char* operation) const;
   void EnterState(DocumentState state);
   // False, with one message per state, when no page takes drawing.
@@ -261,6 +264,7 @@ class vaROR {
   std::optional<Image> ParseJPEG(const std::string& pFileName);
   bool HasJpegName(const std::string& pFileName);
   void RefuseImage(const std::string& reason);
+  void CheckImages() const;  // raises ImageChanged for the first image no longer as placed
   void PutImage(int j);
 
   // bookmarks.cpp
@@ -322,6 +326,7 @@ class vaROR {
   int in_FontCount = 0;
   std::vector<int> tab_FontObjects;  // index 0 unused
   DocumentState in_DocumentState = DocumentState::NotBegun;
+  std::exception_ptr obj_EndFailure;  // why the document Failed, raised again at every retry
   bool boNoPageReported = false;      // drawing without a page is reported once per state
   std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
 

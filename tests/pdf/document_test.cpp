@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "pdf/format.h"
+#include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
 
 namespace {
@@ -258,6 +259,56 @@ TEST(DocumentTest, SecondEndDocChangesNothingAndSaysNothing) {
 // After PDFInit a writer that wrote a document writes the next one as a new writer does,
 // also with a bookmark set before PDFBeginDoc: it once took the page count of the document
 // before, and its outline named an object the file did not hold.
+// A PDFEndDoc that raised once counted as done: the next one returned quietly, no file
+// written. A retry raises again while the cause stands; an image put back is copied then.
+struct EndFailure {
+  const char* name;
+  std::function<void(const pdftest::WriterFixture&)> cause, cure;
+  pdf::PdfErrorCode code;
+  bool written_after_cure;  // false: the file was abandoned when its renaming failed
+};
+
+void PrintTo(const EndFailure& failure, std::ostream* out) { *out << failure.name; }
+
+class EndDocRetryTest : public ::testing::TestWithParam<EndFailure> {};
+
+TEST_P(EndDocRetryTest, RaisesUntilTheFileIsWritten) {
+  const EndFailure& failure = GetParam();
+  pdftest::WriterFixture doc;
+  pdftest::WriteFile(doc.dir.path() / "photo.jpg", pdftest::MakeJpeg(8, 8, 3));
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFImage((doc.dir.path() / "photo.jpg").string(), 10, 20);
+  failure.cause(doc);
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    if (attempt == 3) failure.cure(doc);
+    try {
+      doc.writer.PDFEndDoc();
+      EXPECT_TRUE(attempt == 3 && failure.written_after_cure) << "attempt " << attempt;
+    } catch (const pdf::PdfError& error) {
+      EXPECT_EQ(error.code(), failure.code) << "attempt " << attempt;
+      EXPECT_FALSE(attempt == 3 && failure.written_after_cure) << error.what();
+    }
+  }
+  EXPECT_EQ(std::filesystem::is_regular_file(doc.File()), failure.written_after_cure);
+  if (failure.written_after_cure) ExpectConsistentXref(ReadFile(doc.File()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, EndDocRetryTest,
+    ::testing::Values(
+        EndFailure{"ImageRemoved",
+                   [](const auto& doc) { std::filesystem::remove(doc.dir.path() / "photo.jpg"); },
+                   [](const auto& doc) {
+                     pdftest::WriteFile(doc.dir.path() / "photo.jpg", pdftest::MakeJpeg(8, 8, 3));
+                   },
+                   pdf::PdfErrorCode::ImageChanged, true},
+        EndFailure{
+            "RenameRefused",
+            [](const auto& doc) { std::filesystem::create_directories(doc.File() / "dossier"); },
+            [](const auto& doc) { std::filesystem::remove_all(doc.File()); },
+            pdf::PdfErrorCode::FileNotWritten, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(DocumentTest, InitPreparesANewDocumentAfterTheEnd) {
   auto write_second = [](pdftest::WriterFixture& doc) {
     doc.writer.PDFSetUnit(0);
