@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 #include <thread>
+#include <utility>
 
 #include "pdf/encoding.h"
 #include "pdf/file_names.h"
@@ -191,14 +192,23 @@ std::string vaROR::CreationFailure() const {
   if (!error) return "";
   std::string folder = PathFromName(str_FileName).parent_path().string();
   if (folder.empty()) folder = std::filesystem::current_path().string();
-  if (error == std::errc::no_such_file_or_directory) {
-    return " : le dossier « " + folder + " » n'existe pas";
+  const std::string in_folder = " : le dossier « " + folder + " » ";
+  const std::pair<std::errc, std::string> reasons[] = {
+      {std::errc::no_such_file_or_directory, in_folder + "n'existe pas"},
+      {std::errc::permission_denied, in_folder + "ne peut pas être écrit"},
+      {std::errc::read_only_file_system, in_folder + "ne peut pas être écrit"},
+      {std::errc::operation_not_permitted, in_folder + "ne peut pas être écrit"},
+      {std::errc::no_space_on_device, " : le disque est plein"},
+      {std::errc::filename_too_long, " : le nom du fichier est trop long"},
+      {std::errc::invalid_argument, " : le système refuse ce nom de fichier"},
+      {std::errc::illegal_byte_sequence, " : le système refuse ce nom de fichier"},
+      {std::errc::not_a_directory, " : un élément du chemin n'est pas un dossier"},
+      {std::errc::too_many_symbolic_link_levels,
+       " : le chemin passe par trop de liens symboliques"},
+  };
+  for (const auto& [code, reason] : reasons) {
+    if (error == code) return reason;
   }
-  if (error == std::errc::permission_denied || error == std::errc::read_only_file_system ||
-      error == std::errc::operation_not_permitted) {
-    return " : le dossier « " + folder + " » ne peut pas être écrit";
-  }
-  if (error == std::errc::no_space_on_device) return " : le disque est plein";
   return " (erreur système " + std::to_string(error.value()) + ")";
 }
 

@@ -154,9 +154,11 @@ TEST(DocumentTest, AbandonedDocumentLeavesTheEarlierFileAndNoPartialFile) {
 }
 
 TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
-  // Names that yield no file: empty, a folder only, a folder that does not exist.
+  // Names that yield no file: empty, a folder only, a folder that does not exist, a name
+  // longer than the 255 bytes a file system takes.
   pdftest::ScratchDir dir;
   const std::string absent = (dir.path() / "absent").string();
+  const std::string too_long = (dir.path() / (std::string(252, '1') + ".pdf")).string();
   const struct {
     std::string name, message;
   } cases[] = {{"", "Le fichier PDF «  » n'a pas pu être créé."},
@@ -164,7 +166,9 @@ TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
                 "Le fichier PDF « " + dir.path().string() + "\\ » n'a pas pu être créé."},
                {absent + "/x.pdf", "Le fichier PDF « " + absent +
                                        "/x.pdf » n'a pas pu être créé : le dossier « " + absent +
-                                       " » n'existe pas."}};
+                                       " » n'existe pas."},
+               {too_long, "Le fichier PDF « " + too_long +
+                              " » n'a pas pu être créé : le nom du fichier est trop long."}};
   for (const auto& [name, message] : cases) {
     platform::RecordingHost host;
     pdf::vaROR writer(host);
@@ -182,6 +186,16 @@ TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
     EXPECT_TRUE(host.opened_pdfs.empty());
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
+}
+
+// The temporary file's name once grew with the target's: a 255-byte name failed.
+TEST(DocumentTest, TheLongestNameAFileSystemTakesIsWritten) {
+  pdftest::WriterFixture doc;
+  const auto file = doc.dir.path() / (std::string(251, '1') + ".pdf");
+  doc.writer.PDFFileName(file.string());
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFEndDoc();
+  ExpectConsistentXref(ReadFile(file));
 }
 
 TEST(DocumentTest, BackslashSplitsTheFileName) {
