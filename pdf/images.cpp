@@ -122,8 +122,12 @@ std::optional<vaROR::Image> vaROR::ParseJPEG(const std::string& pFileName) {
     RefuseImage(RefusalReason(header));
     return std::nullopt;
   }
-  return Image{file, source.Size(), header.width, header.height,
-               ColourSpaceName(header.components)};
+  return Image{file,
+               source.Size(),
+               header.width,
+               header.height,
+               ColourSpaceName(header.components),
+               header.components == 4 && header.adobe};
 }
 
 // The extension is read from the file's own name, so that a point in a folder name does
@@ -166,6 +170,8 @@ void vaROR::PutImage(int j) {
   AddLine(str_Object, "/Height " + std::to_string(image.height));
   AddLine(str_Object, "/ColorSpace /" + image.colour_space);
   AddLine(str_Object, "/BitsPerComponent 8");
+  // Readers take CMYK data as ink; Adobe's files store it the other way round.
+  if (image.inverted) AddLine(str_Object, "/Decode [1 0 1 0 1 0 1 0]");
   AddLine(str_Object, "/Length " + std::to_string(image.length));
   AddLine(str_Object, "/Name /ImgJPEG" + std::to_string(j) + ">>");
   AddLine(str_Object, "stream");

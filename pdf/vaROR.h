@@ -260,6 +260,7 @@ class vaROR {
     std::uint64_t length;        // its size in bytes when it was placed
     int width, height;           // pixels
     std::string colour_space;    // "DeviceGray", "DeviceRGB" or "DeviceCMYK"
+    bool inverted;               // CMYK stored as Adobe writes it: 255 is no ink
   };
   std::optional<Image> ParseJPEG(const std::string& pFileName);
   bool HasJpegName(const std::string& pFileName);

@@ -2,6 +2,8 @@
 // refusals that leave the document as it was.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <sstream>
 #include <vector>
 
 #include "pdf/file_names.h"
@@ -190,6 +192,73 @@ TEST_F(ImageTest, FileChangedAfterPlacingAbandonsTheDocument) {
               std::string::npos);
   }
   EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
+}
+
+// An Adobe CMYK file stores its ink inverted, and readers drew it in the opposite colours:
+// its image object alone gets the /Decode array; every other dictionary is as it was.
+struct DictionaryCase {
+  int components;
+  bool adobe;
+  const char* lines;  // from /ColorSpace to /Length
+};
+
+class ImageDictionaryTest : public ::testing::TestWithParam<DictionaryCase> {};
+
+TEST_P(ImageDictionaryTest, DecodeArrayForAdobeCmykOnly) {
+  pdftest::WriterFixture doc;
+  const auto file = doc.dir.path() / "photo.jpg";
+  pdftest::WriteFile(file,
+                     MakeJpeg({.components = GetParam().components, .adobe = GetParam().adobe}));
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFImage(file.string(), 10, 20);
+  const std::string pdf = doc.Finish();
+  EXPECT_NE(pdf.find(std::string("/Height 8\r\n") + GetParam().lines + "300\r\n"),
+            std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ColourSpaces, ImageDictionaryTest,
+    ::testing::Values(
+        DictionaryCase{4, true,
+                       "/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n"
+                       "/Decode [1 0 1 0 1 0 1 0]\r\n/Length "},
+        DictionaryCase{4, false, "/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n/Length "},
+        DictionaryCase{3, true, "/ColorSpace /DeviceRGB\r\n/BitsPerComponent 8\r\n/Length "},
+        DictionaryCase{1, true, "/ColorSpace /DeviceGray\r\n/BitsPerComponent 8\r\n/Length "}));
+
+// The red, green and blue of pixel (x, y) of a binary PPM file.
+std::array<int, 3> PpmPixel(const std::filesystem::path& file, int x, int y) {
+  std::istringstream in(ReadFile(file));
+  std::string magic;
+  int width = 0, height = 0, maximum = 0;
+  in >> magic >> width >> height >> maximum;
+  in.get();  // the one blank before the samples
+  in.seekg(3 * (y * width + x), std::ios::cur);
+  std::array<int, 3> rgb{};
+  for (int& sample : rgb) sample = in.get();
+  return rgb;
+}
+
+// A CMYK JPEG with the Adobe marker as ImageMagick writes it, drawn by poppler, shows the
+// colour the file itself decodes to (red), not its inverse (cyan-black).
+TEST_F(ImageTest, AdobeCmykRendersInItsOwnColour) {
+  const auto jpeg = doc.dir.path() / "rouge.jpg";
+  const auto own = doc.dir.path() / "rouge.ppm";
+  const auto page = doc.dir.path() / "page";
+  auto made = pdftest::RunTool("convert -size 16x16 'xc:cmyk(0,255,255,0)' -colorspace CMYK '" +
+                               jpeg.string() + "' && convert '" + jpeg.string() +
+                               "' -colorspace sRGB '" + own.string() + "'");
+  ASSERT_EQ(made.status, 0) << made.output;
+  writer.PDFImage(jpeg.string(), 0, 0, 100, 100);
+  doc.Finish();
+  auto drawn = pdftest::RunTool("pdftoppm -r 72 -x 50 -y 50 -W 1 -H 1 -singlefile '" +
+                                doc.File().string() + "' '" + page.string() + "'");
+  ASSERT_EQ(drawn.status, 0) << drawn.output;
+  const std::array<int, 3> expected = PpmPixel(own, 8, 8);
+  const std::array<int, 3> rendered = PpmPixel(page.string() + ".ppm", 0, 0);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_NEAR(rendered[i], expected[i], 48) << "component " << i;
+  }
 }
 
 }  // namespace
