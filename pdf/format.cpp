@@ -253,7 +253,8 @@ std::string PlainDigits(double value) {
 }  // namespace
 
 std::string FormatPlain(double value) {
-  if (!std::isfinite(value)) return "0";
+  // Written in full, 5e-324 would take 326 characters.
+  if (!std::isfinite(value) || std::fabs(value) < kSmallestPlain) return "0";
   return PlainDigits(std::clamp(value, -kLargestNumber, kLargestNumber));
 }
 

@@ -14,6 +14,8 @@ namespace pdf {
 // The largest magnitude written into a file: the largest integer readers must take. A value
 // beyond it (a coordinate far off any page) is written as this bound; NaN and infinities as 0.
 inline constexpr double kLargestNumber = 2147483647;
+// The smallest magnitude a plain number is written with, far finer than any reader draws.
+inline constexpr double kSmallestPlain = 1e-10;
 
 // value rounded to `decimals` places, halves away from zero, with a point and exactly
 // `decimals` digits after it ("###0." followed by that many zeros).
@@ -82,7 +84,8 @@ class Composer {
 // Decimal digits left-padded with "0" to 10 characters, as the xref table wants them.
 std::string PadOffset(std::int64_t number);
 
-// At most 15 significant digits, no trailing zeros, no exponent (595.28, 842).
+// At most 15 significant digits, no trailing zeros, no exponent (595.28, 842); a magnitude
+// below kSmallestPlain is 0, so that the text never exceeds 27 characters.
 std::string FormatPlain(double value);
 
 // A number as a message shows it: plain digits, or NaN and Inf for the values that have none.
