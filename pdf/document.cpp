@@ -186,7 +186,7 @@ void vaROR::WriteEnd() {
   FinishFile();
 }
 
-// The reason a creation failed, in the user's words: the folder is missing or read-only.
+// The reason a creation failed, in the user's words.
 std::string vaROR::CreationFailure() const {
   const std::error_code error = obj_File.CreationError();
   if (!error) return "";
@@ -234,28 +234,32 @@ void vaROR::WriteBlock(const std::string& block) {
 }
 
 void vaROR::AppendMarker(const char* marker) {
-  if (in_DocumentState == DocumentState::Open) AddLine(str_PageContent, marker);
+  if (in_DocumentState == DocumentState::Open) Composer(str_PageContent).Line(marker).Done();
 }
 
 int vaROR::BeginObject() {
   int number = ++in_ObjectCount;
   str_Object.clear();
   AppendMarker("%DEBUT_OBJ/%");
-  AddLine(str_Object, std::to_string(number) + " 0 obj");
+  Composer(str_Object).Integer(number).Line(" 0 obj").Done();
   return number;
 }
 
-void vaROR::EndObject() {
-  AddLine(str_Object, "endobj");
+void vaROR::EndObject(Composer& out) {
+  out.Line("endobj").Done();
   AppendMarker("%FIN_OBJ/%");
   WriteBlock(str_Object);
 }
 
 void vaROR::OpenContent() {
   int number = BeginObject();
-  AddLine(str_Object, "<< /Length " + Ref(number + 1));
-  AddLine(str_Object, " >>");
-  AddLine(str_Object, "stream");
+  Composer(str_Object)
+      .Text("<< /Length ")
+      .Ref(number + 1)
+      .Line("")
+      .Line(" >>")
+      .Line("stream")
+      .Done();
 }
 
 // The page's content goes to the file from its own buffer, which the next page reuses.
@@ -265,23 +269,24 @@ void vaROR::CloseContent() {
   const std::size_t length = str_PageContent.size();
   str_PageContent.clear();
   str_Object.clear();
-  AddLine(str_Object, "endstream");
-  AddLine(str_Object, "endobj");
+  Composer(str_Object).Line("endstream").Line("endobj").Done();
   AppendMarker("%FIN_OBJ/%");
   WriteBlock(str_Object);
   BeginObject();
-  AddLine(str_Object, std::to_string(length));
-  EndObject();
+  Composer out(str_Object);
+  out.Integer(static_cast<std::int64_t>(length)).Line("");
+  EndObject(out);
 }
 
 void vaROR::PutHeader() { WriteBlock("%PDF-1.5"); }
 
 void vaROR::PutInfo() {
   BeginObject();
-  auto entry = [this](const char* key, const std::string& value) {
-    AddLine(str_Object, std::string(key) + " (" + EscapeString(value) + ")");
+  Composer out(str_Object);
+  auto entry = [&out](const char* key, std::string_view value) {
+    out.Text(key).Text(" (").Escaped(value).Line(")");
   };
-  AddLine(str_Object, "<<");
+  out.Line("<<");
   entry("/Producer", str_Producer);
   entry("/Author", str_Author);
   entry("/CreationDate", "D:" + PdfDate(host_.LocalTime()));
@@ -289,9 +294,8 @@ void vaROR::PutInfo() {
   entry("/Keywords", str_Keywords);
   entry("/Subject", str_Subject);
   entry("/Title", str_Title);
-  AddLine(str_Object, "/ModDate ()");
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line("/ModDate ()").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutFonts() {
@@ -302,46 +306,42 @@ void vaROR::PutFont(const std::string& name) {
   ++in_FontCount;
   tab_FontObjects.resize(static_cast<std::size_t>(in_FontCount) + 1);
   tab_FontObjects[static_cast<std::size_t>(in_FontCount)] = BeginObject();
-  AddLine(str_Object, "<< /Type /Font");
-  AddLine(str_Object, "/Subtype /Type1");
-  AddLine(str_Object, "/Name /F" + std::to_string(in_FontCount));
-  AddLine(str_Object, "/BaseFont /" + BaseFontName(name));
-  if (!HasBuiltInEncoding(name)) AddLine(str_Object, "/Encoding /WinAnsiEncoding");
-  AddLine(str_Object, ">>");
-  EndObject();
+  Composer out(str_Object);
+  out.Line("<< /Type /Font").Line("/Subtype /Type1");
+  out.Text("/Name /F").Integer(in_FontCount).Line("");
+  out.Text("/BaseFont /").Line(BaseFontName(name));
+  if (!HasBuiltInEncoding(name)) out.Line("/Encoding /WinAnsiEncoding");
+  out.Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutPages() {
   in_PagesObject = BeginObject();
-  AddLine(str_Object, "<< /Type /Pages");
-  AddLine(str_Object, "/Kids [");
+  Composer out(str_Object);
+  out.Line("<< /Type /Pages").Line("/Kids [");
   tab_PageContents.assign(static_cast<std::size_t>(in_PageCount) + 1, 0);
   for (int page = 1; page <= in_PageCount; ++page) {
-    AddLine(str_Object, Ref(in_PagesObject + 1 + in_ImageCount + page));
+    out.Ref(in_PagesObject + 1 + in_ImageCount + page).Line("");
     tab_PageContents[static_cast<std::size_t>(page)] = 2 * page;
   }
-  AddLine(str_Object, "]");
-  AddLine(str_Object, "/Count " + std::to_string(in_PageCount));
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line("]").Text("/Count ").Integer(in_PageCount).Line("").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutResources() {
   in_ResourcesObject = BeginObject();
-  AddLine(str_Object, "<< /ProcSet [ /PDF /Text /ImageC]");
-  AddLine(str_Object, "/XObject << ");
+  Composer out(str_Object);
+  out.Line("<< /ProcSet [ /PDF /Text /ImageC]").Line("/XObject << ");
   for (int image = 1; image <= in_ImageCount; ++image) {
-    AddLine(str_Object, "/ImgJPEG" + std::to_string(image) + " " + Ref(in_ResourcesObject + image));
+    out.Text("/ImgJPEG").Integer(image).Text(" ").Ref(in_ResourcesObject + image).Line("");
   }
-  AddLine(str_Object, ">>");
-  AddLine(str_Object, "/Font << ");
+  out.Line(">>").Line("/Font << ");
   for (int font = 1; font <= in_FontCount; ++font) {
-    AddLine(str_Object, "/F" + std::to_string(font) + " " +
-                            Ref(tab_FontObjects[static_cast<std::size_t>(font)]) + " ");
+    out.Text("/F").Integer(font).Text(" ");
+    out.Ref(tab_FontObjects[static_cast<std::size_t>(font)]).Line(" ");
   }
-  AddLine(str_Object, ">>");
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line(">>").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutPage(int page) {
@@ -350,66 +350,54 @@ void vaROR::PutPage(int page) {
   tab_PageObjects[index] = BeginObject();
   // A page drawn without its own slot keeps the last slot's size.
   std::size_t slot = std::min(index, tab_PageWidth.size() - 1);
-  AddLine(str_Object, "<< /Type /Page");
-  AddLine(str_Object, "/Parent " + Ref(in_PagesObject));
-  AddLine(str_Object, "/MediaBox [ 0 0 " + FormatPlain(tab_PageWidth[slot]) + " " +
-                          FormatPlain(tab_PageHeight[slot]) + "]");
-  AddLine(str_Object, "/Resources " + Ref(in_ResourcesObject));
-  if (index < tab_Links.size() && !tab_Links[index].empty()) {
-    AddLine(str_Object, Annotations(page));
-  }
-  AddLine(str_Object, "/Contents " + Ref(2 * page));
-  AddLine(str_Object, ">>");
-  EndObject();
+  Composer out(str_Object);
+  out.Line("<< /Type /Page").Text("/Parent ").Ref(in_PagesObject).Line("");
+  out.Text("/MediaBox [ 0 0 ").Plain(tab_PageWidth[slot]).Text(" ");
+  out.Plain(tab_PageHeight[slot]).Line("]");
+  out.Text("/Resources ").Ref(in_ResourcesObject).Line("");
+  if (index < tab_Links.size() && !tab_Links[index].empty()) PutAnnotations(out, page);
+  out.Text("/Contents ").Ref(2 * page).Line("").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutCatalog() {
   in_CatalogObject = BeginObject();
-  std::string first_page = Ref(tab_PageObjects[1]);
-  AddLine(str_Object, "<<");
-  AddLine(str_Object, "/Type /Catalog");
-  AddLine(str_Object, "/Pages " + Ref(in_PagesObject));
-  std::string view;
+  Composer out(str_Object);
+  out.Line("<<").Line("/Type /Catalog").Text("/Pages ").Ref(in_PagesObject).Line("");
+  out.Text("/OpenAction [").Ref(tab_PageObjects[1]).Text(" ");
   switch (in_ZoomMode) {
-    case 0: view = "/Fit"; break;
-    case 1: view = "/FitH null"; break;
-    case 2: view = "/XYZ null null 1"; break;
-    default: view = "/XYZ null null " + FormatNumber(in_ZoomMode / 100.0, 2);
+    case 0: out.Line("/Fit]"); break;
+    case 1: out.Line("/FitH null]"); break;
+    case 2: out.Line("/XYZ null null 1]"); break;
+    default: out.Text("/XYZ null null ").Number(in_ZoomMode / 100.0, 2).Line("]");
   }
-  AddLine(str_Object, "/OpenAction [" + first_page + " " + view + "]");
   static const char* const kLayouts[] = {"/PageLayout /SinglePage", "/PageLayout /OneColumn",
                                          "/PageLayout /TwoColumnLeft"};
-  if (in_LayoutMode >= 0 && in_LayoutMode <= 2) AddLine(str_Object, kLayouts[in_LayoutMode]);
+  if (in_LayoutMode >= 0 && in_LayoutMode <= 2) out.Line(kLayouts[in_LayoutMode]);
   // Without an outline root there is nothing to show or to reference. A catalog has one
   // page mode: the outline panel when both it and the thumbnails are asked for.
   const bool outline = boOutlines && in_OutlinesObject != 0;
-  if (boThumbs && !outline) AddLine(str_Object, "/PageMode /UseThumbs");
+  if (boThumbs && !outline) out.Line("/PageMode /UseThumbs");
   if (outline) {
-    AddLine(str_Object, "/Outlines " + Ref(in_OutlinesObject));
-    AddLine(str_Object, "/PageMode /UseOutlines");
+    out.Text("/Outlines ").Ref(in_OutlinesObject).Line("").Line("/PageMode /UseOutlines");
   }
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutXref() {
   int size = in_ObjectCount + 1;
   std::string table;
-  AddLine(table, "xref");
-  AddLine(table, "0 " + std::to_string(size));
-  AddLine(table, "0000000000 65535 f");
+  Composer out(table);
+  out.Line("xref").Text("0 ").Integer(size).Line("").Line("0000000000 65535 f");
   for (int object = 1; object < size; ++object) {
-    AddLine(table, PadOffset(tab_Offsets[static_cast<std::size_t>(object)]) + " 00000 n");
+    out.Text(PadOffset(tab_Offsets[static_cast<std::size_t>(object)])).Line(" 00000 n");
   }
-  AddLine(table, "trailer");
-  AddLine(table, "<< /Size " + std::to_string(size));
-  AddLine(table, "/Root " + Ref(in_CatalogObject));
-  AddLine(table, "/Info 1 0 R");
-  AddLine(table, ">>");
-  AddLine(table, "startxref");
-  AddLine(table, std::to_string(tab_Offsets[static_cast<std::size_t>(size)]));
-  obj_File.Write(table + "\r\n");
-  obj_File.Write("%%EOF\r\n");
+  out.Line("trailer").Text("<< /Size ").Integer(size).Line("");
+  out.Text("/Root ").Ref(in_CatalogObject).Line("").Line("/Info 1 0 R").Line(">>");
+  out.Line("startxref").Integer(tab_Offsets[static_cast<std::size_t>(size)]).Line("");
+  out.Line("").Line("%%EOF").Done();
+  obj_File.Write(table);
 }
 
 void vaROR::FinishFile() {

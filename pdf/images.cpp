@@ -163,18 +163,15 @@ void vaROR::PutImage(int j) {
   std::ifstream data(image.file, std::ios::binary);
   if (!data) throw ImageChanged(image.file);
   BeginObject();
-  AddLine(str_Object, "<</Type /XObject");
-  AddLine(str_Object, "/Subtype /Image");
-  AddLine(str_Object, "/Filter [/DCTDecode ]");
-  AddLine(str_Object, "/Width " + std::to_string(image.width));
-  AddLine(str_Object, "/Height " + std::to_string(image.height));
-  AddLine(str_Object, "/ColorSpace /" + image.colour_space);
-  AddLine(str_Object, "/BitsPerComponent 8");
+  Composer head(str_Object);
+  head.Line("<</Type /XObject").Line("/Subtype /Image").Line("/Filter [/DCTDecode ]");
+  head.Text("/Width ").Integer(image.width).Line("");
+  head.Text("/Height ").Integer(image.height).Line("");
+  head.Text("/ColorSpace /").Line(image.colour_space).Line("/BitsPerComponent 8");
   // Readers take CMYK data as ink; Adobe's files store it the other way round.
-  if (image.inverted) AddLine(str_Object, "/Decode [1 0 1 0 1 0 1 0]");
-  AddLine(str_Object, "/Length " + std::to_string(image.length));
-  AddLine(str_Object, "/Name /ImgJPEG" + std::to_string(j) + ">>");
-  AddLine(str_Object, "stream");
+  if (image.inverted) head.Line("/Decode [1 0 1 0 1 0 1 0]");
+  head.Text("/Length ").Integer(static_cast<std::int64_t>(image.length)).Line("");
+  head.Text("/Name /ImgJPEG").Integer(j).Line(">>").Line("stream").Done();
   WriteAhead(str_Object);
   str_Object.clear();
   std::vector<char> piece(kCopyPiece);
@@ -185,9 +182,9 @@ void vaROR::PutImage(int j) {
     WriteAhead(std::string_view(piece.data(), count));
     left -= count;
   }
-  AddLine(str_Object, "");  // the line break after the data, outside /Length
-  AddLine(str_Object, "endstream");
-  EndObject();
+  Composer tail(str_Object);
+  tail.Line("").Line("endstream");  // the line break after the data is outside /Length
+  EndObject(tail);
 }
 
 }  // namespace pdf

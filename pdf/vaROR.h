@@ -160,7 +160,7 @@ class vaROR {
   void WriteAhead(std::string_view bytes);
   void WriteBlock(const std::string& block);
   int BeginObject();
-  void EndObject();
+  void EndObject(Composer& out);  // `out`, the composer of the object's lines, ends it
   void AppendMarker(const char* marker);
   void OpenContent();
   void CloseContent();
@@ -209,8 +209,9 @@ class vaROR {
 
   // text.cpp
   void TextOut(const std::string& bytes, double X, double Y);
-  std::string RotateText(double X, double Y) const;
-  std::string UnderlineBar(const std::string& bytes, double x, double y, bool cell_case);
+  void PutRotation(Composer& out, double X, double Y) const;  // the "Tm" line
+  // The "re f" line under the text, from its start (x, y) in page points.
+  void PutUnderlineBar(Composer& out, const std::string& bytes, double x, double y, bool cell_case);
 
   // cell.cpp
   struct CellLine {
@@ -219,10 +220,12 @@ class vaROR {
   };
   std::vector<CellLine> BreakLines(const std::string& bytes, double W);
   std::string LineBorder(std::size_t index, std::size_t count) const;
-  void PutCell(std::string& out, const CellLine& line, const std::string& border, double X,
-               double Y, double W, double H);
-  std::string CellSides(const std::string& border, double X, double Y, double W, double H) const;
-  double CellOffset(const CellLine& line, double W, std::string& out);
+  void PutCell(Composer& out, const CellLine& line, const std::string& border, double X, double Y,
+               double W, double H);
+  void PutCellSides(Composer& out, const std::string& border, double X, double Y, double W,
+                    double H) const;
+  // The text's offset from the line's left edge; a justified line also gets its "Tw" line.
+  double CellOffset(Composer& out, const CellLine& line, double W);
 
   // colours.cpp
   void SetColor(std::string& slot, std::int32_t& slot_rgb, const ColorValue& gColor, Paint paint);
@@ -252,7 +255,7 @@ class vaROR {
   void AttachLink(Composer& out, const std::string& link, std::string_view kind, double X,
                   double Y);
   void RecordLink(double x, double y, double width, double height, const std::string& target);
-  std::string Annotations(int page) const;
+  void PutAnnotations(Composer& out, int page) const;
 
   // images.cpp
   struct Image {

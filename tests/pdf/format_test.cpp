@@ -86,7 +86,7 @@ TEST(FormatTest, FormatNumberAgreesWithTheShortestDigitsRounded) {
   }
 }
 
-// A composer appends what FormatNumber and EscapeString write, also when its pieces
+// A composer appends what FormatNumber writes and the escaped texts, also when its pieces
 // overflow its own buffer many times over.
 TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
   std::string line = "x ";
@@ -99,8 +99,11 @@ TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
       .Line("")
       .Integer(-42)
       .Number(1e300, 1)
+      .Text(" ")
+      .Ref(12)
       .Done();
-  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)\r\n-42" + pdf::FormatNumber(1e300, 1));
+  EXPECT_EQ(line,
+            "x 11.00 821.89 0.00 1. \\(a\\)\r\n-42" + pdf::FormatNumber(1e300, 1) + " 12 0 R");
 
   std::string many, expected;
   pdf::Composer composer(many);
@@ -109,7 +112,7 @@ TEST(FormatTest, ComposedContentIsTheSameTextAppended) {
     composer.Number(i * 1.005).Text(" ").Escaped(long_text.substr(0, static_cast<std::size_t>(i)) +
                                                  ")");
     expected += pdf::FormatNumber(i * 1.005, 2) + " " +
-                pdf::EscapeString(long_text.substr(0, static_cast<std::size_t>(i)) + ")");
+                long_text.substr(0, static_cast<std::size_t>(i)) + "\\)";
   }
   composer.Text(long_text).Done();
   EXPECT_EQ(many, expected + long_text);
@@ -144,7 +147,9 @@ TEST(FormatTest, PlainNumbersAndOffsets) {
 }
 
 TEST(FormatTest, EscapingDoublesBackslashesFirst) {
-  EXPECT_EQ(pdf::EscapeString(R"(a\(b)c\)"), R"(a\\\(b\)c\\)");
+  std::string escaped;
+  pdf::Composer(escaped).Escaped(R"(a\(b)c\)").Done();
+  EXPECT_EQ(escaped, R"(a\\\(b\)c\\)");
 }
 
 TEST(FormatTest, Utf8BecomesWindows1252) {
