@@ -130,7 +130,6 @@ void vaROR::PDFNewPage() {
   ++in_PageCount;
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
-  in_PageLinkCount = 0;
   tab_Links.resize(static_cast<std::size_t>(in_PageCount) + 1);
   CloseContent();
   OpenContent();  // the marker lines left by the last two objects open the new stream

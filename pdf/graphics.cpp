@@ -180,7 +180,7 @@ void vaROR::PutWidthLine(Composer& out, std::string_view paint) const {
 }
 
 void vaROR::PutPagePoint(Composer& out, double x, double y) const {
-  out.Numbers({x * in_Scale, PageHeight() - y * in_Scale});
+  out.Numbers({x * in_Scale, PDFGetPageHeight() - y * in_Scale});
 }
 
 void vaROR::PutPathPoint(Composer& out, double x, double y, std::string_view op) const {

@@ -93,7 +93,10 @@ void vaROR::PDFImage(const std::string& pFileName, double X, double Y, double w,
   tab_Images.push_back(std::move(*image));
   Composer out(str_PageContent);
   out.Line("q").Number(w * k).Text(" 0 0 ").Number(h * k).Text(" ");
-  out.Numbers({X * k, PageHeight() - (Y + h) * k}).Text(" cm /ImgJPEG").Integer(j).Line(" Do Q");
+  out.Numbers({X * k, PDFGetPageHeight() - (Y + h) * k})
+      .Text(" cm /ImgJPEG")
+      .Integer(j)
+      .Line(" Do Q");
   // Read by AttachLink for a link of kind "IMAGE".
   in_ImageWidth = w;
   in_ImageHeight = h;

@@ -29,7 +29,7 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   TextOut(text, X, Y);
   boUnderline = false;
   const double k = in_Scale;
-  RecordLink((in_LeftMargin + X) * k, PageHeight() - Y * k + kAscentShare * size, width, size,
+  RecordLink((in_LeftMargin + X) * k, PDFGetPageHeight() - Y * k + kAscentShare * size, width, size,
              ToUri(str_Link.empty() ? str_Text : str_Link));
   Composer(str_PageContent).Line("%FIN_LINK/%").Done();
 }
@@ -46,7 +46,7 @@ void vaROR::AttachLink(Composer& out, const std::string& link, std::string_view 
     height = std::trunc(in_ImageHeight * k);
   }
   out.Line("%DEBUT_LINK/%");
-  RecordLink(X * k, PageHeight() - Y * k, width, height, ToUri(link));
+  RecordLink(X * k, PDFGetPageHeight() - Y * k, width, height, ToUri(link));
   out.Line("%FIN_LINK/%");
 }
 
@@ -54,7 +54,6 @@ void vaROR::RecordLink(double x, double y, double width, double height, const st
   auto page = static_cast<std::size_t>(in_PageCount);
   if (tab_Links.size() <= page) tab_Links.resize(page + 1);
   tab_Links[page].push_back({x, y, width, height, target});
-  in_PageLinkCount = static_cast<int>(tab_Links[page].size());
 }
 
 void vaROR::PutAnnotations(Composer& out, int page) const {

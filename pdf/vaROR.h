@@ -188,7 +188,6 @@ class vaROR {
   // settings.cpp
   std::size_t EnsureSlot();
   void SetSlotSize(double width, double height);
-  double PageHeight() const;
   void RejectFormat(const std::string& shown, const char* ending);
 
   // fonts.cpp
@@ -358,7 +357,6 @@ class vaROR {
   bool boFill = false;
   double in_Rotation = 0;
   double in_WordSpacing = 0;
-  int in_PageLinkCount = 0;
   std::vector<std::vector<Link>> tab_Links;      // per page, index 0 unused
   double in_LinkWidth = 0, in_LinkHeight = 0;    // user units: the shape or cell linked
   double in_ImageWidth = 0, in_ImageHeight = 0;  // user units: the last image placed
