@@ -196,7 +196,6 @@ class vaROR {
     const std::string& name;  // metric file name, held by the writer
   };
   FontChoice FontInUse();
-  void SetFontName(std::string_view name);
   void ReadStyle(std::int32_t style);
   int FontSizeInUse();
   const WidthTable& Metrics(const std::string& name);
@@ -340,9 +339,6 @@ class vaROR {
 
   // Fonts.
   std::string str_FontName;
-  int in_FontNumber = 0;         // its resource number once found in tab_FontNames; 0 until then
-  std::string str_ComposedFont;  // the name PDFSetFont composed last, and its family and style
-  int in_ComposedFontKey = -1;
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
