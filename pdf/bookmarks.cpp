@@ -39,16 +39,14 @@ std::vector<OutlineLinks> LinkOutline(const std::vector<int>& levels) {
 }
 
 // The /Parent line and those of the neighbours that exist; bookmark i is object first + i.
-std::string LinkLines(const OutlineLinks& links, int first, int root) {
-  std::string lines;
-  AddLine(lines, "/Parent " + Ref(links.parent ? first + *links.parent : root));
+void PutLinkLines(Composer& out, const OutlineLinks& links, int first, int root) {
+  out.Text("/Parent ").Ref(links.parent ? first + *links.parent : root).Line("");
   for (const auto& [key, index] : {std::pair{"/Prev ", links.prev},
                                    {"/Next ", links.next},
                                    {"/First ", links.first},
                                    {"/Last ", links.last}}) {
-    if (index) AddLine(lines, key + Ref(first + *index));
+    if (index) out.Text(key).Ref(first + *index).Line("");
   }
-  return lines;
 }
 
 }  // namespace
@@ -75,18 +73,19 @@ void vaROR::PutOutlines() {
     const auto page = static_cast<std::size_t>(bookmark.page);
     const double page_height = tab_PageHeight[std::min(page, tab_PageHeight.size() - 1)];
     BeginObject();
-    AddLine(str_Object, "<</Title (" + EscapeString(bookmark.title) + ")");
-    str_Object += LinkLines(links[i], first, root);
-    AddLine(str_Object, "/Dest [" + Ref(tab_PageObjects[page]) + " /XYZ 0 " +
-                            FormatNumber(page_height - bookmark.y, 2) + " null]");
-    AddLine(str_Object, "/Count 0>>");
-    EndObject();
+    Composer out(str_Object);
+    out.Text("<</Title (").Escaped(bookmark.title).Line(")");
+    PutLinkLines(out, links[i], first, root);
+    out.Text("/Dest [").Ref(tab_PageObjects[page]).Text(" /XYZ 0 ");
+    out.Number(page_height - bookmark.y, 2).Line(" null]").Line("/Count 0>>");
+    EndObject(out);
   }
   const auto last_top = std::find(levels.rbegin(), levels.rend(), 0) - levels.rbegin();
   in_OutlinesObject = BeginObject();
-  AddLine(str_Object, "<</Type /Outlines /First " + Ref(first));
-  AddLine(str_Object, "/Last " + Ref(root - 1 - static_cast<int>(last_top)) + ">>");
-  EndObject();
+  Composer out(str_Object);
+  out.Text("<</Type /Outlines /First ").Ref(first).Line("");
+  out.Text("/Last ").Ref(root - 1 - static_cast<int>(last_top)).Line(">>");
+  EndObject(out);
 }
 
 }  // namespace pdf

@@ -12,33 +12,38 @@ namespace {
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
 void vaROR::PDFCell(const std::string& text, double X, double Y, double W, double H,
                     const std::string& link) {
   if (!PageIsOpen("PDFCell")) return;
-  // Break and measure everything before writing, so a failure leaves the page untouched.
+  // Break and measure before writing, so a failure leaves the page untouched: the lines
+  // are then measured with the metric table read here.
   std::vector<CellLine> lines = BreakLines(ToWindows1252(text), W);
   const double line_x = X - in_CellMargin / in_Scale;
-  std::string out;
-  AddLine(out, "%DEBUT_CELL/%");
+  Composer out(str_PageContent);
+  out.Line("%DEBUT_CELL/%");
   for (std::size_t i = 0; i < lines.size(); ++i) {
     PutCell(out, lines[i], LineBorder(i, lines.size()), line_x, Y + static_cast<double>(i) * H, W,
             H);
   }
   boUnderline = false;
   if (str_Align == "FJ") {
-    AddLine(out, "0 Tw");
+    out.Line("0 Tw");
     in_WordSpacing = 0;
   }
-  str_PageContent += out;
-  str_Border = "0";
+  str_Border = '0';
   const double height = static_cast<double>(lines.size()) * H;
   in_LinkWidth = W;
   in_LinkHeight = height;
-  Composer tail(str_PageContent);
-  AttachLink(tail, link, "CELL", line_x, Y);
-  tail.Line("%FIN_CELL/%").Done();
+  AttachLink(out, link, "CELL", line_x, Y);
+  out.Line("%FIN_CELL/%").Done();
   in_X = line_x + W;
   in_Y = Y + height;
 }
@@ -102,63 +107,60 @@ std::string vaROR::LineBorder(std::size_t index, std::size_t count) const {
   return border.empty() ? "0" : border;
 }
 
-void vaROR::PutCell(std::string& out, const CellLine& line, const std::string& border, double X,
+void vaROR::PutCell(Composer& out, const CellLine& line, const std::string& border, double X,
                     double Y, double W, double H) {
   const double k = in_Scale;
-  const double P = PageHeight();
+  const double P = PDFGetPageHeight();
   const int size = FontSizeInUse();
   const FontChoice font = FontInUse();
-  if (!str_LineColor.empty()) {
-    auto first = str_LineColor.find_first_not_of(' ');
-    auto last = str_LineColor.find_last_not_of(' ');
-    AddLine(out, first == std::string::npos ? "" : str_LineColor.substr(first, last - first + 1));
-  }
-  if (!str_DrawColor.empty()) AddLine(out, str_DrawColor);
-  std::string shapes;
-  bool frame = border == "1";
+  if (!str_LineColor.empty()) out.Line(Trimmed(str_LineColor));
+  if (!str_DrawColor.empty()) out.Line(str_DrawColor);
+  const bool frame = border == "1";
+  const bool sides = border != "0" && !frame;
+  if (sides) PutWidthLine(out, "");
+  const double dx = CellOffset(out, line, W);
+  // The box and its sides on one line, each path ended by a CR.
   if (frame || boFill) {
     const char* op = frame && boFill ? "B" : boFill ? "f" : "S";
-    shapes = FormatNumbers({X * k, P - Y * k, W * k, -H * k}) + " re " + op + "\r";
+    out.Numbers({X * k, P - Y * k, W * k, -H * k}).Text(" re ").Text(op).Text("\r");
   }
-  if (border != "0" && !frame) {
-    Composer width(out);
-    PutWidthLine(width, "");
-    width.Done();
-    shapes += CellSides(border, X, Y, W, H);
-  }
-  const double dx = CellOffset(line, W, out);
-  if (!shapes.empty()) AddLine(out, shapes);
+  if (sides) PutCellSides(out, border, X, Y, W, H);
+  if (frame || boFill || sides) out.Line("");
   const double x = X * k + dx;
   const double y0 = P - (0.5 * H * k + Y * k + 0.3 * size);
   bool coloured = !str_TextColor.empty();
-  if (coloured) AddLine(out, "q " + str_TextColor + " ");
-  if (boUnderline) AddLine(out, UnderlineBar(line.text, x, y0, true));
-  AddLine(out, "BT");
-  AddLine(out, "/F" + std::to_string(font.number) + " " + std::to_string(size) + " Tf");
-  AddLine(out, FormatNumbers({x, y0}) + " Td");
-  AddLine(out, "(" + EscapeString(line.text) + ") Tj");
-  AddLine(out, "ET");
-  if (coloured) AddLine(out, "Q");
+  if (coloured) out.Text("q ").Text(str_TextColor).Line(" ");
+  if (boUnderline) PutUnderlineBar(out, line.text, x, y0, true);
+  out.Line("BT").Text("/F").Integer(font.number).Text(" ").Integer(size).Line(" Tf");
+  out.Numbers({x, y0}).Line(" Td").Text("(").Escaped(line.text).Line(") Tj").Line("ET");
+  if (coloured) out.Line("Q");
 }
 
-std::string vaROR::CellSides(const std::string& border, double X, double Y, double W,
-                             double H) const {
+void vaROR::PutCellSides(Composer& out, const std::string& border, double X, double Y, double W,
+                         double H) const {
   const double k = in_Scale;
-  const double P = PageHeight();
+  const double P = PDFGetPageHeight();
   const double x1 = X * k, x2 = (X + W) * k, yt = P - Y * k, yb = P - (Y + H) * k;
   auto has = [&border](char letter) {
     return border.find(letter) != std::string::npos ||
            border.find(static_cast<char>(letter - 'A' + 'a')) != std::string::npos;
   };
-  std::string sides;
-  if (has('L')) sides += FormatNumbers({x1, yt}) + " m " + FormatNumbers({x1, yb}) + " l S\r";
-  if (has('T')) sides += FormatNumbers({x1, yt}) + " m " + FormatNumbers({x2, yt}) + " l S \r";
-  if (has('R')) sides += FormatNumbers({x2, yt}) + " m " + FormatNumbers({x2, yb}) + " l S \r";
-  if (has('B')) sides += FormatNumbers({x1, yb}) + " m " + FormatNumbers({x2, yb}) + " l S \r";
-  return sides;
+  const struct {
+    char letter;
+    double from_x, from_y, to_x, to_y;
+    const char* end;
+  } kSides[] = {{'L', x1, yt, x1, yb, " l S\r"},
+                {'T', x1, yt, x2, yt, " l S \r"},
+                {'R', x2, yt, x2, yb, " l S \r"},
+                {'B', x1, yb, x2, yb, " l S \r"}};
+  for (const auto& side : kSides) {
+    if (!has(side.letter)) continue;
+    out.Numbers({side.from_x, side.from_y}).Text(" m ").Numbers({side.to_x, side.to_y});
+    out.Text(side.end);
+  }
 }
 
-double vaROR::CellOffset(const CellLine& line, double W, std::string& out) {
+double vaROR::CellOffset(Composer& out, const CellLine& line, double W) {
   const double room = W * in_Scale;
   const double width = MeasureCurrent(line.text);
   const double tw = std::nearbyint(width);
@@ -173,7 +175,7 @@ double vaROR::CellOffset(const CellLine& line, double W, std::string& out) {
       spacing = std::max(0.0, (room - 3.0 * in_CellMargin - width) / std::max(blanks, 1.0));
     }
     in_WordSpacing = spacing;
-    AddLine(out, FormatNumber(spacing, 2) + " Tw");
+    out.Number(spacing, 2).Line(" Tw");
   }
   return 2.0 * in_CellMargin;
 }

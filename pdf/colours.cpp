@@ -74,12 +74,6 @@ void AppendColorOperator(std::string& out, const Rgb& rgb, Paint paint) {
   out.append(text, sizeof text - 1);
 }
 
-std::string ColorOperator(const Rgb& rgb, Paint paint) {
-  std::string text;
-  AppendColorOperator(text, rgb, paint);
-  return text;
-}
-
 void vaROR::PDFSetTextColor(const ColorValue& gColor) {
   SetColor(str_TextColor, in_TextRgb, gColor, Paint::Fill);
 }

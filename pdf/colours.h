@@ -42,7 +42,6 @@ std::optional<Rgb> ComponentsToRGB(const std::array<double, 3>& components);
 
 enum class Paint { Fill, Stroke };
 // "r g b rg" (fill) or "r g b RG" (stroke), each component / 255 with three decimals.
-std::string ColorOperator(const Rgb& rgb, Paint paint);
 void AppendColorOperator(std::string& out, const Rgb& rgb, Paint paint);
 
 }  // namespace pdf

@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <exception>
 #include <thread>
+#include <utility>
 
 #include "pdf/encoding.h"
 #include "pdf/file_names.h"
@@ -37,33 +39,37 @@ void vaROR::PDFInit() {
   str_FilePath.clear();
   boConfirm = boView = boThumbs = boOutlines = false;
   in_ZoomMode = in_LayoutMode = 0;
-  tab_Offsets.assign(1, 0);
-  tab_FontObjects.assign(1, 0);
-  tab_PageContents.assign(2, 0);
-  tab_PageObjects.assign(2, 0);
-  tab_Links.assign(2, {});
-  in_OffsetIndex = 1;
-  in_FontCount = 0;
+  str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
+  ResetDocument();
+  tab_Bookmarks.clear();
   in_PageSlot = 1;
+  tab_PageWidth = {0, kA4Width};
+  tab_PageHeight = {0, kA4Height};
   in_Scale = 72.0 / 2.54;
   int margin = RoundToInt16(28.35 / in_Scale);
   PDFSetMargins(margin, margin);
   in_CellMargin = RoundToInt16(margin / 10.0 * in_Scale);
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
-  in_LineWidth = 0;
-  boLineWidthSet = false;
+  ResetDrawing();
+  ForgetMetrics();
+}
+
+// The colours, lines and cell settings of a new writer; the font stays until PDFSetFont.
+void vaROR::ResetDrawing() {
   str_TextColor = "0 g";
   str_LineColor = "0 G";
   str_DrawColor = "0 g";
   in_TextRgb = in_LineRgb = in_DrawRgb = kUnknownRgb;
-  str_Object.clear();
-  str_PageContent.clear();
-  str_Title = str_Author = str_Creator = str_Keywords = str_Subject = str_Producer = "";
-  tab_PageWidth = {0, kA4Width};
-  tab_PageHeight = {0, kA4Height};
-  ForgetMetrics();
-  tab_Bookmarks.clear();
+  in_LineWidth = 0;
+  boLineWidthSet = false;
+  str_LineStyle.clear();
+  str_DrawMode.clear();
+  str_Align.clear();
+  str_Border.clear();
+  boFill = false;
+  in_Rotation = 0;
+  in_WordSpacing = 0;
 }
 
 void vaROR::PDFPathConfiguration(const std::string& sPathConfig) {
@@ -89,23 +95,33 @@ void vaROR::PDFView(bool view) { boView = view; }
 void vaROR::PDFBeginDoc() {
   RequireState(DocumentState::NotBegun, "PDFBeginDoc");
   EnterState(DocumentState::Open);
+  ResetDocument();
   in_PageCount = 1;
-  in_OffsetIndex = 1;
-  in_ObjectCount = 0;
-  in_FilePosition = 0;
-  in_WrittenAhead = 0;
-  in_ImageCount = 0;
-  in_FontCount = 0;
-  tab_PageContents.assign(2, 0);
-  tab_PageObjects.assign(2, 0);
-  tab_Links.assign(2, {});
-  tab_Offsets.assign(1, 0);
-  tab_FontObjects.assign(1, 0);
-  str_Object.clear();
-  str_PageContent.clear();
   PutHeader();
   PutInfo();
   OpenContent();
+  str_PageContent.clear();
+}
+
+// The bookkeeping of one document's file. Bookmarks are not part of it: they may be set
+// before PDFBeginDoc.
+void vaROR::ResetDocument() {
+  in_PageCount = 0;  // no page yet: a bookmark set now goes to page 1
+  in_ObjectCount = 0;
+  in_FilePosition = 0;
+  in_WrittenAhead = 0;
+  in_OffsetIndex = 1;
+  in_ImageCount = 0;
+  in_FontCount = 0;
+  in_PagesObject = in_ResourcesObject = in_CatalogObject = in_OutlinesObject = 0;
+  obj_EndFailure = nullptr;
+  tab_Offsets.assign(1, 0);
+  tab_FontObjects.assign(1, 0);
+  tab_PageContents.assign(2, 0);
+  tab_PageObjects.assign(2, 0);
+  tab_Links.assign(2, {});
+  tab_Images.clear();
+  str_Object.clear();
   str_PageContent.clear();
 }
 
@@ -114,7 +130,6 @@ void vaROR::PDFNewPage() {
   ++in_PageCount;
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
-  in_PageLinkCount = 0;
   tab_Links.resize(static_cast<std::size_t>(in_PageCount) + 1);
   CloseContent();
   OpenContent();  // the marker lines left by the last two objects open the new stream
@@ -130,13 +145,34 @@ void vaROR::PDFEndPage() {
 
 void vaROR::PDFEndDoc() {
   if (in_DocumentState == DocumentState::Ended) return;  // the file is already complete
+  // A document abandoned half-written cannot be finished: every retry says why.
+  if (in_DocumentState == DocumentState::Failed) std::rethrow_exception(obj_EndFailure);
   RequireState(DocumentState::Open, "PDFEndDoc");
   if (!obj_File.IsOpen()) {
     throw PdfError(
         PdfErrorCode::FileNotCreated,
         "Le fichier PDF « " + str_FileName + " » n'a pas pu être créé" + CreationFailure() + ".");
   }
-  EnterState(DocumentState::Ended);  // marker lines after the last stream are discarded
+  CheckImages();  // before anything is written: a retry copies an image put back
+  EnterState(DocumentState::Ending);  // marker lines after the last stream are discarded
+  try {
+    WriteEnd();
+  } catch (...) {
+    obj_File.Discard();
+    obj_EndFailure = std::current_exception();
+    EnterState(DocumentState::Failed);
+    throw;
+  }
+  EnterState(DocumentState::Ended);
+  if (boConfirm) {
+    host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
+                      platform::MessageIcon::None, platform::MessageButtons::Ok);
+  }
+  if (boView) host_.OpenPdf(std::filesystem::absolute(str_FilePath));
+}
+
+// Everything that depends on the whole document, then the file put in place of the target.
+void vaROR::WriteEnd() {
   CloseContent();
   PutFonts();
   PutPages();
@@ -147,27 +183,31 @@ void vaROR::PDFEndDoc() {
   PutCatalog();
   PutXref();
   FinishFile();
-  if (boConfirm) {
-    host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
-                      platform::MessageIcon::None, platform::MessageButtons::Ok);
-  }
-  if (boView) host_.OpenPdf(std::filesystem::absolute(str_FilePath));
 }
 
-// The reason a creation failed, in the user's words: the folder is missing or read-only.
+// The reason a creation failed, in the user's words.
 std::string vaROR::CreationFailure() const {
   const std::error_code error = obj_File.CreationError();
   if (!error) return "";
   std::string folder = PathFromName(str_FileName).parent_path().string();
   if (folder.empty()) folder = std::filesystem::current_path().string();
-  if (error == std::errc::no_such_file_or_directory) {
-    return " : le dossier « " + folder + " » n'existe pas";
+  const std::string in_folder = " : le dossier « " + folder + " » ";
+  const std::pair<std::errc, std::string> reasons[] = {
+      {std::errc::no_such_file_or_directory, in_folder + "n'existe pas"},
+      {std::errc::permission_denied, in_folder + "ne peut pas être écrit"},
+      {std::errc::read_only_file_system, in_folder + "ne peut pas être écrit"},
+      {std::errc::operation_not_permitted, in_folder + "ne peut pas être écrit"},
+      {std::errc::no_space_on_device, " : le disque est plein"},
+      {std::errc::filename_too_long, " : le nom du fichier est trop long"},
+      {std::errc::invalid_argument, " : le système refuse ce nom de fichier"},
+      {std::errc::illegal_byte_sequence, " : le système refuse ce nom de fichier"},
+      {std::errc::not_a_directory, " : un élément du chemin n'est pas un dossier"},
+      {std::errc::too_many_symbolic_link_levels,
+       " : le chemin passe par trop de liens symboliques"},
+  };
+  for (const auto& [code, reason] : reasons) {
+    if (error == code) return reason;
   }
-  if (error == std::errc::permission_denied || error == std::errc::read_only_file_system ||
-      error == std::errc::operation_not_permitted) {
-    return " : le dossier « " + folder + " » ne peut pas être écrit";
-  }
-  if (error == std::errc::no_space_on_device) return " : le disque est plein";
   return " (erreur système " + std::to_string(error.value()) + ")";
 }
 
@@ -193,28 +233,32 @@ void vaROR::WriteBlock(const std::string& block) {
 }
 
 void vaROR::AppendMarker(const char* marker) {
-  if (in_DocumentState == DocumentState::Open) AddLine(str_PageContent, marker);
+  if (in_DocumentState == DocumentState::Open) Composer(str_PageContent).Line(marker).Done();
 }
 
 int vaROR::BeginObject() {
   int number = ++in_ObjectCount;
   str_Object.clear();
   AppendMarker("%DEBUT_OBJ/%");
-  AddLine(str_Object, std::to_string(number) + " 0 obj");
+  Composer(str_Object).Integer(number).Line(" 0 obj").Done();
   return number;
 }
 
-void vaROR::EndObject() {
-  AddLine(str_Object, "endobj");
+void vaROR::EndObject(Composer& out) {
+  out.Line("endobj").Done();
   AppendMarker("%FIN_OBJ/%");
   WriteBlock(str_Object);
 }
 
 void vaROR::OpenContent() {
   int number = BeginObject();
-  AddLine(str_Object, "<< /Length " + Ref(number + 1));
-  AddLine(str_Object, " >>");
-  AddLine(str_Object, "stream");
+  Composer(str_Object)
+      .Text("<< /Length ")
+      .Ref(number + 1)
+      .Line("")
+      .Line(" >>")
+      .Line("stream")
+      .Done();
 }
 
 // The page's content goes to the file from its own buffer, which the next page reuses.
@@ -224,23 +268,24 @@ void vaROR::CloseContent() {
   const std::size_t length = str_PageContent.size();
   str_PageContent.clear();
   str_Object.clear();
-  AddLine(str_Object, "endstream");
-  AddLine(str_Object, "endobj");
+  Composer(str_Object).Line("endstream").Line("endobj").Done();
   AppendMarker("%FIN_OBJ/%");
   WriteBlock(str_Object);
   BeginObject();
-  AddLine(str_Object, std::to_string(length));
-  EndObject();
+  Composer out(str_Object);
+  out.Integer(static_cast<std::int64_t>(length)).Line("");
+  EndObject(out);
 }
 
 void vaROR::PutHeader() { WriteBlock("%PDF-1.5"); }
 
 void vaROR::PutInfo() {
   BeginObject();
-  auto entry = [this](const char* key, const std::string& value) {
-    AddLine(str_Object, std::string(key) + " (" + EscapeString(value) + ")");
+  Composer out(str_Object);
+  auto entry = [&out](const char* key, std::string_view value) {
+    out.Text(key).Text(" (").Escaped(value).Line(")");
   };
-  AddLine(str_Object, "<<");
+  out.Line("<<");
   entry("/Producer", str_Producer);
   entry("/Author", str_Author);
   entry("/CreationDate", "D:" + PdfDate(host_.LocalTime()));
@@ -248,9 +293,8 @@ void vaROR::PutInfo() {
   entry("/Keywords", str_Keywords);
   entry("/Subject", str_Subject);
   entry("/Title", str_Title);
-  AddLine(str_Object, "/ModDate ()");
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line("/ModDate ()").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutFonts() {
@@ -261,46 +305,42 @@ void vaROR::PutFont(const std::string& name) {
   ++in_FontCount;
   tab_FontObjects.resize(static_cast<std::size_t>(in_FontCount) + 1);
   tab_FontObjects[static_cast<std::size_t>(in_FontCount)] = BeginObject();
-  AddLine(str_Object, "<< /Type /Font");
-  AddLine(str_Object, "/Subtype /Type1");
-  AddLine(str_Object, "/Name /F" + std::to_string(in_FontCount));
-  AddLine(str_Object, "/BaseFont /" + BaseFontName(name));
-  if (!HasBuiltInEncoding(name)) AddLine(str_Object, "/Encoding /WinAnsiEncoding");
-  AddLine(str_Object, ">>");
-  EndObject();
+  Composer out(str_Object);
+  out.Line("<< /Type /Font").Line("/Subtype /Type1");
+  out.Text("/Name /F").Integer(in_FontCount).Line("");
+  out.Text("/BaseFont /").Line(BaseFontName(name));
+  if (!HasBuiltInEncoding(name)) out.Line("/Encoding /WinAnsiEncoding");
+  out.Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutPages() {
   in_PagesObject = BeginObject();
-  AddLine(str_Object, "<< /Type /Pages");
-  AddLine(str_Object, "/Kids [");
+  Composer out(str_Object);
+  out.Line("<< /Type /Pages").Line("/Kids [");
   tab_PageContents.assign(static_cast<std::size_t>(in_PageCount) + 1, 0);
   for (int page = 1; page <= in_PageCount; ++page) {
-    AddLine(str_Object, Ref(in_PagesObject + 1 + in_ImageCount + page));
+    out.Ref(in_PagesObject + 1 + in_ImageCount + page).Line("");
     tab_PageContents[static_cast<std::size_t>(page)] = 2 * page;
   }
-  AddLine(str_Object, "]");
-  AddLine(str_Object, "/Count " + std::to_string(in_PageCount));
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line("]").Text("/Count ").Integer(in_PageCount).Line("").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutResources() {
   in_ResourcesObject = BeginObject();
-  AddLine(str_Object, "<< /ProcSet [ /PDF /Text /ImageC]");
-  AddLine(str_Object, "/XObject << ");
+  Composer out(str_Object);
+  out.Line("<< /ProcSet [ /PDF /Text /ImageC]").Line("/XObject << ");
   for (int image = 1; image <= in_ImageCount; ++image) {
-    AddLine(str_Object, "/ImgJPEG" + std::to_string(image) + " " + Ref(in_ResourcesObject + image));
+    out.Text("/ImgJPEG").Integer(image).Text(" ").Ref(in_ResourcesObject + image).Line("");
   }
-  AddLine(str_Object, ">>");
-  AddLine(str_Object, "/Font << ");
+  out.Line(">>").Line("/Font << ");
   for (int font = 1; font <= in_FontCount; ++font) {
-    AddLine(str_Object, "/F" + std::to_string(font) + " " +
-                            Ref(tab_FontObjects[static_cast<std::size_t>(font)]) + " ");
+    out.Text("/F").Integer(font).Text(" ");
+    out.Ref(tab_FontObjects[static_cast<std::size_t>(font)]).Line(" ");
   }
-  AddLine(str_Object, ">>");
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line(">>").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutPage(int page) {
@@ -309,71 +349,58 @@ void vaROR::PutPage(int page) {
   tab_PageObjects[index] = BeginObject();
   // A page drawn without its own slot keeps the last slot's size.
   std::size_t slot = std::min(index, tab_PageWidth.size() - 1);
-  AddLine(str_Object, "<< /Type /Page");
-  AddLine(str_Object, "/Parent " + Ref(in_PagesObject));
-  AddLine(str_Object, "/MediaBox [ 0 0 " + FormatPlain(tab_PageWidth[slot]) + " " +
-                          FormatPlain(tab_PageHeight[slot]) + "]");
-  AddLine(str_Object, "/Resources " + Ref(in_ResourcesObject));
-  if (index < tab_Links.size() && !tab_Links[index].empty()) {
-    AddLine(str_Object, Annotations(page));
-  }
-  AddLine(str_Object, "/Contents " + Ref(2 * page));
-  AddLine(str_Object, ">>");
-  EndObject();
+  Composer out(str_Object);
+  out.Line("<< /Type /Page").Text("/Parent ").Ref(in_PagesObject).Line("");
+  out.Text("/MediaBox [ 0 0 ").Plain(tab_PageWidth[slot]).Text(" ");
+  out.Plain(tab_PageHeight[slot]).Line("]");
+  out.Text("/Resources ").Ref(in_ResourcesObject).Line("");
+  if (index < tab_Links.size() && !tab_Links[index].empty()) PutAnnotations(out, page);
+  out.Text("/Contents ").Ref(2 * page).Line("").Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutCatalog() {
   in_CatalogObject = BeginObject();
-  std::string first_page = Ref(tab_PageObjects[1]);
-  AddLine(str_Object, "<<");
-  AddLine(str_Object, "/Type /Catalog");
-  AddLine(str_Object, "/Pages " + Ref(in_PagesObject));
-  std::string view;
+  Composer out(str_Object);
+  out.Line("<<").Line("/Type /Catalog").Text("/Pages ").Ref(in_PagesObject).Line("");
+  out.Text("/OpenAction [").Ref(tab_PageObjects[1]).Text(" ");
   switch (in_ZoomMode) {
-    case 0: view = "/Fit"; break;
-    case 1: view = "/FitH null"; break;
-    case 2: view = "/XYZ null null 1"; break;
-    default: view = "/XYZ null null " + FormatNumber(in_ZoomMode / 100.0, 2);
+    case 0: out.Line("/Fit]"); break;
+    case 1: out.Line("/FitH null]"); break;
+    case 2: out.Line("/XYZ null null 1]"); break;
+    default: out.Text("/XYZ null null ").Number(in_ZoomMode / 100.0, 2).Line("]");
   }
-  AddLine(str_Object, "/OpenAction [" + first_page + " " + view + "]");
   static const char* const kLayouts[] = {"/PageLayout /SinglePage", "/PageLayout /OneColumn",
                                          "/PageLayout /TwoColumnLeft"};
-  if (in_LayoutMode >= 0 && in_LayoutMode <= 2) AddLine(str_Object, kLayouts[in_LayoutMode]);
+  if (in_LayoutMode >= 0 && in_LayoutMode <= 2) out.Line(kLayouts[in_LayoutMode]);
   // Without an outline root there is nothing to show or to reference. A catalog has one
   // page mode: the outline panel when both it and the thumbnails are asked for.
   const bool outline = boOutlines && in_OutlinesObject != 0;
-  if (boThumbs && !outline) AddLine(str_Object, "/PageMode /UseThumbs");
+  if (boThumbs && !outline) out.Line("/PageMode /UseThumbs");
   if (outline) {
-    AddLine(str_Object, "/Outlines " + Ref(in_OutlinesObject));
-    AddLine(str_Object, "/PageMode /UseOutlines");
+    out.Text("/Outlines ").Ref(in_OutlinesObject).Line("").Line("/PageMode /UseOutlines");
   }
-  AddLine(str_Object, ">>");
-  EndObject();
+  out.Line(">>");
+  EndObject(out);
 }
 
 void vaROR::PutXref() {
   int size = in_ObjectCount + 1;
   std::string table;
-  AddLine(table, "xref");
-  AddLine(table, "0 " + std::to_string(size));
-  AddLine(table, "0000000000 65535 f");
+  Composer out(table);
+  out.Line("xref").Text("0 ").Integer(size).Line("").Line("0000000000 65535 f");
   for (int object = 1; object < size; ++object) {
-    AddLine(table, PadOffset(tab_Offsets[static_cast<std::size_t>(object)]) + " 00000 n");
+    out.Text(PadOffset(tab_Offsets[static_cast<std::size_t>(object)])).Line(" 00000 n");
   }
-  AddLine(table, "trailer");
-  AddLine(table, "<< /Size " + std::to_string(size));
-  AddLine(table, "/Root " + Ref(in_CatalogObject));
-  AddLine(table, "/Info 1 0 R");
-  AddLine(table, ">>");
-  AddLine(table, "startxref");
-  AddLine(table, std::to_string(tab_Offsets[static_cast<std::size_t>(size)]));
-  obj_File.Write(table + "\r\n");
-  obj_File.Write("%%EOF\r\n");
+  out.Line("trailer").Text("<< /Size ").Integer(size).Line("");
+  out.Text("/Root ").Ref(in_CatalogObject).Line("").Line("/Info 1 0 R").Line(">>");
+  out.Line("startxref").Integer(tab_Offsets[static_cast<std::size_t>(size)]).Line("");
+  out.Line("").Line("%%EOF").Done();
+  obj_File.Write(table);
 }
 
 void vaROR::FinishFile() {
   auto fail = [this](const char* what) {
-    obj_File.Discard();
     throw PdfError(PdfErrorCode::FileNotWritten,
                    "Le fichier PDF « " + str_FilePath + " » n'a pas pu être " + what + ".");
   };
@@ -404,12 +431,13 @@ std::int32_t vaROR::CheckedCode(std::int32_t code, std::int32_t last, std::int32
 
 void vaROR::RequireState(DocumentState wanted, const char* operation) const {
   if (in_DocumentState == wanted) return;
-  static const char* const kWhy[] = {
-      " : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).",
-      " : le document est déjà commencé.",
-      " : le document est déjà terminé (PDFInit en prépare un nouveau)."};
-  throw PdfError(PdfErrorCode::OutOfOrder,
-                 std::string(operation) + kWhy[static_cast<int>(in_DocumentState)]);
+  const char* why = " : le document est déjà terminé (PDFInit en prépare un nouveau).";
+  if (in_DocumentState == DocumentState::NotBegun) {
+    why = " : le document n'est pas commencé (PDFBeginDoc n'a pas été appelé).";
+  } else if (in_DocumentState == DocumentState::Open) {
+    why = " : le document est déjà commencé.";
+  }
+  throw PdfError(PdfErrorCode::OutOfOrder, operation + std::string(why));
 }
 
 void vaROR::EnterState(DocumentState state) {

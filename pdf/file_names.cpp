@@ -9,4 +9,9 @@ std::filesystem::path PathFromName(std::string name) {
   return std::filesystem::path(name);
 }
 
+bool IsRegularFile(const std::filesystem::path& file) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(file, error);
+}
+
 }  // namespace pdf

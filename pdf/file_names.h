@@ -8,4 +8,8 @@ namespace pdf {
 
 std::filesystem::path PathFromName(std::string name);
 
+// A regular file, or a link to one, told without opening it: opening a FIFO for reading waits
+// for a writer, and a device or a folder holds no data to read.
+bool IsRegularFile(const std::filesystem::path& file);
+
 }  // namespace pdf

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "pdf/encoding.h"
+#include "pdf/file_names.h"
 #include "pdf/vaROR.h"
 
 namespace pdf {
@@ -55,20 +56,13 @@ bool HasBuiltInEncoding(const std::string& metric_name) {
 void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t str_Style) {
   if (str_Fontname >= 0 && str_Fontname < static_cast<std::int32_t>(kFamilies.size())) {
     ReadStyle(str_Style);
-    // Texts set their font one by one: the name is composed again only for another family
-    // or style.
-    const int key = str_Fontname * 4 + (boItalic ? 2 : 0) + (boBold ? 1 : 0);
-    if (key != in_ComposedFontKey) {
-      ComposeFontName(str_ComposedFont, kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic,
-                      boBold);
-      in_ComposedFontKey = key;
-    }
-    SetFontName(str_ComposedFont);
+    ComposeFontName(str_FontName, kFamilies[static_cast<std::size_t>(str_Fontname)], boItalic,
+                    boBold);
   } else {
     ShowCritical("Nom de font incorrecte : " + std::to_string(str_Fontname) + ".\r\n" +
                      "La font utilisée sera Times New Roman non gras , non italique.",
                  "Nom de Font");
-    SetFontName("TimesRoman");
+    str_FontName = "TimesRoman";
     boItalic = boBold = false;
   }
   in_FontSize = font_size;
@@ -109,7 +103,6 @@ void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
   // Sorted, so that resource numbers do not depend on the file system's listing order.
   std::sort(names.begin(), names.end());
   tab_FontNames = std::move(names);
-  in_FontNumber = 0;
   PDFPathConfiguration(sPathAFM);
 }
 
@@ -138,10 +131,10 @@ void vaROR::ForgetMetrics() {
 
 WidthTable vaROR::ReadMetrics(const std::string& name) const {
   const std::string path = (std::filesystem::path(str_PathConfig) / (name + ".afm")).string();
-  std::ifstream file(path, std::ios::binary);
-  std::error_code error;
-  // A folder of that name opens too, but is no metric file.
-  if (!file || !std::filesystem::is_regular_file(path, error)) {
+  // Checked before opening: a folder of that name opens too, a FIFO waits for a writer.
+  std::ifstream file;
+  if (IsRegularFile(path)) file.open(path, std::ios::binary);
+  if (!file.is_open()) {
     // Name the folder the caller asked for when it held no metric file at all.
     const std::string where = str_EmptyAfmFolder.empty()
                                   ? path
@@ -171,18 +164,10 @@ double vaROR::MeasureCurrent(const std::string& bytes, double size) {
   return Measure(bytes, FontInUse().name, size);
 }
 
-void vaROR::SetFontName(std::string_view name) {
-  if (name == str_FontName) return;
-  str_FontName.assign(name);
-  in_FontNumber = 0;
-}
-
 vaROR::FontChoice vaROR::FontInUse() {
-  if (in_FontNumber > 0) return {in_FontNumber, str_FontName};
   auto found = std::find(tab_FontNames.begin(), tab_FontNames.end(), str_FontName);
   if (found != tab_FontNames.end()) {
-    in_FontNumber = static_cast<int>(found - tab_FontNames.begin()) + 1;
-    return {in_FontNumber, str_FontName};
+    return {static_cast<int>(found - tab_FontNames.begin()) + 1, str_FontName};
   }
   if (tab_FontNames.empty()) return {1, str_FontName};
   // Every "/F" must name a written font: an unknown font falls back to font 1.

@@ -198,6 +198,8 @@ Composer& Composer::Integer(std::int64_t number) {
   return *this;
 }
 
+Composer& Composer::Plain(double value) { return Text(FormatPlain(value)); }
+
 Composer& Composer::Escaped(std::string_view text) {
   static constexpr std::array<bool, 256> kEscaped = [] {
     std::array<bool, 256> escaped{};
@@ -225,12 +227,6 @@ std::string FormatNumber(double value, int decimals) {
   return text;
 }
 
-std::string FormatNumbers(std::initializer_list<double> values, int decimals) {
-  std::string line;
-  Composer(line).Numbers(values, decimals).Done();
-  return line;
-}
-
 std::string PadOffset(std::int64_t number) {
   std::string digits = std::to_string(number);
   if (digits.size() < 10) digits.insert(0, 10 - digits.size(), '0');
@@ -253,7 +249,8 @@ std::string PlainDigits(double value) {
 }  // namespace
 
 std::string FormatPlain(double value) {
-  if (!std::isfinite(value)) return "0";
+  // Written in full, 5e-324 would take 326 characters.
+  if (!std::isfinite(value) || std::fabs(value) < kSmallestPlain) return "0";
   return PlainDigits(std::clamp(value, -kLargestNumber, kLargestNumber));
 }
 
@@ -262,13 +259,6 @@ std::string MessageNumber(double value) {
   if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
   return PlainDigits(value);
 }
-std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
-
-std::string EscapeString(std::string_view text) {
-  std::string escaped;
-  Composer(escaped).Escaped(text).Done();
-  return escaped;
-}
 
 int RoundToInt16(double value) {
   if (!std::isfinite(value)) return 0;
@@ -276,11 +266,6 @@ int RoundToInt16(double value) {
   rounded = std::clamp(rounded, double{std::numeric_limits<std::int16_t>::min()},
                        double{std::numeric_limits<std::int16_t>::max()});
   return static_cast<int>(rounded);
-}
-
-void AddLine(std::string& buffer, std::string_view text) {
-  buffer += text;
-  buffer += "\r\n";
 }
 
 }  // namespace pdf

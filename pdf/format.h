@@ -14,13 +14,12 @@ namespace pdf {
 // The largest magnitude written into a file: the largest integer readers must take. A value
 // beyond it (a coordinate far off any page) is written as this bound; NaN and infinities as 0.
 inline constexpr double kLargestNumber = 2147483647;
+// The smallest magnitude a plain number is written with, far finer than any reader draws.
+inline constexpr double kSmallestPlain = 1e-10;
 
 // value rounded to `decimals` places, halves away from zero, with a point and exactly
 // `decimals` digits after it ("###0." followed by that many zeros).
 std::string FormatNumber(double value, int decimals);
-
-// Several numbers through FormatNumber, separated by blanks ("11.00 821.89").
-std::string FormatNumbers(std::initializer_list<double> values, int decimals = 2);
 
 // FormatNumber's text written at `dest`, which has room for kLongestFixedPoint characters
 // (some written past the text), for values below 2^29 with at most 6 decimals; returns the
@@ -28,9 +27,10 @@ std::string FormatNumbers(std::initializer_list<double> values, int decimals = 2
 inline constexpr std::size_t kLongestFixedPoint = 24;
 std::size_t WriteFixedPoint(char* dest, double value, int decimals);
 
-// A piece of content composed in a buffer of its own and appended to `out` by Done(): the
-// pieces of a content line are many and short, and copying them once into the page's buffer
-// costs less than appending each. Pieces of any length are taken.
+// The one way a line of the file is written, content or object: composed in a buffer of its
+// own and appended to `out` by Done(). The pieces of a line are many and short, and copying
+// them once into the page's buffer costs less than appending each. Pieces of any length are
+// taken.
 class Composer {
  public:
   explicit Composer(std::string& out) : out_(out) {}
@@ -65,7 +65,10 @@ class Composer {
   }
   Composer& Numbers(std::initializer_list<double> values, int decimals = 2);  // blank-separated
   Composer& Integer(std::int64_t number);
-  Composer& Escaped(std::string_view text);  // as EscapeString writes it
+  Composer& Ref(int object) { return Integer(object).Text(" 0 R"); }  // "n 0 R"
+  Composer& Plain(double value);                                      // as FormatPlain writes it
+  // "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
+  Composer& Escaped(std::string_view text);
   // Appends what was composed; the composer can go on afterwards.
   void Done();
 
@@ -82,22 +85,15 @@ class Composer {
 // Decimal digits left-padded with "0" to 10 characters, as the xref table wants them.
 std::string PadOffset(std::int64_t number);
 
-// At most 15 significant digits, no trailing zeros, no exponent (595.28, 842).
+// At most 15 significant digits, no trailing zeros, no exponent (595.28, 842); a magnitude
+// below kSmallestPlain is 0, so that the text never exceeds 27 characters.
 std::string FormatPlain(double value);
 
 // A number as a message shows it: plain digits, or NaN and Inf for the values that have none.
 // Never bounded: the message gives the value the caller passed.
 std::string MessageNumber(double value);
-// "n 0 R", the reference to object n.
-std::string Ref(int object);
-
-// "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
-std::string EscapeString(std::string_view text);
 
 // Half-to-even rounding to a 16-bit integer, clamped to its range.
 int RoundToInt16(double value);
-
-// Appends the text and CR LF, the line end of every line of the file.
-void AddLine(std::string& buffer, std::string_view text);
 
 }  // namespace pdf

@@ -179,7 +179,7 @@ void vaROR::PutWidthLine(Composer& out, std::string_view paint) const {
 }
 
 void vaROR::PutPagePoint(Composer& out, double x, double y) const {
-  out.Numbers({x * in_Scale, PageHeight() - y * in_Scale});
+  out.Numbers({x * in_Scale, PDFGetPageHeight() - y * in_Scale});
 }
 
 void vaROR::PutPathPoint(Composer& out, double x, double y, std::string_view op) const {
@@ -201,14 +201,16 @@ void vaROR::PutShapeColors(Composer& out) const {
 }
 
 void vaROR::DeriveDrawColor() {
-  const std::size_t size = str_LineColor.size();
-  if (str_LineColor.ends_with("RG")) {
-    str_DrawColor = str_LineColor.substr(0, size - 2) + "rg";
-    in_DrawRgb = kUnknownRgb;
-  } else if (size > 0) {
-    str_DrawColor = str_LineColor.substr(0, size - 1) + "g";
-    in_DrawRgb = kUnknownRgb;
-  }
+  const std::string_view stroke = str_LineColor;
+  if (stroke.empty()) return;
+  // The stroke operator "RG" or "G" becomes the fill operator "rg" or "g".
+  const bool rgb = stroke.ends_with("RG");
+  str_DrawColor.clear();
+  Composer(str_DrawColor)
+      .Text(stroke.substr(0, stroke.size() - (rgb ? 2 : 1)))
+      .Text(rgb ? "rg" : "g")
+      .Done();
+  in_DrawRgb = kUnknownRgb;
 }
 
 void vaROR::DrawSegment(const char* marker, double x1, double y1, double x2, double y2) {

@@ -16,7 +16,9 @@ constexpr std::size_t kCopyPiece = 64 * 1024;
 
 class JpegFile : public JpegSource {
  public:
-  explicit JpegFile(const std::filesystem::path& file) : in_(file, std::ios::binary) {
+  explicit JpegFile(const std::filesystem::path& file) {
+    if (!IsRegularFile(file)) return;  // refused unopened, as a file that cannot be opened
+    in_.open(file, std::ios::binary);
     std::error_code error;
     std::uint64_t size = std::filesystem::file_size(file, error);
     if (!error && in_) size_ = size;
@@ -56,6 +58,12 @@ bool IsJpegExtension(const std::string& extension) {
   return extension == "jpg" || extension == "jpeg";
 }
 
+// /Length is written before the data: the file must still hold what was measured.
+bool IsAsPlaced(const std::filesystem::path& file, std::uint64_t length) {
+  std::error_code error;
+  return IsRegularFile(file) && std::filesystem::file_size(file, error) == length && !error;
+}
+
 PdfError ImageChanged(const std::filesystem::path& file) {
   return PdfError(PdfErrorCode::ImageChanged,
                   "Le fichier image « " + file.string() +
@@ -85,7 +93,10 @@ void vaROR::PDFImage(const std::string& pFileName, double X, double Y, double w,
   tab_Images.push_back(std::move(*image));
   Composer out(str_PageContent);
   out.Line("q").Number(w * k).Text(" 0 0 ").Number(h * k).Text(" ");
-  out.Numbers({X * k, PageHeight() - (Y + h) * k}).Text(" cm /ImgJPEG").Integer(j).Line(" Do Q");
+  out.Numbers({X * k, PDFGetPageHeight() - (Y + h) * k})
+      .Text(" cm /ImgJPEG")
+      .Integer(j)
+      .Line(" Do Q");
   // Read by AttachLink for a link of kind "IMAGE".
   in_ImageWidth = w;
   in_ImageHeight = h;
@@ -114,8 +125,12 @@ std::optional<vaROR::Image> vaROR::ParseJPEG(const std::string& pFileName) {
     RefuseImage(RefusalReason(header));
     return std::nullopt;
   }
-  return Image{file, source.Size(), header.width, header.height,
-               ColourSpaceName(header.components)};
+  return Image{file,
+               source.Size(),
+               header.width,
+               header.height,
+               ColourSpaceName(header.components),
+               header.components == 4 && header.adobe};
 }
 
 // The extension is read from the file's own name, so that a point in a folder name does
@@ -138,25 +153,28 @@ void vaROR::RefuseImage(const std::string& reason) {
   ShowCritical(reason + "\r\nImpossible d'inclure l'image dans le fichier PDF.", "Fichier Image");
 }
 
+void vaROR::CheckImages() const {
+  for (int j = 1; j <= in_ImageCount; ++j) {
+    const Image& image = tab_Images[static_cast<std::size_t>(j)];
+    if (!IsAsPlaced(image.file, image.length)) throw ImageChanged(image.file);
+  }
+}
+
 void vaROR::PutImage(int j) {
   const Image& image = tab_Images[static_cast<std::size_t>(j)];
+  if (!IsAsPlaced(image.file, image.length)) throw ImageChanged(image.file);
   std::ifstream data(image.file, std::ios::binary);
-  std::error_code error;
-  // /Length is written before the data: the file must still hold what was measured.
-  if (!data || std::filesystem::file_size(image.file, error) != image.length || error) {
-    throw ImageChanged(image.file);
-  }
+  if (!data) throw ImageChanged(image.file);
   BeginObject();
-  AddLine(str_Object, "<</Type /XObject");
-  AddLine(str_Object, "/Subtype /Image");
-  AddLine(str_Object, "/Filter [/DCTDecode ]");
-  AddLine(str_Object, "/Width " + std::to_string(image.width));
-  AddLine(str_Object, "/Height " + std::to_string(image.height));
-  AddLine(str_Object, "/ColorSpace /" + image.colour_space);
-  AddLine(str_Object, "/BitsPerComponent 8");
-  AddLine(str_Object, "/Length " + std::to_string(image.length));
-  AddLine(str_Object, "/Name /ImgJPEG" + std::to_string(j) + ">>");
-  AddLine(str_Object, "stream");
+  Composer head(str_Object);
+  head.Line("<</Type /XObject").Line("/Subtype /Image").Line("/Filter [/DCTDecode ]");
+  head.Text("/Width ").Integer(image.width).Line("");
+  head.Text("/Height ").Integer(image.height).Line("");
+  head.Text("/ColorSpace /").Line(image.colour_space).Line("/BitsPerComponent 8");
+  // Readers take CMYK data as ink; Adobe's files store it the other way round.
+  if (image.inverted) head.Line("/Decode [1 0 1 0 1 0 1 0]");
+  head.Text("/Length ").Integer(static_cast<std::int64_t>(image.length)).Line("");
+  head.Text("/Name /ImgJPEG").Integer(j).Line(">>").Line("stream").Done();
   WriteAhead(str_Object);
   str_Object.clear();
   std::vector<char> piece(kCopyPiece);
@@ -167,9 +185,9 @@ void vaROR::PutImage(int j) {
     WriteAhead(std::string_view(piece.data(), count));
     left -= count;
   }
-  AddLine(str_Object, "");  // the line break after the data, outside /Length
-  AddLine(str_Object, "endstream");
-  EndObject();
+  Composer tail(str_Object);
+  tail.Line("").Line("endstream");  // the line break after the data is outside /Length
+  EndObject(tail);
 }
 
 }  // namespace pdf

@@ -14,6 +14,7 @@ constexpr std::uint8_t kStartOfImage = 0xD8;
 constexpr std::uint8_t kEndOfImage = 0xD9;
 constexpr std::uint8_t kStartOfScan = 0xDA;
 constexpr std::uint8_t kJfifSegment = 0xE0;
+constexpr std::uint8_t kAdobeSegment = 0xEE;
 
 // Frame headers of the DCT processes and of the lossless and hierarchical ones.
 bool IsFrameHeader(std::uint8_t marker) {
@@ -88,7 +89,15 @@ class SegmentWalk {
   bool ReadSegment(std::uint8_t marker, std::uint64_t body, std::size_t body_length) {
     if (marker == kJfifSegment) return CheckDensityUnit(body, body_length);
     if (IsFrameHeader(marker)) return ReadFrameHeader(body, body_length);
+    if (marker == kAdobeSegment) header_.adobe |= IsAdobeSegment(body, body_length);
     return true;
+  }
+
+  // APP14 segments of other writers carry other identifiers.
+  bool IsAdobeSegment(std::uint64_t body, std::size_t body_length) {
+    std::array<std::uint8_t, 5> identifier{};
+    return body_length >= identifier.size() && ReadAt(body, identifier) &&
+           std::memcmp(identifier.data(), "Adobe", identifier.size()) == 0;
   }
 
   // JFIF: identifier "JFIF" and a zero, version (2 bytes), density unit.

@@ -24,6 +24,7 @@ struct JpegHeader {
   int width = 0;          // pixels
   int height = 0;         // pixels
   int components = 0;     // 1 grey, 3 RGB, 4 CMYK
+  bool adobe = false;     // an APP14 "Adobe" segment: CMYK data is stored inverted
 };
 
 // Random access to the bytes of one file, so that a large file is read only where needed.

@@ -24,14 +24,14 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   std::string text = ToWindows1252(str_Text);
   const int size = FontSizeInUse();
   const double width = std::trunc(MeasureCurrent(text, size));  // fails before writing
-  AddLine(str_PageContent, "%DEBUT_LINK/%");
+  Composer(str_PageContent).Line("%DEBUT_LINK/%").Done();
   boUnderline = true;
   TextOut(text, X, Y);
   boUnderline = false;
   const double k = in_Scale;
-  RecordLink((in_LeftMargin + X) * k, PageHeight() - Y * k + kAscentShare * size, width, size,
+  RecordLink((in_LeftMargin + X) * k, PDFGetPageHeight() - Y * k + kAscentShare * size, width, size,
              ToUri(str_Link.empty() ? str_Text : str_Link));
-  AddLine(str_PageContent, "%FIN_LINK/%");
+  Composer(str_PageContent).Line("%FIN_LINK/%").Done();
 }
 
 void vaROR::AttachLink(Composer& out, const std::string& link, std::string_view kind, double X,
@@ -46,7 +46,7 @@ void vaROR::AttachLink(Composer& out, const std::string& link, std::string_view 
     height = std::trunc(in_ImageHeight * k);
   }
   out.Line("%DEBUT_LINK/%");
-  RecordLink(X * k, PageHeight() - Y * k, width, height, ToUri(link));
+  RecordLink(X * k, PDFGetPageHeight() - Y * k, width, height, ToUri(link));
   out.Line("%FIN_LINK/%");
 }
 
@@ -54,18 +54,16 @@ void vaROR::RecordLink(double x, double y, double width, double height, const st
   auto page = static_cast<std::size_t>(in_PageCount);
   if (tab_Links.size() <= page) tab_Links.resize(page + 1);
   tab_Links[page].push_back({x, y, width, height, target});
-  in_PageLinkCount = static_cast<int>(tab_Links[page].size());
 }
 
-std::string vaROR::Annotations(int page) const {
-  std::string line = "/Annots [";
+void vaROR::PutAnnotations(Composer& out, int page) const {
+  out.Text("/Annots [");
   for (const Link& link : tab_Links[static_cast<std::size_t>(page)]) {
-    line += "<</Type /Annot /Subtype /Link /Rect [" + FormatPlain(link.x) + " " +
-            FormatPlain(link.y) + " " + FormatPlain(link.x + link.width) + " " +
-            FormatPlain(link.y - link.height) + "] /Border [0 0 0] " + "/A <</S /URI /URI (" +
-            EscapeString(link.target) + ")>>>>\r\n";
+    out.Text("<</Type /Annot /Subtype /Link /Rect [").Plain(link.x).Text(" ").Plain(link.y);
+    out.Text(" ").Plain(link.x + link.width).Text(" ").Plain(link.y - link.height);
+    out.Text("] /Border [0 0 0] /A <</S /URI /URI (").Escaped(link.target).Line(")>>>>");
   }
-  return line + "]";
+  out.Line("]");
 }
 
 }  // namespace pdf

@@ -9,10 +9,18 @@ namespace pdf {
 bool OutputFile::Create(const std::filesystem::path& target) {
   Discard();
   creation_error_.clear();
+  // The temporary name does not tell whether the system takes the target's name (a name too
+  // long, a file where a folder should be): asked now, not at the final rename.
+  std::error_code refused;
+  static_cast<void>(std::filesystem::status(target, refused));
+  if (refused && refused != std::errc::no_such_file_or_directory) {
+    creation_error_ = refused;
+    return false;
+  }
   std::random_device random;
   for (int attempt = 0; attempt < 8; ++attempt) {
-    auto name = "." + target.filename().string() + "." + std::to_string(random()) + ".tmp";
-    auto candidate = target.parent_path() / name;
+    // Short and of one length, whatever the target's name.
+    auto candidate = target.parent_path() / (".vaROR." + std::to_string(random()) + ".tmp");
     // "x": never reuse a file that already exists.
     if ((file_ = std::fopen(candidate.string().c_str(), "wbx")) != nullptr) {
       target_ = target;

@@ -1,6 +1,7 @@
-// The output file of one document: bytes go to a temporary file beside the target, which
-// replaces the target only when the document is complete. A failed or abandoned document
-// leaves the earlier file of that name untouched and no partial file behind.
+// The output file of one document: bytes go to a temporary file beside the target, under a
+// short hidden name of its own, which replaces the target only when the document is
+// complete. A failed or abandoned document leaves the earlier file of that name untouched
+// and no partial file behind.
 #pragma once
 
 #include <cstdio>

@@ -37,8 +37,6 @@ void vaROR::SetSlotSize(double width, double height) {
   tab_PageHeight[slot] = height;
 }
 
-double vaROR::PageHeight() const { return PDFGetPageHeight(); }
-
 void vaROR::PDFSetZoomMode(std::int32_t pZoomMode) { in_ZoomMode = pZoomMode; }
 std::int32_t vaROR::PDFGetZoomMode() const { return in_ZoomMode; }
 void vaROR::PDFUseThumbs(bool thumbs) { boThumbs = thumbs; }

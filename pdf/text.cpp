@@ -27,27 +27,24 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   if (X == 0) X = in_X;
   if (Y == 0) Y = in_Y;
   const double k = in_Scale;
-  const double P = PageHeight();
   FontChoice font = FontInUse();
   const int size = FontSizeInUse();
   // Measure first: a missing metric file must leave the page untouched.
   const double width = Measure(bytes, font.name, size);
-  std::string bar;
-  if (boUnderline) bar = UnderlineBar(bytes, X * k, Y * k, false);
 
   Composer out(str_PageContent);
   bool coloured = !str_TextColor.empty();
   if (coloured) out.Text("q ").Text(str_TextColor).Line(" ");
   out.Line("%DEBUT_TEXT/%").Line("BT");
   if (in_Rotation != 0) {
-    out.Line(RotateText(X, Y));
+    PutRotation(out, X, Y);
     in_Rotation = 0;
   } else {
-    out.Numbers({(in_LeftMargin + X) * k, P - Y * k}).Line(" Td");
+    out.Numbers({(in_LeftMargin + X) * k, PDFGetPageHeight() - Y * k}).Line(" Td");
   }
   out.Text("/F").Integer(font.number).Text(" ").Number(size, 2).Line(" Tf");
   out.Text("(").Escaped(bytes).Line(") Tj").Line("ET");
-  if (!bar.empty()) out.Line(bar);
+  if (boUnderline) PutUnderlineBar(out, bytes, X * k, Y * k, false);
   if (coloured) out.Line("Q");
   out.Line("%FIN_TEXT/%").Done();
   boUnderline = false;
@@ -55,13 +52,14 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   in_Y = Y + size / k;
 }
 
-std::string vaROR::RotateText(double X, double Y) const {
+void vaROR::PutRotation(Composer& out, double X, double Y) const {
   double r = in_Rotation * kDegreesToRadians;
-  return FormatNumbers({std::cos(r), -std::sin(r), std::sin(r), std::cos(r)}, 5) + " " +
-         FormatNumbers({X * in_Scale, PageHeight() - Y * in_Scale}) + " Tm";
+  out.Numbers({std::cos(r), -std::sin(r), std::sin(r), std::cos(r)}, 5).Text(" ");
+  out.Numbers({X * in_Scale, PDFGetPageHeight() - Y * in_Scale}).Line(" Tm");
 }
 
-std::string vaROR::UnderlineBar(const std::string& bytes, double x, double y, bool cell_case) {
+void vaROR::PutUnderlineBar(Composer& out, const std::string& bytes, double x, double y,
+                            bool cell_case) {
   const double size = FontSizeInUse();
   const double k = in_Scale;
   double u = std::nearbyint(MeasureCurrent("up", size));
@@ -70,8 +68,8 @@ std::string vaROR::UnderlineBar(const std::string& bytes, double x, double y, bo
   double width = MeasureCurrent(bytes, size) + static_cast<double>(blanks) * in_WordSpacing;
   double thickness = -size * kUnderlineThickness / 1000.0;
   double bar_x = cell_case ? x : std::nearbyint(in_LeftMargin * k + x);
-  double bar_y = cell_case ? y - 3 : PageHeight() - (y - u / 1000.0 * size) - 2;
-  return FormatNumbers({bar_x, bar_y, width, thickness}) + " re f";
+  double bar_y = cell_case ? y - 3 : PDFGetPageHeight() - (y - u / 1000.0 * size) - 2;
+  out.Numbers({bar_x, bar_y, width, thickness}).Line(" re f");
 }
 
 double vaROR::PDFTextHeight() const { return in_FontSize / in_Scale; }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -152,12 +153,14 @@ class vaROR {
   };
 
   // document.cpp
+  void ResetDocument();
+  void ResetDrawing();
   std::string CreationFailure() const;
   void RecordOffset(std::size_t length);
   void WriteAhead(std::string_view bytes);
   void WriteBlock(const std::string& block);
   int BeginObject();
-  void EndObject();
+  void EndObject(Composer& out);  // `out`, the composer of the object's lines, ends it
   void AppendMarker(const char* marker);
   void OpenContent();
   void CloseContent();
@@ -170,11 +173,13 @@ class vaROR {
   void PutPage(int page);
   void PutCatalog();
   void PutXref();
+  void WriteEnd();
   void FinishFile();
   void ShowCritical(const std::string& text, const std::string& topic);
   std::int32_t CheckedCode(std::int32_t code, std::int32_t last, std::int32_t fallback,
                            const char* reason, const char* instead, const char* topic);
-  enum class DocumentState { NotBegun, Open, Ended };
+  // Ending while PDFEndDoc writes; Failed once it raised with the file half-written.
+  enum class DocumentState { NotBegun, Open, Ending, Failed, Ended };
   void RequireState(DocumentState wanted, const char* operation) const;
   void EnterState(DocumentState state);
   // False, with one message per state, when no page takes drawing.
@@ -183,7 +188,6 @@ class vaROR {
   // settings.cpp
   std::size_t EnsureSlot();
   void SetSlotSize(double width, double height);
-  double PageHeight() const;
   void RejectFormat(const std::string& shown, const char* ending);
 
   // fonts.cpp
@@ -192,7 +196,6 @@ class vaROR {
     const std::string& name;  // metric file name, held by the writer
   };
   FontChoice FontInUse();
-  void SetFontName(std::string_view name);
   void ReadStyle(std::int32_t style);
   int FontSizeInUse();
   const WidthTable& Metrics(const std::string& name);
@@ -204,8 +207,9 @@ class vaROR {
 
   // text.cpp
   void TextOut(const std::string& bytes, double X, double Y);
-  std::string RotateText(double X, double Y) const;
-  std::string UnderlineBar(const std::string& bytes, double x, double y, bool cell_case);
+  void PutRotation(Composer& out, double X, double Y) const;  // the "Tm" line
+  // The "re f" line under the text, from its start (x, y) in page points.
+  void PutUnderlineBar(Composer& out, const std::string& bytes, double x, double y, bool cell_case);
 
   // cell.cpp
   struct CellLine {
@@ -214,10 +218,12 @@ class vaROR {
   };
   std::vector<CellLine> BreakLines(const std::string& bytes, double W);
   std::string LineBorder(std::size_t index, std::size_t count) const;
-  void PutCell(std::string& out, const CellLine& line, const std::string& border, double X,
-               double Y, double W, double H);
-  std::string CellSides(const std::string& border, double X, double Y, double W, double H) const;
-  double CellOffset(const CellLine& line, double W, std::string& out);
+  void PutCell(Composer& out, const CellLine& line, const std::string& border, double X, double Y,
+               double W, double H);
+  void PutCellSides(Composer& out, const std::string& border, double X, double Y, double W,
+                    double H) const;
+  // The text's offset from the line's left edge; a justified line also gets its "Tw" line.
+  double CellOffset(Composer& out, const CellLine& line, double W);
 
   // colours.cpp
   void SetColor(std::string& slot, std::int32_t& slot_rgb, const ColorValue& gColor, Paint paint);
@@ -247,7 +253,7 @@ class vaROR {
   void AttachLink(Composer& out, const std::string& link, std::string_view kind, double X,
                   double Y);
   void RecordLink(double x, double y, double width, double height, const std::string& target);
-  std::string Annotations(int page) const;
+  void PutAnnotations(Composer& out, int page) const;
 
   // images.cpp
   struct Image {
@@ -255,10 +261,12 @@ class vaROR {
     std::uint64_t length;        // its size in bytes when it was placed
     int width, height;           // pixels
     std::string colour_space;    // "DeviceGray", "DeviceRGB" or "DeviceCMYK"
+    bool inverted;               // CMYK stored as Adobe writes it: 255 is no ink
   };
   std::optional<Image> ParseJPEG(const std::string& pFileName);
   bool HasJpegName(const std::string& pFileName);
   void RefuseImage(const std::string& reason);
+  void CheckImages() const;  // raises ImageChanged for the first image no longer as placed
   void PutImage(int j);
 
   // bookmarks.cpp
@@ -320,6 +328,7 @@ class vaROR {
   int in_FontCount = 0;
   std::vector<int> tab_FontObjects;  // index 0 unused
   DocumentState in_DocumentState = DocumentState::NotBegun;
+  std::exception_ptr obj_EndFailure;  // why the document Failed, raised again at every retry
   bool boNoPageReported = false;      // drawing without a page is reported once per state
   std::uint64_t in_WrittenAhead = 0;  // bytes of the open object already in the file
 
@@ -330,9 +339,6 @@ class vaROR {
 
   // Fonts.
   std::string str_FontName;
-  int in_FontNumber = 0;         // its resource number once found in tab_FontNames; 0 until then
-  std::string str_ComposedFont;  // the name PDFSetFont composed last, and its family and style
-  int in_ComposedFontKey = -1;
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file
@@ -347,7 +353,6 @@ class vaROR {
   bool boFill = false;
   double in_Rotation = 0;
   double in_WordSpacing = 0;
-  int in_PageLinkCount = 0;
   std::vector<std::vector<Link>> tab_Links;      // per page, index 0 unused
   double in_LinkWidth = 0, in_LinkHeight = 0;    // user units: the shape or cell linked
   double in_ImageWidth = 0, in_ImageHeight = 0;  // user units: the last image placed

@@ -5,7 +5,8 @@
 #   scripts/setup.sh package   run, and building its Debian package (scripts/package.sh)
 #   scripts/setup.sh test      package, and the tests: GoogleTest, Google Benchmark (the
 #                              benchmarks are compiled with the tests), the PDF tools, Debian's
-#                              package checkers and the French locale (the default)
+#                              package checkers, ImageMagick (a CMYK JPEG) and the French
+#                              locale (the default)
 #   scripts/setup.sh bench     test, and the benchmarks' peer libraries and process tools
 #   scripts/setup.sh fuzz      test, and clang with libFuzzer
 #   scripts/setup.sh docs      test, and the virtual screen of the window's pictures
@@ -15,7 +16,7 @@ run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l1
   fonts-liberation2 python-matplotlib-data libqpdf-dev zlib1g-dev)
 package=("${run[@]}" dpkg-dev file)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
-  desktop-file-utils appstream lintian locales)
+  desktop-file-utils appstream lintian locales imagemagick)
 bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}" xvfb xauth)

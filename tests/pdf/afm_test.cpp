@@ -55,19 +55,33 @@ TEST(AfmTest, CodesOutsideFirstAndLastCodeMeasureZero) {
 
 // Found by the whole-writer fuzz target: a font name that names a folder ("Dossier.afm")
 // opened like a file, and reading it whole asked for a size the folder does not have
-// (std::bad_alloc). A folder is no metric file: it is missing like any other.
-TEST(AfmTest, AFolderIsNoMetricFile) {
+// (std::bad_alloc). A FIFO ("Tube.afm") opened for reading waited for ever for a writer.
+// Neither is a metric file: each is missing like any other, and is never opened.
+class SpecialMetricFileTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SpecialMetricFileTest, IsNoMetricFile) {
   pdftest::WriterFixture doc;
-  std::filesystem::create_directories(doc.fonts / "Dossier.afm");
-  std::string name = "Dossier";
-  try {
-    doc.writer.PDFGetStringWidth("abc", name, 10);
-    ADD_FAILURE() << "a folder measured text";
-  } catch (const pdf::PdfError& error) {
-    EXPECT_EQ(error.code(), pdf::PdfErrorCode::MetricsMissing);
-    EXPECT_NE(std::string(error.what()).find("Dossier.afm"), std::string::npos) << error.what();
+  std::string name = GetParam();
+  const auto file = doc.fonts / (name + ".afm");
+  if (name == "Tube") {
+    pdftest::MakeFifo(file);
+  } else {
+    std::filesystem::create_directories(file);
   }
+  const auto measure = [&] {
+    try {
+      doc.writer.PDFGetStringWidth("abc", name, 10);
+      ADD_FAILURE() << "measured text with " << file;
+    } catch (const pdf::PdfError& error) {
+      EXPECT_EQ(error.code(), pdf::PdfErrorCode::MetricsMissing);
+      EXPECT_NE(std::string(error.what()).find(name + ".afm"), std::string::npos) << error.what();
+    }
+  };
+  EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(file, measure));
 }
+
+INSTANTIATE_TEST_SUITE_P(FolderAndFifo, SpecialMetricFileTest,
+                         ::testing::Values("Dossier", "Tube"));
 
 TEST(AfmTest, MeasuresTheExampleText) {
   pdftest::WriterFixture doc;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "pdf/format.h"
+#include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
 
 namespace {
@@ -86,9 +87,11 @@ TEST(DocumentTest, AbandonedDocumentLeavesTheEarlierFileAndNoPartialFile) {
 }
 
 TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
-  // Names that yield no file: empty, a folder only, a folder that does not exist.
+  // Names that yield no file: empty, a folder only, a folder that does not exist, a name
+  // longer than the 255 bytes a file system takes.
   pdftest::ScratchDir dir;
   const std::string absent = (dir.path() / "absent").string();
+  const std::string too_long = (dir.path() / (std::string(252, '1') + ".pdf")).string();
   const struct {
     std::string name, message;
   } cases[] = {{"", "Le fichier PDF «  » n'a pas pu être créé."},
@@ -96,7 +99,9 @@ TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
                 "Le fichier PDF « " + dir.path().string() + "\\ » n'a pas pu être créé."},
                {absent + "/x.pdf", "Le fichier PDF « " + absent +
                                        "/x.pdf » n'a pas pu être créé : le dossier « " + absent +
-                                       " » n'existe pas."}};
+                                       " » n'existe pas."},
+               {too_long, "Le fichier PDF « " + too_long +
+                              " » n'a pas pu être créé : le nom du fichier est trop long."}};
   for (const auto& [name, message] : cases) {
     platform::RecordingHost host;
     pdf::vaROR writer(host);
@@ -114,6 +119,16 @@ TEST(DocumentTest, FileThatCannotBeCreatedMakesEndDocFail) {
     EXPECT_TRUE(host.opened_pdfs.empty());
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
+}
+
+// The temporary file's name once grew with the target's: a 255-byte name failed.
+TEST(DocumentTest, TheLongestNameAFileSystemTakesIsWritten) {
+  pdftest::WriterFixture doc;
+  const auto file = doc.dir.path() / (std::string(251, '1') + ".pdf");
+  doc.writer.PDFFileName(file.string());
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFEndDoc();
+  ExpectConsistentXref(ReadFile(file));
 }
 
 TEST(DocumentTest, BackslashSplitsTheFileName) {
@@ -188,16 +203,91 @@ TEST(DocumentTest, SecondEndDocChangesNothingAndSaysNothing) {
   EXPECT_EQ(doc.host.messages.size(), 1u);  // the one end message
 }
 
-TEST(DocumentTest, InitPreparesANewDocumentAfterTheEnd) {
+// After PDFInit a writer that wrote a document writes the next one as a new writer does,
+// also with a bookmark set before PDFBeginDoc: it once took the page count of the document
+// before, and its outline named an object the file did not hold.
+// A PDFEndDoc that raised once counted as done: the next one returned quietly, no file
+// written. A retry raises again while the cause stands; an image put back is copied then.
+struct EndFailure {
+  const char* name;
+  std::function<void(const pdftest::WriterFixture&)> cause, cure;
+  pdf::PdfErrorCode code;
+  bool written_after_cure;  // false: the file was abandoned when its renaming failed
+};
+
+void PrintTo(const EndFailure& failure, std::ostream* out) { *out << failure.name; }
+
+class EndDocRetryTest : public ::testing::TestWithParam<EndFailure> {};
+
+TEST_P(EndDocRetryTest, RaisesUntilTheFileIsWritten) {
+  const EndFailure& failure = GetParam();
   pdftest::WriterFixture doc;
+  pdftest::WriteFile(doc.dir.path() / "photo.jpg", pdftest::MakeJpeg(8, 8, 3));
   doc.writer.PDFBeginDoc();
-  doc.writer.PDFEndDoc();
-  doc.writer.PDFInit();
-  auto second = doc.dir.path() / "second.pdf";
-  doc.writer.PDFFileName(second.string());
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFEndDoc();
-  ExpectConsistentXref(ReadFile(second));
+  doc.writer.PDFImage((doc.dir.path() / "photo.jpg").string(), 10, 20);
+  failure.cause(doc);
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    if (attempt == 3) failure.cure(doc);
+    try {
+      doc.writer.PDFEndDoc();
+      EXPECT_TRUE(attempt == 3 && failure.written_after_cure) << "attempt " << attempt;
+    } catch (const pdf::PdfError& error) {
+      EXPECT_EQ(error.code(), failure.code) << "attempt " << attempt;
+      EXPECT_FALSE(attempt == 3 && failure.written_after_cure) << error.what();
+    }
+  }
+  EXPECT_EQ(std::filesystem::is_regular_file(doc.File()), failure.written_after_cure);
+  if (failure.written_after_cure) ExpectConsistentXref(ReadFile(doc.File()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, EndDocRetryTest,
+    ::testing::Values(
+        EndFailure{"ImageRemoved",
+                   [](const auto& doc) { std::filesystem::remove(doc.dir.path() / "photo.jpg"); },
+                   [](const auto& doc) {
+                     pdftest::WriteFile(doc.dir.path() / "photo.jpg", pdftest::MakeJpeg(8, 8, 3));
+                   },
+                   pdf::PdfErrorCode::ImageChanged, true},
+        EndFailure{
+            "RenameRefused",
+            [](const auto& doc) { std::filesystem::create_directories(doc.File() / "dossier"); },
+            [](const auto& doc) { std::filesystem::remove_all(doc.File()); },
+            pdf::PdfErrorCode::FileNotWritten, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(DocumentTest, InitPreparesANewDocumentAfterTheEnd) {
+  auto write_second = [](pdftest::WriterFixture& doc) {
+    doc.writer.PDFSetUnit(0);
+    doc.writer.PDFFileName((doc.dir.path() / "second.pdf").string());
+    doc.writer.PDFSetBookmark("Signet1", 0, 40);
+    doc.writer.PDFBeginDoc();
+    doc.writer.PDFTextOut("x", 10, 20);
+    doc.writer.PDFCell("cellule", 10, 40, 100, 12);
+    doc.writer.PDFDrawRectangle(10, 60, 20, 20);
+    doc.writer.PDFEndDoc();
+    return ReadFile(doc.dir.path() / "second.pdf");
+  };
+  pdftest::WriterFixture used, fresh;
+  used.writer.PDFSetAlignement(2);
+  used.writer.PDFSetBorder(1);
+  used.writer.PDFSetFill(true);
+  used.writer.PDFSetLineStyle(1);
+  used.writer.PDFSetDrawMode(1);
+  used.writer.PDFSetLineColor(255);
+  used.writer.PDFBeginDoc();
+  for (int page = 2; page <= 3; ++page) {
+    used.writer.PDFEndPage();
+    used.writer.PDFNewPage();
+    used.writer.PDFLink(10, 20, "http://exemple.fr");
+  }
+  used.writer.PDFSetBookmark("Page 3", 0, 10);
+  used.writer.PDFEndDoc();
+  used.writer.PDFInit();
+  const std::string second = write_second(used);
+  EXPECT_EQ(second, write_second(fresh));
+  EXPECT_NE(second.find("/Dest [7 0 R /XYZ 0 801.89 null]"), std::string::npos);
+  ExpectConsistentXref(second);
 }
 
 TEST(DocumentTest, MetricFolderIsRefusedWhileADocumentIsOpen) {

@@ -99,8 +99,10 @@ TEST(FormatTest, ComposedContentIsTheTextAppended) {
       .Line("")
       .Integer(-42)
       .Number(1e300, 1)
+      .Text(" ")
+      .Ref(12)
       .Done();
-  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)\r\n-422147483647.0");
+  EXPECT_EQ(line, "x 11.00 821.89 0.00 1. \\(a\\)\r\n-422147483647.0 12 0 R");
 
   std::string many, expected;
   pdf::Composer composer(many);
@@ -126,16 +128,25 @@ TEST(FormatTest, NumbersWrittenStayWithinWhatReadersTake) {
   EXPECT_EQ(pdf::MessageNumber(1e20), "100000000000000000000");
 }
 
+// At most 15 significant digits, and 0 below 10^-10: 5e-324 once took 326 characters.
 TEST(FormatTest, PlainNumbersAndOffsets) {
   const std::pair<double, const char*> plain[] = {
-      {595.28, "595.28"}, {842, "842"}, {0.1 + 0.2, "0.3"}, {-12.5, "-12.5"}, {1e-7, "0.0000001"}};
-  for (auto [value, text] : plain) EXPECT_EQ(pdf::FormatPlain(value), text);
+      {595.28, "595.28"}, {842, "842"},        {0.1 + 0.2, "0.3"},
+      {-12.5, "-12.5"},   {1e-7, "0.0000001"}, {-1.5e-10, "-0.00000000015"},
+      {9e-11, "0"},       {-5e-324, "0"},      {123456.789012345678, "123456.789012346"}};
+  for (auto [value, text] : plain) EXPECT_EQ(pdf::FormatPlain(value), text) << value;
+  for (int exponent = -330; exponent <= 12; ++exponent) {
+    const double value = -1.2345678901234567 * std::pow(10.0, exponent);
+    EXPECT_LE(pdf::FormatPlain(value).size(), 27u) << value;
+  }
   EXPECT_EQ(pdf::PadOffset(10), "0000000010");
   EXPECT_EQ(pdf::PadOffset(12345678901), "12345678901");
 }
 
 TEST(FormatTest, EscapingDoublesBackslashesFirst) {
-  EXPECT_EQ(pdf::EscapeString(R"(a\(b)c\)"), R"(a\\\(b\)c\\)");
+  std::string escaped;
+  pdf::Composer(escaped).Escaped(R"(a\(b)c\)").Done();
+  EXPECT_EQ(escaped, R"(a\\\(b\)c\\)");
 }
 
 TEST(FormatTest, Utf8BecomesWindows1252) {

@@ -2,6 +2,9 @@
 // refusals that leave the document as it was.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "pdf/file_names.h"
 #include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
@@ -102,6 +105,32 @@ TEST_F(ImageTest, RefusedFilesShowOneMessageAndWriteNothing) {
   }
 }
 
+// A FIFO named like an image, opened for reading, waited for ever for a writer; one put in
+// the place of a placed image made PDFEndDoc wait. It is refused unopened, as a file that
+// cannot be opened is.
+TEST_F(ImageTest, FifoIsRefusedWithoutBeingOpened) {
+  const auto fifo = doc.dir.path() / "tube.jpg";
+  const std::string placed = Jpeg("photo.jpg", MakeJpeg(8, 8, 3));
+  pdftest::MakeFifo(fifo);
+  std::vector<double> sizes;
+  const auto place = [&] {
+    writer.PDFImage(fifo.string(), 10, 20);
+    sizes = {writer.PDFImageWidth(fifo.string()), writer.PDFImageHeight(fifo.string())};
+  };
+  EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(fifo, place));
+  EXPECT_EQ(sizes, std::vector<double>({0, 0}));
+  ASSERT_EQ(doc.host.messages.size(), 3u);
+  for (const auto& message : doc.host.messages) {
+    EXPECT_EQ(message.text,
+              "Fichier image non JPEG.\r\nImpossible d'inclure l'image dans le fichier PDF.");
+  }
+  writer.PDFImage(placed, 10, 20);
+  std::filesystem::remove(placed);
+  pdftest::MakeFifo(placed);
+  const auto end = [&] { EXPECT_THROW(writer.PDFEndDoc(), pdf::PdfError); };
+  EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(placed, end));
+}
+
 TEST_F(ImageTest, BackslashesInTheName) {
   std::filesystem::create_directories(doc.dir.path() / "photos");
   const std::string bytes = MakeJpeg(8, 8, 3);
@@ -127,6 +156,73 @@ TEST_F(ImageTest, FileChangedAfterPlacingAbandonsTheDocument) {
               std::string::npos);
   }
   EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
+}
+
+// An Adobe CMYK file stores its ink inverted, and readers drew it in the opposite colours:
+// its image object alone gets the /Decode array; every other dictionary is as it was.
+struct DictionaryCase {
+  int components;
+  bool adobe;
+  const char* lines;  // from /ColorSpace to /Length
+};
+
+void PrintTo(const DictionaryCase& c, std::ostream* out) {
+  *out << c.components << " components" << (c.adobe ? ", Adobe" : "");
+}
+
+class ImageDictionaryTest : public ::testing::TestWithParam<DictionaryCase> {};
+
+TEST_P(ImageDictionaryTest, DecodeArrayForAdobeCmykOnly) {
+  pdftest::WriterFixture doc;
+  const auto file = doc.dir.path() / "photo.jpg";
+  pdftest::WriteFile(file,
+                     MakeJpeg({.components = GetParam().components, .adobe = GetParam().adobe}));
+  doc.writer.PDFBeginDoc();
+  doc.writer.PDFImage(file.string(), 10, 20);
+  const std::string pdf = doc.Finish();
+  EXPECT_NE(pdf.find(std::string("/Height 8\r\n") + GetParam().lines + "300\r\n"),
+            std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ColourSpaces, ImageDictionaryTest,
+    ::testing::Values(
+        DictionaryCase{4, true,
+                       "/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n"
+                       "/Decode [1 0 1 0 1 0 1 0]\r\n/Length "},
+        DictionaryCase{4, false, "/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n/Length "},
+        DictionaryCase{3, true, "/ColorSpace /DeviceRGB\r\n/BitsPerComponent 8\r\n/Length "},
+        DictionaryCase{1, true, "/ColorSpace /DeviceGray\r\n/BitsPerComponent 8\r\n/Length "}));
+
+// The red, green and blue of a one-pixel binary PPM file: its last three bytes.
+std::array<int, 3> OnePixel(const std::filesystem::path& file) {
+  const std::string bytes = ReadFile(file);
+  const auto sample = [&bytes](std::size_t back) {
+    return static_cast<int>(static_cast<unsigned char>(bytes[bytes.size() - back]));
+  };
+  return {sample(3), sample(2), sample(1)};
+}
+
+// A CMYK JPEG with the Adobe marker as ImageMagick writes it, drawn by poppler, shows the
+// colour the file itself decodes to (red), not its inverse (cyan-black).
+TEST_F(ImageTest, AdobeCmykRendersInItsOwnColour) {
+  const auto jpeg = doc.dir.path() / "rouge.jpg";
+  const auto own = doc.dir.path() / "rouge.ppm";
+  const auto page = doc.dir.path() / "page";
+  auto made = pdftest::RunTool("convert -size 16x16 'xc:cmyk(0,255,255,0)' -colorspace CMYK '" +
+                               jpeg.string() + "' && convert '" + jpeg.string() +
+                               "' -crop 1x1+8+8 -colorspace sRGB -depth 8 '" + own.string() + "'");
+  ASSERT_EQ(made.status, 0) << made.output;
+  writer.PDFImage(jpeg.string(), 0, 0, 100, 100);
+  doc.Finish();
+  auto drawn = pdftest::RunTool("pdftoppm -r 72 -x 50 -y 50 -W 1 -H 1 -singlefile '" +
+                                doc.File().string() + "' '" + page.string() + "'");
+  ASSERT_EQ(drawn.status, 0) << drawn.output;
+  const std::array<int, 3> expected = OnePixel(own);
+  const std::array<int, 3> rendered = OnePixel(page.string() + ".ppm");
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_NEAR(rendered[i], expected[i], 48) << "component " << i;
+  }
 }
 
 }  // namespace

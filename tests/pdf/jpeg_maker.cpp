@@ -49,6 +49,8 @@ std::string MakeJpeg(const JpegOptions& o) {
     jfif = Segment(0xE0, std::string("JFIF\0", 5) + Byte(1) + Byte(1) + Byte(o.density_unit) +
                              Word(72) + Word(72) + Byte(0) + Byte(0));
   }
+  // Version 100, no flags, no colour transform.
+  if (o.adobe) jfif += Segment(0xEE, "Adobe" + Word(100) + Word(0) + Word(0) + Byte(0));
   std::string tables = Segment(0xDB, Byte(0) + std::string(64, '\1')) + FrameHeader(o) +
                        HuffmanTables() + ScanHeader(o) + ScanData(o) + "\xFF\xD9";
   std::size_t bare = 2 + jfif.size() + tables.size();

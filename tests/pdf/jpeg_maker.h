@@ -13,6 +13,7 @@ struct JpegOptions {
   int components = 3;        // 1 grey, 3 YCbCr, 4 CMYK; other counts for refusals
   bool progressive = false;  // SOF2 with a single DC scan instead of SOF0
   int density_unit = 1;      // of the JFIF segment; negative: no JFIF segment
+  bool adobe = false;        // an APP14 "Adobe" segment after the JFIF one
   std::size_t size = 300;    // a comment segment pads a shorter file to exactly this size
 };
 

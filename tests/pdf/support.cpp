@@ -1,8 +1,14 @@
 #include "tests/pdf/support.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <future>
 #include <random>
 #include <sstream>
 
@@ -91,6 +97,23 @@ std::string StreamOf(const std::string& pdf, int object) {
   std::size_t data = pdf.find("stream\r\n", start) + 8;
   std::size_t end = pdf.find("endstream\r\n", data);
   return pdf.substr(data, end - data);
+}
+
+void MakeFifo(const std::filesystem::path& file) {
+  ASSERT_EQ(mkfifo(file.c_str(), 0600), 0) << file;
+}
+
+bool ReturnsWithoutAWriter(const std::filesystem::path& fifo, const std::function<void()>& call) {
+  using namespace std::chrono_literals;
+  auto done = std::async(std::launch::async, call);
+  const bool in_time = done.wait_for(2s) == std::future_status::ready;
+  while (done.wait_for(50ms) != std::future_status::ready) {
+    // A writer that opens and closes gives the waiting reader an end of file.
+    const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) close(writer);
+  }
+  done.get();
+  return in_time;
 }
 
 ToolResult RunTool(const std::string& command_line) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -39,6 +40,13 @@ std::map<int, std::size_t> ObjectLinePositions(const std::string& pdf);
 void ExpectConsistentXref(const std::string& pdf);
 // The bytes between the line end after "stream" and "endstream" of object n.
 std::string StreamOf(const std::string& pdf, int object);
+
+// A FIFO at `file`: opened for reading, it waits until a writer comes.
+void MakeFifo(const std::filesystem::path& file);
+// Runs `call`, which may meet the FIFO `fifo`; false when it was still waiting after two
+// seconds. A waiting call is then given writers until it returns, so a fault fails the test
+// instead of hanging it.
+bool ReturnsWithoutAWriter(const std::filesystem::path& fifo, const std::function<void()>& call);
 
 struct ToolResult {
   int status;
