@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <cmath>
 #include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include "app/twips.h"
 #include "app/widgets.h"
@@ -69,8 +71,13 @@ std::filesystem::path QtHost::ProgramFolder() const {
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
+// A new account may have no documents folder yet; the sheet must not fail for that.
 std::filesystem::path QtHost::DocumentsFolder() const {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  const std::filesystem::path folder =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  std::error_code ignored;  // a folder that cannot be made is told when the sheet is written
+  std::filesystem::create_directories(folder, ignored);
+  return folder;
 }
 
 bool QtHost::CanWriteIn(const std::filesystem::path& folder) const {
