@@ -2,12 +2,12 @@
 //
 //   aggir_afm_winansi <source folder> <target folder>
 //
-// Each target file is named after the font's FontName and holds only the facts the writer
-// measures with: the font name, its bounding box and one character line per code (code,
-// width, glyph name, glyph box), in ascending code order. Text fonts are re-coded in
-// Windows-1252 order (glyph name to code by WinAnsiEncoding), so that accented letters
-// measure as the glyphs a reader draws for those bytes; Symbol and ZapfDingbats keep
-// their own codes. The composed names TimesItalic and TimesRoman get copies.
+// Each target file is named after the font's FontName and holds, besides Adobe's copyright
+// notices, only the facts the writer measures with: the font name, its bounding box and one
+// character line per code (code, width, glyph name, glyph box), in ascending code order. Text fonts
+// are re-coded in Windows-1252 order (glyph name to code by WinAnsiEncoding), so that accented
+// letters measure as the glyphs a reader draws for those bytes; Symbol and ZapfDingbats keep their
+// own codes. The composed names TimesItalic and TimesRoman get copies.
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -63,6 +63,7 @@ struct Glyph {
 };
 
 struct Font {
+  std::vector<std::string> copyright;  // Adobe's terms ask that every notice be kept
   std::string name;
   std::string box;
   std::vector<Glyph> glyphs;
@@ -93,6 +94,7 @@ Font ReadFont(const fs::path& path) {
   bool metrics = false;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("Comment Copyright", 0) == 0) font.copyright.push_back(line);
     if (line.rfind("FontName ", 0) == 0) font.name = line.substr(9);
     if (line.rfind("FontBBox ", 0) == 0) font.box = line.substr(9);
     if (line.rfind("StartCharMetrics", 0) == 0) metrics = true;
@@ -129,8 +131,9 @@ void WriteFont(const Font& font, const fs::path& path) {
   auto by_code = Encode(font);
   std::ofstream out(path, std::ios::binary);
   bool symbolic = font.name == "Symbol" || font.name == "ZapfDingbats";
-  out << "StartFontMetrics 2.0\n"
-      << "FontName " << font.name << "\n"
+  out << "StartFontMetrics 2.0\n";
+  for (const std::string& notice : font.copyright) out << notice << "\n";
+  out << "FontName " << font.name << "\n"
       << "FontBBox " << font.box << "\n"
       << "EncodingScheme " << (symbolic ? "FontSpecific" : "WinAnsiEncoding") << "\n"
       << "StartCharMetrics " << by_code.size() << "\n";
