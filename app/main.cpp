@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "app/calculator_window.h"
+#include "batch/batch.h"
 
 namespace {
 
@@ -18,6 +20,8 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Many evaluations at once: no window, no display needed.
+  if (const std::optional<int> status = batch::LanceSiDemande(argc, argv)) return *status;
   if (!HasDisplay()) {
     std::fputs(
         "Aucun affichage graphique (DISPLAY non défini) : lancez la calculette depuis "

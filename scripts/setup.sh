@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
-  qpdf libqpdf-dev zlib1g-dev poppler-utils desktop-file-utils
+  qpdf libqpdf-dev zlib1g-dev libcsv-dev poppler-utils desktop-file-utils
   clang libclang-rt-14-dev
   libhpdf-dev libcairo2-dev valgrind hyperfine
   python-matplotlib-data
