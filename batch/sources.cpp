@@ -90,9 +90,10 @@ bool SourceCsv::Suivante(Entree& entree) {
     }
   }
   if (entree.refus.empty()) {
-    if (const std::string* premiere = dossiers_.Deja(evaluation.dossier, entree.origine)) {
+    const auto ici = static_cast<std::uint32_t>(ligne.ligne);
+    if (const auto premiere = dossiers_.Deja(evaluation.dossier, ici)) {
       entree.refus = Colonne(entree.origine, colonnes_.dossier, evaluation.dossier) +
-                     " figure déjà " + *premiere;
+                     " figure déjà ligne " + std::to_string(*premiere);
     }
   }
   return true;
@@ -145,9 +146,11 @@ bool SourceFiches::Suivante(Entree& entree) {
   entree = {fichier.string(), lecture.evaluation, fiche::MessageDeRefus(lecture.refus, fichier),
             fichier.filename().string()};
   if (entree.refus.empty()) {
-    if (const std::string* premiere = dossiers_.Deja(entree.evaluation.dossier, entree.origine)) {
+    const auto ici = static_cast<std::uint32_t>(suivant_ - 1);
+    if (const auto premiere = dossiers_.Deja(entree.evaluation.dossier, ici)) {
       entree.refus = "La fiche " + Cite(entree.origine) + " porte le dossier " +
-                     Cite(entree.evaluation.dossier) + ", comme la fiche " + Cite(*premiere) + ".";
+                     Cite(entree.evaluation.dossier) + ", comme la fiche " +
+                     Cite(fichiers_[*premiere].string()) + ".";
     }
   }
   return true;
@@ -155,9 +158,10 @@ bool SourceFiches::Suivante(Entree& entree) {
 
 }  // namespace
 
-const std::string* Dossiers::Deja(const std::string& dossier, const std::string& origine) {
-  const auto [place, nouveau] = vus_.try_emplace(dossier, origine);
-  return nouveau ? nullptr : &place->second;
+std::optional<std::uint32_t> Dossiers::Deja(const std::string& dossier, std::uint32_t ici) {
+  const auto [place, nouveau] = vus_.try_emplace(dossier, ici);
+  if (nouveau) return std::nullopt;
+  return place->second;
 }
 
 std::unique_ptr<Source> OuvreCsv(const fs::path& fichier, std::string& erreur) {

@@ -2,8 +2,10 @@
 // as an entry that carries its evaluation or the reason it is refused.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -37,14 +39,15 @@ std::unique_ptr<Source> OuvreCsv(const std::filesystem::path& fichier, std::stri
 // Sheets, in the order given.
 std::unique_ptr<Source> OuvreFiches(std::vector<std::filesystem::path> fichiers);
 
-// The first origin of each file number seen, so that a second one is refused.
+// Where each file number was first seen (a row, a sheet's rank), so that a second one is
+// refused. The only memory that grows with the list: a number is kept, not a text.
 class Dossiers {
  public:
-  // Null the first time; the origin of the first entry with that number otherwise.
-  const std::string* Deja(const std::string& dossier, const std::string& origine);
+  // Nothing the first time, when `ici` is kept; where the number was first seen otherwise.
+  std::optional<std::uint32_t> Deja(const std::string& dossier, std::uint32_t ici);
 
  private:
-  std::unordered_map<std::string, std::string> vus_;
+  std::unordered_map<std::string, std::uint32_t> vus_;
 };
 
 }  // namespace batch
