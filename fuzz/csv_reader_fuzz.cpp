@@ -1,8 +1,6 @@
 // libFuzzer entry for the evaluations' file: the input is the file, read as the batch command
 // reads it, header and lines, without printing. Every field must come out as UTF-8 and the
 // rows must rise.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,26 +10,13 @@
 
 #include "batch/csv_reader.h"
 #include "batch/sources.h"
+#include "fuzz/fuzz_input.h"
 #include "pdf/encoding.h"
 
 namespace {
 
-const std::filesystem::path& Fichier() {
-  static const std::filesystem::path file =
-      std::filesystem::temp_directory_path() /
-      ("aggir-csv-reader-fuzz-" + std::to_string(getpid()) + ".csv");
-  return file;
-}
-
-void Ecrit(const std::uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(Fichier().c_str(), "wb");
-  if (file == nullptr) std::abort();
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
-}
-
-void LitEnregistrements() {
-  batch::LecteurCsv lecteur(Fichier());
+void LitEnregistrements(const std::filesystem::path& fichier) {
+  batch::LecteurCsv lecteur(fichier);
   int precedente = 0;
   for (batch::Enregistrement e; lecteur.Suivant(e); precedente = e.ligne) {
     if (e.ligne <= precedente) std::abort();
@@ -41,9 +26,9 @@ void LitEnregistrements() {
   }
 }
 
-void LitEntrees() {
+void LitEntrees(const std::filesystem::path& fichier) {
   std::string erreur;
-  const auto source = batch::OuvreCsv(Fichier(), erreur);
+  const auto source = batch::OuvreCsv(fichier, erreur);
   if (!source) return;
   for (batch::Entree entree; source->Suivante(entree);) {
     if (entree.refus.empty() &&
@@ -56,8 +41,9 @@ void LitEntrees() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Ecrit(data, size);
-  LitEnregistrements();
-  LitEntrees();
+  const auto fichier = fuzzinput::WriteTemporaryFile(
+      "aggir-csv-reader-fuzz.csv", std::string_view(reinterpret_cast<const char*>(data), size));
+  LitEnregistrements(fichier);
+  LitEntrees(fichier);
   return 0;
 }
