@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "batch/batch.h"
+
 namespace {
 
 struct Option {
@@ -61,7 +63,7 @@ std::string HelpText() {
     const std::size_t column = std::max<std::size_t>(names.size() + 1, 16);
     text += "  " + names + std::string(column - names.size(), ' ') + option.help + "\n";
   }
-  return text;
+  return text + "\n" + batch::kAide;
 }
 
 std::string VersionText() { return std::string("Calculette AGGIR ") + AGGIR_VERSION + "\n"; }

@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "app/application.h"
 #include "app/calculator_window.h"
 #include "app/command_line.h"
+#include "batch/batch.h"
 
 namespace {
 
@@ -20,6 +22,8 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Many evaluations at once: no window, no display needed.
+  if (const std::optional<int> status = batch::LanceSiDemande(argc, argv)) return *status;
   const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
   if (command.action != CommandLine::Action::OpenWindow) return AnswerInTerminal(command);
   if (!HasDisplay()) {

@@ -157,11 +157,15 @@ class SaisieAggir2 {
   void AfficheQuestions();
   // Writes the evaluation sheet and opens it; a failure of the writer is raised.
   void ImprimeFiche();
+  // The same sheet written into `dossier` instead of the folder "Imprimer" chooses.
+  void ImprimeFiche(const std::filesystem::path& dossier);
   // The evaluation on screen as the sheet carries it.
   fiche::Evaluation EvaluationAffichee() const;
   // Opens a sheet again: its evaluation replaces the one on screen (asking first if anything
   // is typed or ticked), and its GIR is computed. A refused file is told and changes nothing.
   void OuvreFiche(const std::filesystem::path& fichier);
+  // An evaluation as the assessor would have typed and ticked it, and its GIR computed.
+  void Restaure(const fiche::Evaluation& evaluation);
   // Where sheets are written: the program's folder, or the documents folder when it is
   // read-only.
   std::filesystem::path DossierDesFiches() const;
@@ -206,7 +210,6 @@ class SaisieAggir2 {
   std::string OuvreAide(const std::string& fichier);
   bool EvaluationEnCours() const;
   bool RemplacementAccepte(const std::filesystem::path& fichier);
-  void Restaure(const fiche::Evaluation& evaluation);
 
   void PrepareCase(int i, const std::string& code);
   void SansAnomalie(const coherence::Codes& cases);

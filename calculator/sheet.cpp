@@ -175,6 +175,20 @@ void Lignes(PageFiche& fiche, const SaisieAggir2& form) {
 
 }  // namespace
 
+const char* ActiviteDeLigne(int k) {
+  for (const LigneFiche& ligne : kLignes) {
+    if (ligne.k == k) return ligne.activite;
+  }
+  return "";
+}
+
+const char* VariableDuCode(int v) {
+  for (const LigneFiche& ligne : kLignes) {
+    if (ligne.cfin == v) return ligne.variable;
+  }
+  return "";
+}
+
 void DessineFiche(PageFiche& fiche, const SaisieAggir2& form, const std::tm& date,
                   const std::string& chemin) {
   EnTete(fiche, form, date);
@@ -192,8 +206,10 @@ void SaisieAggir2::SSCommand1_Click() { ImprimeFiche(); }
 
 // Nothing is caught here: a failure of the writer reaches the command, which tells the user;
 // the evaluation on screen is untouched and an earlier sheet of the same name stays.
-void SaisieAggir2::ImprimeFiche() {
-  const std::filesystem::path fichier = DossierDesFiches() / (TxtDossier.Text + ".pdf");
+void SaisieAggir2::ImprimeFiche() { ImprimeFiche(DossierDesFiches()); }
+
+void SaisieAggir2::ImprimeFiche(const std::filesystem::path& dossier) {
+  const std::filesystem::path fichier = dossier / (TxtDossier.Text + ".pdf");
   pdf::vaROR pdf(host_);
   // The metric files stand in system/Fonts beside the program's folder.
   // What reopening reads; the document information is written when the document begins.

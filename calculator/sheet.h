@@ -56,3 +56,8 @@ void ReglagesFiche(pdf::vaROR& pdf, const std::filesystem::path& fichier,
 // and codes, the GIR, the legend, and the footer naming `chemin`, the sheet's file.
 void DessineFiche(PageFiche& page, const SaisieAggir2& form, const std::tm& date,
                   const std::string& chemin);
+
+// The caption of grid row k (1..24) on the sheet, "Toilette du bas"; empty for another k.
+const char* ActiviteDeLigne(int k);
+// The name of variable v (1..17, the CFIN index) on the sheet, "Toilette"; empty for another v.
+const char* VariableDuCode(int v);

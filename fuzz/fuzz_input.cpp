@@ -1,8 +1,11 @@
 #include "fuzz/fuzz_input.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace fuzzinput {
@@ -134,6 +137,16 @@ void WritePageFormat(Writer& out, const PageFormat& format) {
     out.Double((*sides)[0]).Double((*sides)[1]);
   }
   if (const auto* text = std::get_if<std::string>(&format)) out.Text(*text);
+}
+
+std::filesystem::path WriteTemporaryFile(const std::string& name, std::string_view bytes) {
+  const auto path =
+      std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "-" + name);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) std::abort();
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+  return path;
 }
 
 }  // namespace fuzzinput

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,9 @@
 #include "pdf/colours.h"
 
 namespace fuzzinput {
+
+// Writes bytes to the file `name`, of this process's own, under the temporary folder; its path.
+std::filesystem::path WriteTemporaryFile(const std::string& name, std::string_view bytes);
 
 // Past the end every value reads as zero bytes: any input is a complete sequence of calls.
 class Reader {

@@ -105,6 +105,33 @@ std::string ToWindows1252(std::string_view utf8) {
   return bytes;
 }
 
+bool IsUtf8(std::string_view bytes) {
+  constexpr std::string_view kEncodedReplacement = "\xEF\xBF\xBD";
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t start = pos;
+    if (DecodeUtf8(bytes, pos) == kReplacement &&
+        bytes.substr(start, pos - start) != kEncodedReplacement) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string FromWindows1252(std::string_view bytes) {
+  std::string utf8;
+  utf8.reserve(bytes.size() + bytes.size() / 8);
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    char32_t code_point = byte;
+    if (byte >= 0x80 && byte < 0xA0) {
+      code_point = kHighControls[byte - 0x80];
+      if (code_point == 0) code_point = U'?';
+    }
+    AppendUtf8(utf8, code_point);
+  }
+  return utf8;
+}
+
 std::string ToUri(std::string_view utf8) {
   std::string sound;
   for (std::size_t pos = 0; pos < utf8.size();) AppendUtf8(sound, DecodeUtf8(utf8, pos));

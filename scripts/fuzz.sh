@@ -2,14 +2,15 @@
 # Fuzzes one target with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer for
 # the given number of seconds (default 600):
 #   scripts/fuzz.sh TARGET [SECONDS]
-#   TARGET: jpeg, afm, colour, page_format, writer or sheet_reader
+#   TARGET: jpeg, afm, colour, page_format, writer, sheet_reader or csv_reader
 # The seeds are the cases the tests leave in build/fuzz-seeds/TARGET: the writer's for the
 # writer's targets (the metric target also starts from the generated metric files), the
-# printed, refused and rewritten sheets for the reader of sheets. New inputs gather in
+# printed, refused and rewritten sheets for the reader of sheets, the files of the reader's
+# tests for the evaluations' file (csv_reader). New inputs gather in
 # build-fuzz/corpus/TARGET; a crashing input is saved in build-fuzz/findings/ and ends the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?"usage: scripts/fuzz.sh jpeg|afm|colour|page_format|writer|sheet_reader [seconds]"}
+target=${1:?"usage: scripts/fuzz.sh jpeg|afm|colour|page_format|writer|sheet_reader|csv_reader [seconds]"}
 seconds=${2:-600}
 case "$target" in
   jpeg|afm|colour|page_format|writer)
@@ -18,6 +19,9 @@ case "$target" in
   sheet_reader)
     tests=calculator_tests
     filter='ReopenTest.*:*RewrittenSheetTest.*:*RefusedFileTest.*:*RefusedTextTest.*' ;;
+  csv_reader)
+    tests=batch_tests
+    filter='Fichiers/CsvTest.*' ;;
   *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 scripts/setup.sh

@@ -13,7 +13,8 @@
 set -euo pipefail
 
 run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l10n
-  fonts-liberation2 python-matplotlib-data libqpdf-dev zlib1g-dev)
+  fonts-liberation2 python-matplotlib-data libqpdf-dev zlib1g-dev
+  libcsv-dev)
 package=("${run[@]}" dpkg-dev file)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
   desktop-file-utils appstream lintian locales imagemagick)

@@ -1,0 +1,52 @@
+#include "batch/headless_host.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/files.h"
+
+namespace batch {
+
+namespace {
+constexpr int kTwipsPerPoint = 20;
+}  // namespace
+
+platform::MessageAnswer HeadlessHost::ShowMessage(const std::string&, const std::string&,
+                                                  platform::MessageIcon,
+                                                  platform::MessageButtons buttons) {
+  return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
+                                                    : platform::MessageAnswer::Ok;
+}
+
+int HeadlessHost::TextWidthTwips(const std::string& text, float points, bool) const {
+  return static_cast<int>(static_cast<float>(text.size()) * points * kTwipsPerPoint / 2);
+}
+
+int HeadlessHost::TextHeightTwips(float points, bool) const {
+  return static_cast<int>(points * kTwipsPerPoint);
+}
+
+// The running executable's folder, as the window's host gives it.
+std::filesystem::path HeadlessHost::ProgramFolder() const {
+  std::error_code error;
+  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::current_path() : executable.parent_path();
+}
+
+std::filesystem::path HeadlessHost::DocumentsFolder() const {
+  const char* home = std::getenv("HOME");
+  return home ? std::filesystem::path(home) : std::filesystem::current_path();
+}
+
+bool HeadlessHost::CanWriteIn(const std::filesystem::path& folder) const {
+  return platform::CanCreateFilesIn(folder);
+}
+
+std::tm HeadlessHost::LocalTime() const {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+}  // namespace batch

@@ -1,0 +1,49 @@
+// libFuzzer entry for the evaluations' file: the input is the file, read as the batch command
+// reads it, header and lines, without printing. Every field must come out as UTF-8 and the
+// rows must rise.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "batch/csv_reader.h"
+#include "batch/sources.h"
+#include "fuzz/fuzz_input.h"
+#include "pdf/encoding.h"
+
+namespace {
+
+void LitEnregistrements(const std::filesystem::path& fichier) {
+  batch::LecteurCsv lecteur(fichier);
+  int precedente = 0;
+  for (batch::Enregistrement e; lecteur.Suivant(e); precedente = e.ligne) {
+    if (e.ligne <= precedente) std::abort();
+    for (const std::string& champ : e.champs) {
+      if (!pdf::IsUtf8(champ)) std::abort();
+    }
+  }
+}
+
+void LitEntrees(const std::filesystem::path& fichier) {
+  std::string erreur;
+  const auto source = batch::OuvreCsv(fichier, erreur);
+  if (!source) return;
+  for (batch::Entree entree; source->Suivante(entree);) {
+    if (entree.refus.empty() &&
+        entree.evaluation.dossier.find_first_not_of("0123456789") != std::string::npos) {
+      std::abort();
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto fichier = fuzzinput::WriteTemporaryFile(
+      "aggir-csv-reader-fuzz.csv", std::string_view(reinterpret_cast<const char*>(data), size));
+  LitEnregistrements(fichier);
+  LitEntrees(fichier);
+  return 0;
+}

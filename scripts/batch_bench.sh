@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The batch command on 10,000 evaluations, to sheets and summary, beside a program that only
+# writes as many files of the same sizes in the same folder (the floor), in one run: wall time
+# with --jobs 1 and --jobs 2 (hyperfine, 3 runs each), peak memory at 1,000 and 10,000 lines
+# (/usr/bin/time). Prints the table of bench/README.md. Run it on a quiet machine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh >/dev/null
+scripts/build.sh --target batch_input batch_command plain_files >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bin=build/bench
+"$bin"/batch_input 10000 "$work/10000.csv"
+"$bin"/batch_input 1000 "$work/1000.csv"
+# The sheets whose sizes the floor writes again.
+"$bin"/batch_command "$work/10000.csv" --out "$work/out" --jobs 1 >/dev/null
+hyperfine -N --runs 3 --export-csv "$work/times.csv" \
+  "$bin/plain_files $work/out" \
+  "$bin/batch_command $work/10000.csv --out $work/out --jobs 1" \
+  "$bin/batch_command $work/10000.csv --out $work/out --jobs 2" >&2
+mean() { awk -F, -v n="$1" 'NR == n + 1 { printf "%.2f", $2 }' "$work/times.csv"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+peak_kb() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+floor=$(mean 1) one=$(mean 2) two=$(mean 3)
+echo "| 10,000 evaluations | wall (s) | against the floor | peak memory, 1,000 lines | peak memory, 10,000 lines |"
+echo "|---|---|---|---|---|"
+echo "| plain files of the same sizes (floor) | $floor | 1.00 | | |"
+for jobs in 1 2; do
+  time=$([ "$jobs" = 1 ] && echo "$one" || echo "$two")
+  small=$(peak_kb "$bin"/batch_command "$work/1000.csv" --out "$work/m1" --jobs "$jobs")
+  large=$(peak_kb "$bin"/batch_command "$work/10000.csv" --out "$work/m2" --jobs "$jobs")
+  echo "| aggir --batch, --jobs $jobs | $time | $(ratio "$time" "$floor") | $small kB | $large kB |"
+done
+echo
+echo "--jobs 2 against --jobs 1: $(ratio "$one" "$two") times faster ($(nproc) cores)."
