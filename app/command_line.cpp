@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "batch/batch.h"
+#include "app/batch/batch.h"
 
 namespace {
 

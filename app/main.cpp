@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "app/application.h"
+#include "app/batch/batch.h"
 #include "app/calculator_window.h"
 #include "app/command_line.h"
-#include "batch/batch.h"
 
 namespace {
 

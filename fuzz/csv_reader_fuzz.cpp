@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "batch/csv_reader.h"
-#include "batch/sources.h"
+#include "app/batch/csv_reader.h"
+#include "app/batch/sources.h"
 #include "fuzz/fuzz_input.h"
 #include "pdf/encoding.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "batch/batch.h"
+#include "app/batch/batch.h"
 
 namespace batchtest {
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <random>
 
-#include "batch/columns.h"
-#include "batch/cotation.h"
-#include "batch/csv_reader.h"
+#include "app/batch/columns.h"
+#include "app/batch/cotation.h"
+#include "app/batch/csv_reader.h"
 #include "tests/batch/batch_run.h"
 #include "tests/pdf/support.h"
 

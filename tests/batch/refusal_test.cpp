@@ -3,7 +3,7 @@
 // could start; the GMP with the regulation's points.
 #include <gtest/gtest.h>
 
-#include "batch/summary.h"
+#include "app/batch/summary.h"
 #include "tests/batch/batch_run.h"
 #include "tests/pdf/support.h"
 

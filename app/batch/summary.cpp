@@ -1,4 +1,4 @@
-#include "batch/summary.h"
+#include "app/batch/summary.h"
 
 #include <vector>
 

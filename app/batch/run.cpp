@@ -1,4 +1,4 @@
-#include "batch/run.h"
+#include "app/batch/run.h"
 
 #include <atomic>
 #include <thread>

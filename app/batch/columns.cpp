@@ -1,4 +1,4 @@
-#include "batch/columns.h"
+#include "app/batch/columns.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "batch/headless_host.h"
+#include "app/batch/headless_host.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "batch/headless_host.h"
-#include "batch/sources.h"
+#include "app/batch/headless_host.h"
+#include "app/batch/sources.h"
 #include "calculator/coherence.h"
 #include "calculator/saisie_aggir2.h"
 

@@ -1,10 +1,10 @@
-#include "batch/batch.h"
+#include "app/batch/batch.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <thread>
 
-#include "batch/run.h"
+#include "app/batch/run.h"
 #include "platform/files.h"
 
 namespace batch {

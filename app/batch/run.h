@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "batch/evaluator.h"
-#include "batch/progress.h"
-#include "batch/sources.h"
-#include "batch/summary.h"
+#include "app/batch/evaluator.h"
+#include "app/batch/progress.h"
+#include "app/batch/sources.h"
+#include "app/batch/summary.h"
 
 namespace batch {
 

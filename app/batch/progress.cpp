@@ -1,4 +1,4 @@
-#include "batch/progress.h"
+#include "app/batch/progress.h"
 
 #include <unistd.h>
 

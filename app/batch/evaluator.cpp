@@ -1,4 +1,4 @@
-#include "batch/evaluator.h"
+#include "app/batch/evaluator.h"
 
 #include "calculator/window/layout.h"
 

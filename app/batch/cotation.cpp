@@ -1,4 +1,4 @@
-#include "batch/cotation.h"
+#include "app/batch/cotation.h"
 
 #include <string>
 

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "batch/evaluator.h"
-#include "batch/sources.h"
+#include "app/batch/evaluator.h"
+#include "app/batch/sources.h"
 #include "pdf/output_file.h"
 
 namespace batch {

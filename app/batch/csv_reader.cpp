@@ -1,4 +1,4 @@
-#include "batch/csv_reader.h"
+#include "app/batch/csv_reader.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "batch/sources.h"
+#include "app/batch/sources.h"
 
 #include <algorithm>
 
-#include "batch/columns.h"
-#include "batch/cotation.h"
-#include "batch/csv_reader.h"
+#include "app/batch/columns.h"
+#include "app/batch/cotation.h"
+#include "app/batch/csv_reader.h"
 #include "calculator/sheet_reader.h"
 
 namespace batch {
