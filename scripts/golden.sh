@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the golden files (the evaluation sheet, the window in its states, the output
-# columns of the table files) from the
-# current code, when a change of what they hold is meant. Review the diff before committing:
+# columns of the table files) from the current code, when a change of what they hold is
+# meant. Review the diff before committing:
 #   scripts/golden.sh && git diff tests/
 set -euo pipefail
 cd "$(dirname "$0")/.."

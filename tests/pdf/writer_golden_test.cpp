@@ -12,6 +12,7 @@
 #include <sstream>
 #include <variant>
 
+#include "fuzz/fuzz_input.h"
 #include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
 #include "tests/support/golden.h"
@@ -87,6 +88,15 @@ void FormatPage(W& w, const Args& a) {
   w.PDFFormatPage(a.i(0));
 }
 
+// Each colour given is also a seed of the colour forms' fuzz target.
+pdf::ColorValue Colour(const Args& a) {
+  fuzzinput::Writer seed;
+  fuzzinput::WriteColour(seed, a.colour(0));
+  const auto name = std::hash<std::string_view>{}(seed.bytes());
+  pdftest::WriteFuzzSeed("colour", std::to_string(name), seed.bytes());
+  return a.colour(0);
+}
+
 template <void (W::*Preset)(const std::string&, double, double)>
 Call Text() {
   return [](W& w, const Args& a) { (w.*Preset)(a.s(0), a.n(1), a.n(2)); };
@@ -112,9 +122,9 @@ const std::map<std::string, Call> kCalls = {
     {"Align", [](W& w, const Args& a) { w.PDFSetAlignement(a.i(0)); }},
     {"Border", [](W& w, const Args& a) { w.PDFSetBorder(a.i(0)); }},
     {"Rotation", [](W& w, const Args& a) { w.PDFSetRotation(a.n(0)); }},
-    {"TextColour", [](W& w, const Args& a) { w.PDFSetTextColor(a.colour(0)); }},
-    {"LineColour", [](W& w, const Args& a) { w.PDFSetLineColor(a.colour(0)); }},
-    {"DrawColour", [](W& w, const Args& a) { w.PDFSetDrawColor(a.colour(0)); }},
+    {"TextColour", [](W& w, const Args& a) { w.PDFSetTextColor(Colour(a)); }},
+    {"LineColour", [](W& w, const Args& a) { w.PDFSetLineColor(Colour(a)); }},
+    {"DrawColour", [](W& w, const Args& a) { w.PDFSetDrawColor(Colour(a)); }},
     {"Style", [](W& w, const Args& a) { w.PDFSetLineStyle(a.i(0)); }},
     {"LineWidth", [](W& w, const Args& a) { w.PDFSetLineWidth(a.n(0)); }},
     {"Mode", [](W& w, const Args& a) { w.PDFSetDrawMode(a.i(0)); }},
