@@ -2,6 +2,7 @@
 // golden/codes.txt.
 #include <gtest/gtest.h>
 
+#include <locale>
 #include <sstream>
 #include <string>
 
@@ -14,6 +15,7 @@ namespace {
 // "rang 'codes'", "ligne count" or "variable v rows".
 std::string Coded(const std::string& input) {
   std::istringstream in(input);
+  in.imbue(std::locale::classic());
   std::string function, text;
   int number = 0;
   in >> function;

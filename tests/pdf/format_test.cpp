@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <locale>
 #include <random>
 #include <sstream>
 #include <string>
@@ -18,11 +19,12 @@ namespace {
 // What each conversion makes of the inputs of golden/format.txt: "function arguments".
 std::string Converted(const std::string& input) {
   std::istringstream in(input);
+  in.imbue(std::locale::classic());
   std::string function, text;
   in >> function;
   std::getline(in.ignore(1), text);
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);  // also below the normal range
+  double value = 0;  // from_chars: whatever the locale, also below the normal range
+  const char* end = std::from_chars(text.data(), text.data() + text.size(), value).ptr;
   if (function == "number") return pdf::FormatNumber(value, std::atoi(end));
   if (function == "plain") return pdf::FormatPlain(value);
   if (function == "message") return pdf::MessageNumber(value);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <locale>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -34,13 +35,17 @@ TEST(SettingsTest, DefaultAndSetMargins) {
 // "margin value" or "font family style": the margin kept, or the metric file asked for.
 std::string Setting(const std::string& input) {
   std::istringstream in(input);
+  in.imbue(std::locale::classic());
   std::string what;
   double first = 0, second = 0;
   in >> what >> first >> second;
   Fixture f;
   if (what == "margin") {
     f.writer.PDFSetLeftMargin(first);
-    return (std::ostringstream() << f.writer.PDFGetLeftMargin()).str();
+    std::ostringstream margin;
+    margin.imbue(std::locale::classic());
+    margin << f.writer.PDFGetLeftMargin();
+    return margin.str();
   }
   f.writer.PDFSetFont(static_cast<int>(first), 10, static_cast<int>(second));
   std::string name;
