@@ -1,7 +1,7 @@
-// What the writer makes of short call sequences on a fresh document in points (A4, the test
-// font): the messages it shows, the position, colours and settings it leaves, and every
-// object of the file but the fonts, against the reviewed copy in golden/writer.txt
-// (scripts/golden.sh regenerates it when a change is meant).
+// What the writer makes of the short call scripts of golden/writer_scripts.txt, each on a
+// fresh document in points (A4, the test font): the messages it shows, the position, colours
+// and settings it leaves, and every object of the file but the fonts, against the reviewed
+// copy in golden/writer.txt (scripts/golden.sh regenerates it when a change is meant).
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -12,6 +12,7 @@
 #include <sstream>
 #include <variant>
 
+#include "fuzz/fuzz_input.h"
 #include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
 #include "tests/support/golden.h"
@@ -87,6 +88,15 @@ void FormatPage(W& w, const Args& a) {
   w.PDFFormatPage(a.i(0));
 }
 
+// Each colour given is also a seed of the colour forms' fuzz target.
+pdf::ColorValue Colour(const Args& a) {
+  fuzzinput::Writer seed;
+  fuzzinput::WriteColour(seed, a.colour(0));
+  const auto name = std::hash<std::string_view>{}(seed.bytes());
+  pdftest::WriteFuzzSeed("colour", std::to_string(name), seed.bytes());
+  return a.colour(0);
+}
+
 template <void (W::*Preset)(const std::string&, double, double)>
 Call Text() {
   return [](W& w, const Args& a) { (w.*Preset)(a.s(0), a.n(1), a.n(2)); };
@@ -112,9 +122,9 @@ const std::map<std::string, Call> kCalls = {
     {"Align", [](W& w, const Args& a) { w.PDFSetAlignement(a.i(0)); }},
     {"Border", [](W& w, const Args& a) { w.PDFSetBorder(a.i(0)); }},
     {"Rotation", [](W& w, const Args& a) { w.PDFSetRotation(a.n(0)); }},
-    {"TextColour", [](W& w, const Args& a) { w.PDFSetTextColor(a.colour(0)); }},
-    {"LineColour", [](W& w, const Args& a) { w.PDFSetLineColor(a.colour(0)); }},
-    {"DrawColour", [](W& w, const Args& a) { w.PDFSetDrawColor(a.colour(0)); }},
+    {"TextColour", [](W& w, const Args& a) { w.PDFSetTextColor(Colour(a)); }},
+    {"LineColour", [](W& w, const Args& a) { w.PDFSetLineColor(Colour(a)); }},
+    {"DrawColour", [](W& w, const Args& a) { w.PDFSetDrawColor(Colour(a)); }},
     {"Style", [](W& w, const Args& a) { w.PDFSetLineStyle(a.i(0)); }},
     {"LineWidth", [](W& w, const Args& a) { w.PDFSetLineWidth(a.n(0)); }},
     {"Mode", [](W& w, const Args& a) { w.PDFSetDrawMode(a.i(0)); }},
@@ -150,179 +160,6 @@ const std::map<std::string, Call> kCalls = {
      [](W& w, const Args& a) { w.FormatTableauG(a.s(0), a.n(1), a.n(2), a.n(3), a.n(4)); }},
 };
 
-// Each row: a name, then calls separated by ";", each its name and arguments.
-constexpr std::pair<const char*, const char*> kScenarios[] = {
-    // Shapes, with their colours, style, width and paint operator.
-    {"rectangle stroked", "Begin; Rect 10 20 30 40"},
-    {"rectangle filled", "Begin; Mode 1; DrawColour '#FF8000'; Rect 10 20 30 40"},
-    {"rectangle filled and stroked, dashed, 2 wide",
-     "Begin; Mode 2; LineColour 255; Style 1; LineWidth 2; Rect 10 20 30 40"},
-    {"draw mode 3 refused", "Begin; Mode 3; Rect 10 20 30 40"},
-    {"horizontal line", "Begin; Hor 10 20 30"},
-    {"vertical line, dash dot", "Begin; Style 2; Ver 10 20 30"},
-    {"free line, dash dot dot, blue", "Begin; Style 3; LineColour [0 0 255]; Line 50 60 10 20"},
-    {"free line upwards", "Begin; Line 10 60 50 20"},
-    {"ellipse 30 x 50", "Begin; Ellipse 10 20 30 50"},
-    {"triangle stroked", "Begin; Polygon [10 20 50 20 30 60]"},
-    {"triangle filled", "Begin; Mode 1; Polygon [10 20 50 20 30 60]"},
-    {"triangle filled and stroked", "Begin; Mode 2; Polygon [10 20 50 20 30 60]"},
-    {"two points", "Begin; Polygon [100 200 300 400]"},
-    // Line styles keep the unit in force when they are set.
-    {"dash set in millimetres", "Begin; Unit 1; Style 1; Unit 0; Line 1 1 2 2"},
-    {"dash dot dot set in millimetres", "Begin; Unit 1; Style 3; Unit 0; Line 1 1 2 2"},
-    {"line style 4 refused", "Begin; Style 4; Line 1 1 2 2"},
-    {"line style -1 refused", "Begin; Style -1; Line 1 1 2 2"},
-    // Widths are in user units once set, half a point until then.
-    {"default width in centimetres", "Begin; Unit 2; Hor 1 1 1"},
-    {"width 0.1 cm", "Begin; Unit 2; LineWidth 0.1; Hor 1 1 1"},
-    {"width 0.567 mm", "Begin; Unit 1; LineWidth 0.567; Hor 1 1 1"},
-    {"width 0", "Begin; LineWidth 0; Hor 1 1 1"},
-    {"default cell border in centimetres", "Begin; Unit 2; Border 2; Cell 'x' 1 1 5 1"},
-    {"width -1 refused", "Begin; LineWidth 5; LineWidth -1; Hor 1 1 1"},
-    {"width NaN refused", "Begin; LineWidth 5; LineWidth nan; Hor 1 1 1"},
-    {"width infinite refused", "Begin; LineWidth 5; LineWidth inf; Hor 1 1 1"},
-    // The colours each shape leaves after a red line colour.
-    {"red, horizontal line", "Begin; LineColour '#FF0000'; Hor 1 1 1"},
-    {"red, vertical line", "Begin; LineColour '#FF0000'; Ver 1 1 1"},
-    {"red, free line", "Begin; LineColour '#FF0000'; Line 1 1 2 2"},
-    {"red, rectangle", "Begin; LineColour '#FF0000'; Rect 1 1 1 1"},
-    {"red, circle", "Begin; LineColour '#FF0000'; Ellipse 1 1 1"},
-    {"red, polygon", "Begin; LineColour '#FF0000'; Polygon [1 1 2 2]"},
-    {"red fill, then a line in the default colour", "Begin; DrawColour 255; Hor 1 1 1"},
-    // Shapes the writer cannot draw: a message, and nothing on the page.
-    {"rectangle 0 wide", "Begin; Rect 10 20 0 40"},
-    {"rectangle -5 high", "Begin; Rect 10 20 30 -5"},
-    {"rectangle NaN wide", "Begin; Rect 10 20 nan 5"},
-    {"circle -30 across", "Begin; Ellipse 10 20 -30"},
-    {"ellipse -1 high", "Begin; Ellipse 10 20 30 -1"},
-    {"polygon of three numbers", "Begin; Polygon [10 20 30]"},
-    {"polygon of no number", "Begin; Polygon []"},
-    {"polygon of one point", "Begin; Polygon [10 20]"},
-    // Links cover the shape or cell they are attached to.
-    {"rectangle with a link", "Begin; Rect 10 20 30 40 'http://exemple.fr/été'"},
-    {"ellipse with a link", "Begin; Ellipse 10 20 40 20 'http://exemple.fr/été'"},
-    {"cell with a link", "Begin; Cell 'Texte' 10 20 100 12 'http://exemple.fr/été'"},
-    {"cell of three lines with a link",
-     "Begin; Cell 'aaaa aaaa aaaa bbbb bbbb bbbb cccc' 10 20 100 12 'http://exemple.fr/été'"},
-    {"rectangle and cell without a link", "Begin; Rect 10 20 30 40 ''; Cell 'Texte' 10 20 100 12"},
-    {"two text links", "Begin; Link 10 20 'Site'; Link 10 40 'Autre' 'http://exemple.fr/a(b)'"},
-    // Texts and cells.
-    {"text escaped", "Begin; Text 'a(b)\\c' 10 20"},
-    {"text in Windows-1252", "Begin; Text 'été 1€ ’ 中' 10 20"},
-    {"rotation for the next text only", "Begin; Rotation 30; Text 'R' 10 20; Text 'S' 10 40"},
-    {"underline for one text", "Begin; Font 0 10 3; Text 'up' 10 20; Text 'up' 10 40"},
-    {"font outside the metric files, size 0",
-     "Begin; Font 2 0; Cell 'x' 10 20 100 12; Text 'y' 10 40"},
-    {"framed cell", "Begin; Border 1; Cell 'Texte' 10 20 100 12"},
-    {"framed cell of three lines",
-     "Begin; Border 1; Cell 'aaaa aaaa aaaa bbbb bbbb bbbb cccc' 10 20 100 12"},
-    {"border 2: top", "Begin; Border 2; Cell 'x' 10 20 100 12"},
-    {"border 3: bottom", "Begin; Border 3; Cell 'x' 10 20 100 12"},
-    {"border 4: left", "Begin; Border 4; Cell 'x' 10 20 100 12"},
-    {"border 5: right", "Begin; Border 5; Cell 'x' 10 20 100 12"},
-    {"border 42: left and top", "Begin; Border 42; Cell 'x' 10 20 100 12"},
-    {"border 2345: all", "Begin; Border 2345; Cell 'x' 10 20 100 12"},
-    {"border 7: none", "Begin; Border 7; Cell 'x' 10 20 100 12"},
-    {"alignments 0, 2, 1",
-     "Begin; Font 0 8; Align 0; Cell 'aaaaaaaaa' 10 20 100 12; Align 2; "
-     "Cell 'aaaaaaaaa' 10 20 100 12; Align 1; Cell 'aaaaaaaaa' 10 20 100 12"},
-    {"justified", "Begin; Align 3; Cell 'aaaa aaaa aaaa bbbb' 10 20 100 12"},
-    {"line breaks", "Begin; Cell 'un\r\ndeux\rtrois\nquatre\r\n' 10 20 100 12"},
-    {"word longer than the cell", "Begin; Cell 'aaaaaaaaaaaaaaaaaaaa' 10 20 50 12"},
-    {"blanks at wrapped starts", "Begin; Cell 'a b  c' 10 20 10 12"},
-    {"two blanks kept inside", "Begin; Cell 'aaaaaaaa  bb' 10 20 50 12"},
-    {"two blanks at a start", "Begin; Cell 'aaaaaaa  bb' 10 20 50 12"},
-    {"first blank kept", "Begin; Cell ' a' 10 20 100 12"},
-    // Presets, with the standard fonts: each replaces the font and the colour.
-    {"Arial 8",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial8 '' 10 20; Text 'suite' 10 40"},
-    {"Arial 8 italic",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial8i '' 10 20; Text 'suite' 10 40"},
-    {"Arial 10",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial10 '' 10 20; Text 'suite' 10 40"},
-    {"Arial 10 italic",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial10i '' 10 20; Text 'suite' 10 40"},
-    {"Arial 10 bold",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial10B '' 10 20; Text 'suite' 10 40"},
-    {"Arial 12",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial12 '' 10 20; Text 'suite' 10 40"},
-    {"Arial 12 bold",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial12B '' 10 20; Text 'suite' 10 40"},
-    {"Arial 15 bold",
-     "StandardFonts; Begin; Font 1 20 2; TextColour 255; Arial15B '' 10 20; Text 'suite' 10 40"},
-    {"table presets leave their settings",
-     "StandardFonts; Begin; Font 2 14 2; Border 1; TableauD '12' 10 20 100 12; "
-     "Cell '34' 10 40 100 12; Hor 10 80 100"},
-    {"left table preset after the right one",
-     "StandardFonts; Begin; TableauD '12' 10 20 100 12; TableauG '56' 10 100 100 12"},
-    // Images: the placement line, sizes from the pixels at one point each, one object each.
-    {"image placed", "Jpeg 'photo.jpg' 300 200 3; Begin; Image 'photo.jpg' 10 20 100 50"},
-    {"image in millimetres, no size",
-     "Jpeg 'photo.jpg' 300 200 1; Unit 1; Begin; Image 'photo.jpg' 10 20"},
-    {"image in centimetres, no size",
-     "Jpeg 'photo.jpg' 300 200 1; Unit 2; Begin; Image 'photo.jpg' 10 20"},
-    {"image, width only", "Jpeg 'photo.jpg' 300 200 1; Begin; Image 'photo.jpg' 10 20 80"},
-    {"image, height only", "Jpeg 'photo.jpg' 300 200 1; Begin; Image 'photo.jpg' 10 20 0 50"},
-    {"image, no size", "Jpeg 'photo.jpg' 300 200 1; Begin; Image 'photo.jpg' 10 20"},
-    {"one image placed twice",
-     "Jpeg 'photo.jpg' 16 8 3; Begin; Image 'photo.jpg' 10 20 100 50; Image 'photo.jpg' 10 100 30 "
-     "20"},
-    // Settings refused: one message each, and the default.
-    {"page format -100 x 0", "Format [-100 0]"},
-    {"page width 0.001", "Width 0.001"},
-    {"page height NaN", "Height nan"},
-    {"unit 7", "Unit 7"},
-    {"page format 9", "Format 9"},
-    {"page format A3", "Format 'A3'"},
-    {"orientation 2", "Orientation 2"},
-    {"layout 4 after 2", "Layout 2; Layout 4"},
-    {"alignment 7 after 2", "Align 2; Align 7"},
-    {"font family 5", "Font 5 12"},
-    // Formats and orientations give each page its box.
-    {"A4 landscape", "Format 0; Orientation 0"},
-    {"landscape twice", "Orientation 0; Orientation 0"},
-    {"500 x 700 portrait", "Format [500 700]; Orientation 1"},
-    {"A3", "Format 1"},
-    {"A5 landscape", "Format 2; Orientation 0"},
-    {"legal", "Format 4"},
-    {"a format name after letter", "Format 3; Format 'x'"},
-    {"width and height", "Width 300.5; Height 400.25"},
-    {"3 x 14400, the largest", "Format [3 14400]"},
-    {"sides out of range after letter", "Format 3; Format [-100 0]"},
-    {"1e20 high", "Format [500 1e20]"},
-    {"2.99 wide", "Format [2.99 500]"},
-    {"0.001 wide after letter", "Format 3; Width 0.001"},
-    {"infinite height", "Height inf"},
-    {"NaN high after letter", "Format 3; Height nan"},
-    {"pages keep the box of their slot",
-     "Begin; EndPage; Format 3; NewPage; EndPage; Format 1; Orientation 0; NewPage"},
-    {"three pages, the third landscape",
-     "Title 'Fiche (test)'; Begin; Text 'un' 10 20; EndPage; NewPage; Text 'suite' 10 20; "
-     "EndPage; Orientation 0; NewPage; Text 'suite' 10 20"},
-    // The catalog: zoom codes 0..2 are named views, others a percentage; layout 3 writes none.
-    {"zoom 0, layout 0", "Zoom 0; Layout 0"},
-    {"zoom 1, layout 1", "Zoom 1; Layout 1"},
-    {"zoom 2, layout 2", "Zoom 2; Layout 2"},
-    {"zoom 150, layout 3", "Zoom 150; Layout 3"},
-    {"zoom 75, layout 3", "Zoom 75; Layout 3"},
-    // Bookmarks: the outline objects, their links and destinations.
-    {"outlines asked, no bookmark", "Outlines"},
-    {"one bookmark at level 1", "Outlines; Begin; Bookmark 'Signet1' 1 40"},
-    {"thumbnails and outlines, a bookmark", "Thumbs; Outlines; Begin; Bookmark 'Signet1' 0 40"},
-    {"thumbnails and outlines, no bookmark", "Thumbs; Outlines"},
-    {"two top-level bookmarks", "Begin; Bookmark 'Identité' 0 40; Bookmark 'Grille (AGGIR)' 0 100"},
-    {"levels 0 1 2 1 0 1",
-     "Begin; Bookmark 'B' 0 10; Bookmark 'B' 1 10; Bookmark 'B' 2 10; Bookmark 'B' 1 10; "
-     "Bookmark 'B' 0 10; Bookmark 'B' 1 10"},
-    {"levels 0 3 5: one below the last",
-     "Begin; Bookmark 'B' 0 10; Bookmark 'B' 3 10; Bookmark 'B' 5 10"},
-    {"levels 2 2", "Begin; Bookmark 'B' 2 10; Bookmark 'B' 2 10"},
-    {"levels 0 1 -1", "Begin; Bookmark 'B' 0 10; Bookmark 'B' 1 10; Bookmark 'B' -1 10"},
-    {"destinations on two pages and in millimetres",
-     "Begin; Bookmark 'y 40' 0 40; Text 'texte' 10 20; Bookmark 'y courant' 0; EndPage; "
-     "Orientation 0; NewPage; Bookmark 'page 2' 0 40; Unit 1; Bookmark 'mm' 0 10"},
-};
-
 std::string Number(double value) {
   char text[32];
   return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
@@ -347,11 +184,10 @@ std::string Objects(const std::string& pdf) {
   return objects;
 }
 
-std::string Play(const char* name, const std::string& script) {
+std::string Play(const NamedCase& scenario) {
   pdftest::WriterFixture doc;
   W& w = doc.writer;
-  std::istringstream calls(script);
-  for (std::string call; std::getline(calls, call, ';');) {
+  for (const std::string& call : scenario.steps) {
     std::istringstream words(call);
     std::string verb;
     words >> verb;
@@ -360,7 +196,7 @@ std::string Play(const char* name, const std::string& script) {
   if (w.PDFPageNumber() == 0) w.PDFBeginDoc();
   std::ostringstream out;
   out.imbue(std::locale::classic());
-  out << "== " << name << "\n";
+  out << "== " << scenario.name << "\n";
   for (const auto& m : doc.host.messages) {
     out << "message " << static_cast<int>(m.icon) << static_cast<int>(m.buttons) << " " << m.title
         << ": " << m.text << "\n";
@@ -375,7 +211,9 @@ std::string Play(const char* name, const std::string& script) {
 
 TEST(WriterGoldenTest, EveryScenario) {
   std::string all;
-  for (const auto& [name, script] : kScenarios) all += Play(name, script);
+  for (const auto& scenario : ReadCases(AGGIR_SOURCE_DIR "/tests/pdf/golden/writer_scripts.txt")) {
+    all += Play(scenario);
+  }
   ExpectGolden(AGGIR_SOURCE_DIR "/tests/pdf/golden/writer.txt", all);
 }
 
