@@ -104,12 +104,27 @@ std::string Files(const std::filesystem::path& folder) {
 using Call = std::function<void(W&, const Args&)>;
 
 // A format code, a name or [width height].
-void FormatPage(W& w, const Args& a) {
+fuzzinput::PageFormat PageFormat(const Args& a) {
   if (const auto* sides = std::get_if<std::vector<double>>(&a.at(0))) {
-    return w.PDFFormatPage(std::array{sides->at(0), sides->at(1)});
+    return std::array{sides->at(0), sides->at(1)};
   }
-  if (const auto* name = std::get_if<std::string>(&a.at(0))) return w.PDFFormatPage(*name);
-  w.PDFFormatPage(a.i(0));
+  if (const auto* name = std::get_if<std::string>(&a.at(0))) return *name;
+  return a.i(0);
+}
+
+void FormatPage(W& w, const Args& a) {
+  std::visit([&w](const auto& format) { w.PDFFormatPage(format); }, PageFormat(a));
+}
+
+// A format, then an orientation: each pair is also a seed of the page format's fuzz target.
+void FormatAndOrientation(W& w, const Args& a) {
+  fuzzinput::Writer seed;
+  fuzzinput::WritePageFormat(seed, PageFormat(a));
+  seed.Byte(1).Int32(a.i(1));
+  const auto name = std::hash<std::string_view>{}(seed.bytes());
+  pdftest::WriteFuzzSeed("page_format", std::to_string(name), seed.bytes());
+  FormatPage(w, a);
+  w.PDFOrientation(a.i(1));
 }
 
 // Each colour given is also a seed of the colour forms' fuzz target.
@@ -146,6 +161,7 @@ const std::map<std::string, Call> kCalls = {
     {"StandardFonts", [](W& w, const Args&) { w.PDFLoadAfm(AGGIR_FONTS_DIR); }},
     {"Title", [](W& w, const Args& a) { w.PDFTitle(a.s(0)); }},
     {"Format", FormatPage},
+    {"Page", FormatAndOrientation},
     {"Width", [](W& w, const Args& a) { w.PDFPageWidth(a.n(0)); }},
     {"Height", [](W& w, const Args& a) { w.PDFPageHeight(a.n(0)); }},
     {"Orientation", [](W& w, const Args& a) { w.PDFOrientation(a.i(0)); }},
