@@ -42,26 +42,6 @@ TEST(DocumentTest, HeaderFontXrefAndTrailer) {
   ExpectStreamLength(pdf, 2);
 }
 
-TEST(DocumentTest, FinishedFileReplacesTheEarlierOneOnlyAtTheEnd) {
-  pdftest::WriterFixture doc;
-  pdftest::WriteFile(doc.File(), "earlier sheet");
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFTextOut("x", 5, 5);
-  EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
-  doc.writer.PDFView(true);
-  doc.writer.PDFConfirm(true);
-  std::string pdf = doc.Finish();
-  EXPECT_TRUE(pdf.starts_with("%PDF-1.5"));
-  ASSERT_EQ(doc.host.opened_pdfs.size(), 1u);
-  EXPECT_EQ(doc.host.opened_pdfs[0], std::filesystem::absolute(doc.File()));
-  ASSERT_EQ(doc.host.messages.size(), 1u);
-  EXPECT_EQ(doc.host.messages[0].text, "Fichier PDF généré.");
-  EXPECT_EQ(doc.host.messages[0].title, "Génération du Fichier PDF - vaROR 4.0");
-  EXPECT_EQ(doc.host.messages[0].icon, platform::MessageIcon::None);
-  // Only the document itself is left in the folder: no temporary file.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(doc.dir.path()), {}), 2);
-}
-
 TEST(DocumentTest, AbandonedDocumentLeavesTheEarlierFileAndNoPartialFile) {
   pdftest::ScratchDir dir;
   auto target = dir.path() / "fiche.pdf";

@@ -224,6 +224,8 @@ const std::map<std::string, Call> kCalls = {
                << "\n";
      }},
     {"Files", [](W&, const Args& a) { a.out() << "files" << Files(a.folder()) << "\n"; }},
+    {"Peek",
+     [](W&, const Args& a) { a.out() << pdftest::ReadFile(a.file(0)).substr(0, 13) << "\n"; }},
     {"Image",
      [](W& w, const Args& a) { w.PDFImage(a.file(0), a.n(1), a.n(2), a.n(3), a.n(4), a.s(5)); }},
     {"TableauD",
