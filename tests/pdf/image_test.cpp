@@ -76,22 +76,6 @@ TEST_F(ImageTest, FifoIsRefusedWithoutBeingOpened) {
   EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(placed, end));
 }
 
-TEST_F(ImageTest, FileChangedAfterPlacingAbandonsTheDocument) {
-  pdftest::WriteFile(doc.File(), "earlier sheet");
-  const std::string file = Jpeg("photo.jpg", MakeJpeg(8, 8, 3));
-  writer.PDFImage(file, 10, 20);
-  pdftest::WriteFile(file, MakeJpeg({.size = 280}));
-  try {
-    writer.PDFEndDoc();
-    ADD_FAILURE() << "no error";
-  } catch (const pdf::PdfError& error) {
-    EXPECT_EQ(error.code(), pdf::PdfErrorCode::ImageChanged);
-    EXPECT_NE(std::string(error.what()).find("photo.jpg » a été modifié ou supprimé"),
-              std::string::npos);
-  }
-  EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
-}
-
 // The red, green and blue of a one-pixel binary PPM file: its last three bytes.
 std::array<int, 3> OnePixel(const std::filesystem::path& file) {
   const std::string bytes = ReadFile(file);

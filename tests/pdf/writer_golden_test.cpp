@@ -94,7 +94,8 @@ class Args {
 std::string Files(const std::filesystem::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    names.insert(std::filesystem::relative(entry.path(), folder).string());
+    const auto name = std::filesystem::relative(entry.path(), folder).string();
+    names.insert(name.starts_with(".vaROR.") ? "(temporary file)" : name);  // a random name
   }
   std::string files;
   for (const auto& name : names) files += name.starts_with("fonts") ? "" : " " + name;
@@ -297,7 +298,7 @@ std::string Play(const NamedCase& scenario) {
   out << "files" << Files(dir) << "\n";
   for (const auto& opened : doc.host.opened_pdfs) out << "opened " << opened.string() << "\n";
   const std::string pdf = pdftest::ReadFile(w.PDFGetFileName());
-  if (!pdf.empty()) pdftest::ExpectConsistentXref(pdf);
+  if (pdf.starts_with("%PDF-")) pdftest::ExpectConsistentXref(pdf);
   EXPECT_EQ(pdf.find("%PDF-", 1), std::string::npos) << scenario.name;
   return Swap(out.str() + Objects(pdf) + "\n", dir.string(), "<dir>");
 }
