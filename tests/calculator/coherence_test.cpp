@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include "calculator/coherence.h"
+#include "tests/support/golden.h"
 
 namespace {
 
@@ -52,37 +53,16 @@ TEST(CoherenceFlags, ExclusionsAndTheWeightRuleOverEveryCoding) {
   EXPECT_GT(with_flag3, 0);
 }
 
-// Boundaries of each flag, and codes that are not exactly A, B or C ("_" a blank).
-struct Boundary {
-  const char* what;
-  const char* codes;
-  bool conservees, exterieures, degradees;
-};
-
-class CoherenceBoundaryTest : public ::testing::TestWithParam<Boundary> {};
-
-TEST_P(CoherenceBoundaryTest, SetsItsFlags) {
-  const Boundary& c = GetParam();
-  const coherence::Drapeaux d = coherence::CalculeDrapeaux(Lettres(c.codes));
-  EXPECT_EQ(d.conservees, c.conservees) << c.what;
-  EXPECT_EQ(d.exterieures, c.exterieures) << c.what;
-  EXPECT_EQ(d.degradees, c.degradees) << c.what;
+// The flags of the codings of golden/coherence.txt: boundaries of each flag, and codes that
+// are not exactly A, B or C.
+std::string Flags(const std::string& codes) {
+  const coherence::Drapeaux d = coherence::CalculeDrapeaux(Lettres(codes));
+  return std::to_string(d.conservees) + std::to_string(d.exterieures) + std::to_string(d.degradees);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, CoherenceBoundaryTest,
-    ::testing::Values(
-        Boundary{"one body A is not enough", "CBBBBBBBABBB", false, false, false},
-        Boundary{"two body A with a key C", "BBBBBBBCAABB", true, false, false},
-        Boundary{"four B weigh 4", "AABBBBAABBBB", false, false, false},
-        Boundary{"C and two B weigh 5", "AABBBBAACBBA", false, false, false},
-        Boundary{"C and three B weigh 6", "AABBBBAACBBB", false, false, true},
-        Boundary{"two C weigh 6", "AABBBBAACCAA", false, false, true},
-        Boundary{"Transferts C does not count outside", "AAAAAACAAAAA", true, false, false},
-        Boundary{"Orientation C and Suivi A", "BCBBBABBBBBB", false, true, false},
-        Boundary{"lower case matches nothing", "cBBBBBBBAAAA", false, false, false},
-        Boundary{"a blank key function is not A", "AABBBBA_CCCC", false, false, false},
-        Boundary{"blanks everywhere", "____________", false, false, false}));
+TEST(CoherenceFlags, TheTable) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/calculator/golden/coherence.txt", Flags);
+}
 
 // The slots copy their codes from TxtVD2 and TxtVI; a short string leaves blanks.
 TEST(CoherenceFlags, SlotsReadTheirPositions) {

@@ -8,8 +8,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "calculator/sheet_reader.h"
+#include "tests/calculator/printed_sheet.h"
 #include "tests/calculator/window_text.h"
 #include "tests/support/golden.h"
+#include "tools/example_evaluation.h"
 
 namespace {
 
@@ -67,6 +70,36 @@ Op Toggle(Array SaisieAggir2::*boxes) {
     box.Value = box.Value == 1 ? 0 : 1;
     (s.form.*Click)(index);
   };
+}
+
+// The example evaluation's sheet, 123.pdf, and the files made from it, in one scratch folder
+// that the sessions' text names "<dir>".
+const SheetPrinter& Printed() {
+  static SheetPrinter printer;
+  static const bool printed = (example::Saisit(printer.form), printer.Print(), true);
+  return (void)printed, printer;
+}
+
+std::filesystem::path InPrinted(std::istream& in) {
+  const std::string name = Quoted(in);
+  return name.empty() ? Printed().dir.path() : Printed().dir.path() / name;
+}
+
+std::string Sheet() { return pdftest::ReadFile(Printed().dir.path() / "123.pdf"); }
+
+// A copy of the sheet with one piece of its bytes replaced by another.
+void Rewrite(const std::filesystem::path& copy, const std::string& from, const std::string& to) {
+  std::string bytes = Sheet();
+  if (!from.empty()) bytes.replace(bytes.find(from), from.size(), to);
+  pdftest::WriteFile(copy, bytes);
+}
+
+// Its stored text written again, checksum and all, for a GIR its boxes do not give.
+void OtherGir(const std::filesystem::path& copy) {
+  fiche::Evaluation evaluation = fiche::LitFiche(Printed().dir.path() / "123.pdf").evaluation;
+  const std::string text = fiche::TexteDeFiche(evaluation);
+  evaluation.gir = "1";
+  Rewrite(copy, text, fiche::TexteDeFiche(evaluation));
 }
 
 const std::map<std::string, Op> kOps = {
@@ -152,6 +185,39 @@ const std::map<std::string, Op> kOps = {
        CentreFormulaire(s.form, s.host);
      }},
     {"Error", [](Session& s, std::istream& in) { s.form.AfficheErreur(Quoted(in)); }},
+    {"Example", [](Session& s, std::istream&) { example::Saisit(s.form); }},
+    {"Copy",
+     [](Session&, std::istream& in) {
+       const auto copy = InPrinted(in);
+       const std::string from = Quoted(in);
+       Rewrite(copy, from, Quoted(in));
+     }},
+    {"OtherGir", [](Session&, std::istream& in) { OtherGir(InPrinted(in)); }},
+    {"Bytes",
+     [](Session&, std::istream& in) {
+       const auto file = InPrinted(in);
+       pdftest::WriteFile(file, Quoted(in));
+     }},
+    {"Half",
+     [](Session&, std::istream& in) {
+       pdftest::WriteFile(InPrinted(in), Sheet().substr(0, Sheet().size() / 2));
+     }},
+    {"Protect",
+     [](Session&, std::istream& in) {
+       pdftest::RunTool("qpdf --encrypt user owner 256 -- '" +
+                        (Printed().dir.path() / "123.pdf").string() + "' '" +
+                        InPrinted(in).string() + "'");
+     }},
+    {"Open",  // a file of the scratch folder, its name "" for the folder itself; each file
+              // opened is also a seed of the sheet reader's fuzz target
+     [](Session& s, std::istream& in) {
+       const auto file = InPrinted(in);
+       s.form.OuvreFiche(file);
+       if (std::filesystem::is_regular_file(file) && file.parent_path() == Printed().dir.path()) {
+         pdftest::WriteFuzzSeed("sheet_reader", "session-" + file.filename().string(),
+                                '\0' + pdftest::ReadFile(file));
+       }
+     }},
 };
 
 std::string Sessions() {
@@ -170,7 +236,12 @@ std::string Sessions() {
     }
     out << "\n";
   }
-  return out.str();
+  std::string text = out.str();
+  const std::string dir = Printed().dir.path().string();
+  for (auto at = text.find(dir); at != std::string::npos; at = text.find(dir, at)) {
+    text.replace(at, dir.size(), "<dir>");
+  }
+  return text;
 }
 
 TEST(WindowGoldenTest, UserSessions) {

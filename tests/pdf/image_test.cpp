@@ -5,7 +5,6 @@
 #include <array>
 #include <vector>
 
-#include "pdf/file_names.h"
 #include "tests/pdf/jpeg_maker.h"
 #include "tests/pdf/support.h"
 
@@ -13,7 +12,6 @@ namespace {
 
 using pdftest::MakeJpeg;
 using pdftest::ReadFile;
-using pdftest::StreamOf;
 
 class ImageTest : public ::testing::Test {
  protected:
@@ -52,59 +50,6 @@ TEST_F(ImageTest, EachPlacementMakesAnImageObjectThatCopiesTheFile) {
   pdftest::ExpectConsistentXref(pdf);
 }
 
-TEST_F(ImageTest, RefusedFilesShowOneMessageAndWriteNothing) {
-  // Name, readability, markers, density unit, components, frame header: each its reason.
-  const std::string cannot = "\r\nImpossible d'inclure l'image dans le fichier PDF.";
-  const std::string not_jpg =
-      "Format d'image non supportée.\r\nSeule les images de types JPG sont supportées." + cannot;
-  std::string no_end = MakeJpeg(8, 8, 3);
-  no_end.back() = 'x';
-  const struct {
-    std::string name;
-    std::string bytes;  // not written when empty
-    std::string message;
-  } cases[] = {
-      {"photo", "x", "Le fichier image {file} ne possède pas d'extension." + cannot},
-      {"dossier.v2/photo", "", "Le fichier image {file} ne possède pas d'extension." + cannot},
-      {"photo.png", "x", not_jpg},
-      {"photo.jpgx", "x", not_jpg},
-      {"PHOTO.JPG", MakeJpeg(8, 8, 3), not_jpg},
-      {"photo.Jpeg", MakeJpeg(8, 8, 3), not_jpg},
-      {"absente.jpg", "", "Fichier image non JPEG." + cannot},
-      {"petite.jpg", MakeJpeg({.size = 249}), "Fichier image non JPEG." + cannot},
-      {"sans-fin.jpg", no_end,
-       "Marqueur de début JPEG ou marqueur de fin JPEG non valide." + cannot},
-      {"unite.jpg", MakeJpeg({.density_unit = 3}),
-       "Erreur de résolution d'image , l'Opcode est 3Les Opcodes valides sont  0, 1, 2." + cannot},
-      {"deux.jpg", MakeJpeg(8, 8, 2),
-       "Nombre de composantes de couleur non supporté : 2." + cannot},
-      {"sans-trame.jpg",
-       std::string(300, '\xFF').replace(0, 2, "\xFF\xD8").replace(298, 2, "\xFF\xD9"),
-       "En-tête d'image JPEG absent ou non valide." + cannot},
-  };
-  for (const auto& c : cases) {
-    pdftest::WriterFixture one;
-    one.writer.PDFBeginDoc();
-    const std::string file = (one.dir.path() / c.name).string();
-    if (!c.bytes.empty()) pdftest::WriteFile(file, c.bytes);
-    std::string expected = c.message;
-    if (auto at = expected.find("{file}"); at != std::string::npos) expected.replace(at, 6, file);
-    one.writer.PDFImage(file, 10, 20, 30, 40);
-    EXPECT_EQ(one.writer.PDFImageWidth(file), 0) << c.name;
-    EXPECT_EQ(one.writer.PDFImageHeight(file), 0) << c.name;
-    ASSERT_EQ(one.host.messages.size(), 3u) << c.name;
-    for (const auto& message : one.host.messages) {
-      EXPECT_EQ(message.text, expected) << c.name;
-      EXPECT_EQ(message.title, "Fichier Image - vaROR 4.0");
-      EXPECT_EQ(message.icon, platform::MessageIcon::Critical);
-    }
-    EXPECT_EQ(one.writer.PDFGetX(), 1) << "the position did not move";
-    std::string pdf = one.Finish();
-    EXPECT_EQ(StreamOf(pdf, 2), "") << c.name;
-    EXPECT_NE(pdf.find("/XObject << \r\n>>"), std::string::npos) << c.name;
-  }
-}
-
 // A FIFO named like an image, opened for reading, waited for ever for a writer; one put in
 // the place of a placed image made PDFEndDoc wait. It is refused unopened, as a file that
 // cannot be opened is.
@@ -130,69 +75,6 @@ TEST_F(ImageTest, FifoIsRefusedWithoutBeingOpened) {
   const auto end = [&] { EXPECT_THROW(writer.PDFEndDoc(), pdf::PdfError); };
   EXPECT_TRUE(pdftest::ReturnsWithoutAWriter(placed, end));
 }
-
-TEST_F(ImageTest, BackslashesInTheName) {
-  std::filesystem::create_directories(doc.dir.path() / "photos");
-  const std::string bytes = MakeJpeg(8, 8, 3);
-  for (std::string name : {"photo.jpeg", "photos\\photo.jpg", "photos\\.x.jpg"}) {
-    writer.PDFImage(Jpeg(pdf::PathFromName(name).string(), bytes), 10, 20);
-    writer.PDFImage(doc.dir.path().string() + "\\" + name, 10, 20);
-  }
-  EXPECT_TRUE(doc.host.messages.empty());
-  EXPECT_NE(doc.FirstPageContent().find("/ImgJPEG6 Do Q"), std::string::npos);
-}
-
-TEST_F(ImageTest, FileChangedAfterPlacingAbandonsTheDocument) {
-  pdftest::WriteFile(doc.File(), "earlier sheet");
-  const std::string file = Jpeg("photo.jpg", MakeJpeg(8, 8, 3));
-  writer.PDFImage(file, 10, 20);
-  pdftest::WriteFile(file, MakeJpeg({.size = 280}));
-  try {
-    writer.PDFEndDoc();
-    ADD_FAILURE() << "no error";
-  } catch (const pdf::PdfError& error) {
-    EXPECT_EQ(error.code(), pdf::PdfErrorCode::ImageChanged);
-    EXPECT_NE(std::string(error.what()).find("photo.jpg » a été modifié ou supprimé"),
-              std::string::npos);
-  }
-  EXPECT_EQ(ReadFile(doc.File()), "earlier sheet");
-}
-
-// An Adobe CMYK file stores its ink inverted, and readers drew it in the opposite colours:
-// its image object alone gets the /Decode array; every other dictionary is as it was.
-struct DictionaryCase {
-  int components;
-  bool adobe;
-  const char* lines;  // from /ColorSpace to /Length
-};
-
-void PrintTo(const DictionaryCase& c, std::ostream* out) {
-  *out << c.components << " components" << (c.adobe ? ", Adobe" : "");
-}
-
-class ImageDictionaryTest : public ::testing::TestWithParam<DictionaryCase> {};
-
-TEST_P(ImageDictionaryTest, DecodeArrayForAdobeCmykOnly) {
-  pdftest::WriterFixture doc;
-  const auto file = doc.dir.path() / "photo.jpg";
-  pdftest::WriteFile(file,
-                     MakeJpeg({.components = GetParam().components, .adobe = GetParam().adobe}));
-  doc.writer.PDFBeginDoc();
-  doc.writer.PDFImage(file.string(), 10, 20);
-  const std::string pdf = doc.Finish();
-  EXPECT_NE(pdf.find(std::string("/Height 8\r\n") + GetParam().lines + "300\r\n"),
-            std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ColourSpaces, ImageDictionaryTest,
-    ::testing::Values(
-        DictionaryCase{4, true,
-                       "/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n"
-                       "/Decode [1 0 1 0 1 0 1 0]\r\n/Length "},
-        DictionaryCase{4, false, "/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n/Length "},
-        DictionaryCase{3, true, "/ColorSpace /DeviceRGB\r\n/BitsPerComponent 8\r\n/Length "},
-        DictionaryCase{1, true, "/ColorSpace /DeviceGray\r\n/BitsPerComponent 8\r\n/Length "}));
 
 // The red, green and blue of a one-pixel binary PPM file: its last three bytes.
 std::array<int, 3> OnePixel(const std::filesystem::path& file) {

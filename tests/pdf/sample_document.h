@@ -8,9 +8,7 @@
 
 namespace pdftest {
 
-inline constexpr int kSamplePages = 4;
 inline constexpr int kSampleGraphicsPage = 4;
-inline constexpr int kSampleLinks = 5;  // annotations over the whole document
 
 // Writes the sample with the generated metric folder into `file`.
 void WriteSample(pdf::vaROR& writer, const std::filesystem::path& file);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <locale>
 #include <map>
+#include <set>
 #include <sstream>
 #include <variant>
 
@@ -21,15 +22,24 @@ namespace {
 
 using W = pdf::vaROR;
 
+// The scratch folder is "<dir>" in the scripts and in what they make, the same each run.
+std::string Swap(std::string text, const std::string& from, const std::string& to) {
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
 // The arguments of one call: numbers, 'texts' and [lists of numbers].
 class Args {
  public:
-  Args(std::istream& in, std::filesystem::path folder) : folder_(std::move(folder)) {
+  Args(std::istream& in, std::filesystem::path folder, std::ostream& out)
+      : folder_(std::move(folder)), out_(out) {
     for (char c; in >> c;) {
       if (c == '\'') {
         std::string text;
         std::getline(in, text, '\'');
-        items_.emplace_back(text);
+        items_.emplace_back(Swap(text, "<dir>", folder_.string()));
       } else if (c == '[') {
         std::string list;
         std::getline(in, list, ']');
@@ -50,6 +60,8 @@ class Args {
     return i < items_.size() ? std::get<std::string>(items_[i]) : "";
   }
   std::string file(std::size_t i) const { return (folder_ / s(i)).string(); }
+  const std::filesystem::path& folder() const { return folder_; }
+  std::ostream& out() const { return out_; }
   std::vector<double> list(std::size_t i) const { return std::get<std::vector<double>>(items_[i]); }
   pdf::ColorValue colour(std::size_t i) const {
     if (const auto* rgb = std::get_if<std::vector<double>>(&items_[i])) {
@@ -74,18 +86,46 @@ class Args {
     return numbers;
   }
   std::filesystem::path folder_;
+  std::ostream& out_;
   std::vector<std::variant<double, std::string, std::vector<double>>> items_;
 };
+
+// The files the scratch folder holds but the fonts, in order.
+std::string Files(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const auto name = std::filesystem::relative(entry.path(), folder).string();
+    names.insert(name.starts_with(".vaROR.") ? "(temporary file)" : name);  // a random name
+  }
+  std::string files;
+  for (const auto& name : names) files += name.starts_with("fonts") ? "" : " " + name;
+  return files;
+}
 
 using Call = std::function<void(W&, const Args&)>;
 
 // A format code, a name or [width height].
-void FormatPage(W& w, const Args& a) {
+fuzzinput::PageFormat PageFormat(const Args& a) {
   if (const auto* sides = std::get_if<std::vector<double>>(&a.at(0))) {
-    return w.PDFFormatPage(std::array{sides->at(0), sides->at(1)});
+    return std::array{sides->at(0), sides->at(1)};
   }
-  if (const auto* name = std::get_if<std::string>(&a.at(0))) return w.PDFFormatPage(*name);
-  w.PDFFormatPage(a.i(0));
+  if (const auto* name = std::get_if<std::string>(&a.at(0))) return *name;
+  return a.i(0);
+}
+
+void FormatPage(W& w, const Args& a) {
+  std::visit([&w](const auto& format) { w.PDFFormatPage(format); }, PageFormat(a));
+}
+
+// A format, then an orientation: each pair is also a seed of the page format's fuzz target.
+void FormatAndOrientation(W& w, const Args& a) {
+  fuzzinput::Writer seed;
+  fuzzinput::WritePageFormat(seed, PageFormat(a));
+  seed.Byte(1).Int32(a.i(1));
+  const auto name = std::hash<std::string_view>{}(seed.bytes());
+  pdftest::WriteFuzzSeed("page_format", std::to_string(name), seed.bytes());
+  FormatPage(w, a);
+  w.PDFOrientation(a.i(1));
 }
 
 // Each colour given is also a seed of the colour forms' fuzz target.
@@ -105,10 +145,24 @@ Call Text() {
 const std::map<std::string, Call> kCalls = {
     {"Begin", [](W& w, const Args&) { w.PDFBeginDoc(); }},
     {"EndPage", [](W& w, const Args&) { w.PDFEndPage(); }},
+    {"EndDoc", [](W& w, const Args&) { w.PDFEndDoc(); }},
+    {"Init", [](W& w, const Args&) { w.PDFInit(); }},
+    {"Confirm", [](W& w, const Args&) { w.PDFConfirm(true); }},
+    {"View", [](W& w, const Args&) { w.PDFView(true); }},
+    {"Fill", [](W& w, const Args&) { w.PDFSetFill(true); }},
+    {"FileName", [](W& w, const Args& a) { w.PDFFileName(a.s(0)); }},
+    {"Metrics",  // a metric folder in the scratch folder, holding one test font
+     [](W&, const Args& a) {
+       std::filesystem::create_directories(a.file(0));
+       pdftest::WriteTestMetrics(a.file(0), a.s(1));
+     }},
+    {"LoadAfm", [](W& w, const Args& a) { w.PDFLoadAfm(a.file(0)); }},
+    {"Folder", [](W&, const Args& a) { std::filesystem::create_directories(a.file(0)); }},
     {"NewPage", [](W& w, const Args&) { w.PDFNewPage(); }},
     {"StandardFonts", [](W& w, const Args&) { w.PDFLoadAfm(AGGIR_FONTS_DIR); }},
     {"Title", [](W& w, const Args& a) { w.PDFTitle(a.s(0)); }},
     {"Format", FormatPage},
+    {"Page", FormatAndOrientation},
     {"Width", [](W& w, const Args& a) { w.PDFPageWidth(a.n(0)); }},
     {"Height", [](W& w, const Args& a) { w.PDFPageHeight(a.n(0)); }},
     {"Orientation", [](W& w, const Args& a) { w.PDFOrientation(a.i(0)); }},
@@ -148,10 +202,31 @@ const std::map<std::string, Call> kCalls = {
     {"Arial12", Text<&W::FormatArial12>()},
     {"Arial12B", Text<&W::FormatArial12B>()},
     {"Arial15B", Text<&W::FormatArial15B>()},
-    {"Jpeg",  // a file of the size and colour components given, in the scratch folder
+    {"Jpeg",  // size, colour components, then density unit, Adobe marker and file size
      [](W&, const Args& a) {
-       pdftest::WriteFile(a.file(0), pdftest::MakeJpeg(a.i(1), a.i(2), a.i(3)));
+       pdftest::WriteFile(
+           a.file(0),
+           pdftest::MakeJpeg({.width = a.i(1),
+                              .height = a.i(2),
+                              .components = a.i(3),
+                              .density_unit = a.i(4) == 0 ? 1 : a.i(4),
+                              .adobe = a.n(5) != 0,
+                              .size = a.n(6) == 0 ? 300u : static_cast<std::size_t>(a.n(6))}));
      }},
+    {"Bytes", [](W&, const Args& a) { pdftest::WriteFile(a.file(0), a.s(1)); }},
+    {"Spoil",  // the file's last byte replaced
+     [](W&, const Args& a) {
+       std::string bytes = pdftest::ReadFile(a.file(0));
+       pdftest::WriteFile(a.file(0), bytes.replace(bytes.size() - 1, 1, "x"));
+     }},
+    {"Size",
+     [](W& w, const Args& a) {
+       a.out() << "size " << w.PDFImageWidth(a.file(0)) << " x " << w.PDFImageHeight(a.file(0))
+               << "\n";
+     }},
+    {"Files", [](W&, const Args& a) { a.out() << "files" << Files(a.folder()) << "\n"; }},
+    {"Peek",
+     [](W&, const Args& a) { a.out() << pdftest::ReadFile(a.file(0)).substr(0, 13) << "\n"; }},
     {"Image",
      [](W& w, const Args& a) { w.PDFImage(a.file(0), a.n(1), a.n(2), a.n(3), a.n(4), a.s(5)); }},
     {"TableauD",
@@ -184,19 +259,29 @@ std::string Objects(const std::string& pdf) {
   return objects;
 }
 
+// Each call that raised, its code and message.
+std::string Raised(const pdf::PdfError& error) {
+  return "raised " + std::to_string(static_cast<int>(error.code())) + " " + error.what() + "\n";
+}
+
 std::string Play(const NamedCase& scenario) {
   pdftest::WriterFixture doc;
   W& w = doc.writer;
+  const auto dir = doc.dir.path();
+  std::ostringstream out;
+  out.imbue(std::locale::classic());
+  out << "== " << scenario.name << "\n";
   for (const std::string& call : scenario.steps) {
     std::istringstream words(call);
     std::string verb;
     words >> verb;
-    kCalls.at(verb)(w, Args(words, doc.dir.path()));
+    try {
+      kCalls.at(verb)(w, Args(words, dir, out));
+    } catch (const pdf::PdfError& error) {
+      out << Raised(error);
+    }
   }
   if (w.PDFPageNumber() == 0) w.PDFBeginDoc();
-  std::ostringstream out;
-  out.imbue(std::locale::classic());
-  out << "== " << scenario.name << "\n";
   for (const auto& m : doc.host.messages) {
     out << "message " << static_cast<int>(m.icon) << static_cast<int>(m.buttons) << " " << m.title
         << ": " << m.text << "\n";
@@ -205,8 +290,17 @@ std::string Play(const NamedCase& scenario) {
       << w.PDFGetLineColor() << ", draw " << w.PDFGetDrawColor() << ", " << w.PDFGetAlignement()
       << ", " << w.PDFGetUnit() << ", layout " << w.PDFGetLayoutMode() << ", page "
       << Number(w.PDFGetPageWidth()) << " x " << Number(w.PDFGetPageHeight()) << "\n";
-  out << Objects(doc.Finish()) << "\n";
-  return out.str();
+  try {
+    w.PDFEndDoc();
+  } catch (const pdf::PdfError& error) {
+    out << Raised(error);
+  }
+  out << "files" << Files(dir) << "\n";
+  for (const auto& opened : doc.host.opened_pdfs) out << "opened " << opened.string() << "\n";
+  const std::string pdf = pdftest::ReadFile(w.PDFGetFileName());
+  if (pdf.starts_with("%PDF-")) pdftest::ExpectConsistentXref(pdf);
+  EXPECT_EQ(pdf.find("%PDF-", 1), std::string::npos) << scenario.name;
+  return Swap(out.str() + Objects(pdf) + "\n", dir.string(), "<dir>");
 }
 
 TEST(WriterGoldenTest, EveryScenario) {
