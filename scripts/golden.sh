@@ -13,4 +13,5 @@ cmake --build "$build" --target calculator_tests pdf_tests batch_tests app_tests
 AGGIR_UPDATE_GOLDEN=1 "$build/tests/calculator_tests" --gtest_filter='*Golden*:CodesTest.*'
 AGGIR_UPDATE_GOLDEN=1 "$build/tests/pdf_tests" --gtest_filter='*Golden*:FormatTest.Conv*:SettingsTest.*Table'
 AGGIR_UPDATE_GOLDEN=1 "$build/tests/batch_tests" --gtest_filter='EndToEnd*:*Table*'
+QT_QPA_PLATFORM=offscreen AGGIR_UPDATE_GOLDEN=1 "$build/tests/app_tests" --gtest_filter='ViewGolden*:*Table*'
 git status --short -- tests/

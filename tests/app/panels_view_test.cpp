@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
-#include <functional>
 
 #include "app/drawn_widgets.h"
 #include "tests/app/view_fixture.h"
@@ -30,42 +29,6 @@ class PanelsViewTest : public WindowViewTest {
                             static_cast<int>(134 - distance * std::sin(angle)));
   }
 };
-
-// Every property the logic changes reaches the widget: text, place, state, colours, weight.
-TEST_F(PanelsViewTest, RefreshCarriesEveryPropertyOfALabel) {
-  window::Label& label = form.TxtDE(5);
-  form.PanelCoherence.Visible = true;
-  const struct {
-    const char* what;
-    std::function<void()> change;
-    std::function<bool(QLabel*)> shown;
-  } cases[] = {
-      {"caption", [&] { label.SetCaption("C"); }, [](QLabel* w) { return w->text() == "C"; }},
-      {"geometry",
-       [&] {
-         label.Left = 150;
-         label.Top = 300;
-       },
-       [](QLabel* w) { return w->geometry() == QRect(10, 20, 23, 21); }},
-      {"enabled", [&] { label.Enabled = false; }, [](QLabel* w) { return !w->isEnabled(); }},
-      {"visible", [&] { label.Visible = false; }, [](QLabel* w) { return w->isHidden(); }},
-      {"fore colour", [&] { label.ForeColor = window::RGB(1, 2, 3); },
-       [](QLabel* w) { return w->palette().color(QPalette::WindowText) == QColor(1, 2, 3); }},
-      {"back colour", [&] { label.BackColor = window::RGB(4, 5, 6); },
-       [](QLabel* w) {
-         return w->palette().color(QPalette::Window) == QColor(4, 5, 6) && w->autoFillBackground();
-       }},
-      {"bold", [&] { label.font.bold = !label.font.bold; },
-       [&label](QLabel* w) { return w->font().bold() == label.font.bold; }},
-      {"transparent", [&] { label.Transparent = true; },
-       [](QLabel* w) { return !w->autoFillBackground(); }},
-  };
-  for (const auto& c : cases) {
-    c.change();
-    view.Refresh();
-    EXPECT_TRUE(c.shown(Label(label))) << c.what;
-  }
-}
 
 // Cohérence C with every body activity A: the suspect codes are drawn dark red on pale red.
 TEST_F(PanelsViewTest, VerifierShowsTheSuspectCodes) {
