@@ -10,22 +10,14 @@
 
 namespace {
 
-std::string SaidOf(QWidget* widget, QAccessible::Text what = QAccessible::Name) {
-  return QAccessible::queryAccessibleInterface(widget)->text(what).toStdString();
-}
-
-class AccessibilityTest : public WindowViewTest {
- protected:
-  std::string Said(const window::Control& control, QAccessible::Text what = QAccessible::Name) {
-    return SaidOf(view.WidgetOf(control), what);
-  }
-};
+using AccessibilityTest = WindowViewTest;
 
 TEST_F(AccessibilityTest, EveryControlTheKeyboardReachesHasANameOfItsOwn) {
   std::map<std::string, QString> owners;
   for (QWidget* widget : view.findChildren<QWidget*>()) {
     if (!QAccessible::queryAccessibleInterface(widget)->state().focusable) continue;
-    const std::string name = SaidOf(widget);
+    const std::string name =
+        QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
     EXPECT_NE(name, "") << widget->objectName().toStdString();
     const auto [owner, alone] = owners.emplace(name, widget->objectName());
     EXPECT_TRUE(alone) << name << ": " << owner->second.toStdString() << " and "
