@@ -9,7 +9,9 @@ build=${BUILD_DIR:-build}
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DAGGIR_BUILD_TESTS=ON
 fi
-cmake --build "$build" --target calculator_tests pdf_tests
+cmake --build "$build" --target calculator_tests pdf_tests batch_tests app_tests
 AGGIR_UPDATE_GOLDEN=1 "$build/tests/calculator_tests" --gtest_filter='*Golden*:CodesTest.*'
 AGGIR_UPDATE_GOLDEN=1 "$build/tests/pdf_tests" --gtest_filter='*Golden*:FormatTest.Conv*:SettingsTest.*Table'
+AGGIR_UPDATE_GOLDEN=1 "$build/tests/batch_tests" --gtest_filter='EndToEnd*:*Table*'
+QT_QPA_PLATFORM=offscreen AGGIR_UPDATE_GOLDEN=1 "$build/tests/app_tests" --gtest_filter='ViewGolden*:*Table*'
 git status --short -- tests/

@@ -15,56 +15,6 @@
 
 namespace {
 
-TEST_F(WindowViewTest, TooltipChangesFromButtonToButtonAndGoesOnTheBar) {
-  auto* bulle = Widget<QLabel>(form.Bulle);
-  const struct {
-    const window::Control* over;
-    bool shown;
-    const char* text;
-  } moves[] = {{&form.SSCommand2, true, "Contrôler la vraisemeblance du codage"},
-               {&form.BtnSupprimer, true, "Saisir une nouvelle évaluation"},
-               {&form.SSCommand4, true, "Saisir une nouvelle évaluation"},
-               {&form.Panel3D11, false, ""},
-               {&form.SSCommand6, true, "Afficher le profil d'autonomie en cours"},
-               {&form.Panel2, false, ""}};
-  for (const auto& m : moves) {
-    MoveMouseOver(view.WidgetOf(*m.over));
-    EXPECT_EQ(bulle->isVisible(), m.shown) << m.over->Name;
-    if (m.shown) {
-      EXPECT_EQ(bulle->text(), m.text);
-      EXPECT_EQ(bulle->geometry().topLeft(), QPoint(400, 32));  // 6000, 480 twips
-    }
-  }
-}
-
-TEST_F(WindowViewTest, SaisirClearsTheScreen) {
-  Type(Widget<QLineEdit>(form.TxtNom), "Durand");
-  QTest::mouseClick(view.WidgetOf(form.ADV4(101)), Qt::LeftButton);
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
-  QTest::mouseClick(Widget<QPushButton>(form.BtnSupprimer), Qt::LeftButton);
-  EXPECT_EQ(Widget<QLineEdit>(form.TxtNom)->text(), "");
-  EXPECT_FALSE(Widget<QCheckBox>(form.ADV(1))->isChecked());
-  EXPECT_FALSE(Widget<QCheckBox>(form.ADV4(101))->isChecked());
-  EXPECT_FALSE(view.WidgetOf(form.PanelCalculGIR)->isVisible());
-  EXPECT_FALSE(Widget<QPushButton>(form.SSCommand1)->isEnabled());
-}
-
-TEST_F(WindowViewTest, QuitterClosesTheWindow) {
-  QTest::mouseClick(Widget<QPushButton>(form.CmdFermer), Qt::LeftButton);
-  EXPECT_FALSE(view.isVisible());
-}
-
-// Once placed at load, the window stays where the user moves it.
-TEST_F(WindowViewTest, WindowStaysWhereTheUserPutsIt) {
-  view.move(17, 23);
-  const QPoint placed = view.pos();
-  Type(Widget<QLineEdit>(form.TxtPrenom), "Anne");
-  QTest::mouseClick(view.WidgetOf(form.ADV(53)), Qt::LeftButton);
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
-  MoveMouseOver(view.WidgetOf(form.SSCommand1));
-  EXPECT_EQ(view.pos(), placed);
-}
-
 // A handler that fails is told in a message; the window goes on.
 class FailingHost : public platform::RecordingHost {
  public:

@@ -1,46 +1,25 @@
 // The command line: options first, then at most one sheet; anything else is refused.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/command_line.h"
+#include "tests/support/golden.h"
 
 namespace {
 
-using Action = CommandLine::Action;
-
-struct Case {
-  const char* name;
-  std::vector<std::string> arguments;
-  Action action;
-  std::string file;
-};
-
-void PrintTo(const Case& row, std::ostream* out) { *out << row.name; }
-
-class CommandLineTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(CommandLineTest, ReadsOptionsThenOneSheet) {
-  const CommandLine command = ParseCommandLine(GetParam().arguments);
-  EXPECT_EQ(command.action, GetParam().action);
-  EXPECT_EQ(command.file, GetParam().file);
-  EXPECT_EQ(command.error.empty(), GetParam().action != Action::Refuse) << command.error;
+// "arguments => what the program does, the sheet it opens, whether it says why it refuses".
+TEST(CommandLineTest, ReadsOptionsThenOneSheetTable) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/app/golden/command_line.txt", [](const std::string& line) {
+    std::vector<std::string> arguments;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) arguments.push_back(word);
+    const CommandLine command = ParseCommandLine(arguments);
+    const char* const actions[] = {"window", "help", "version", "refuse"};
+    return actions[static_cast<int>(command.action)] +
+           (command.file.empty() ? "" : " " + command.file) +
+           (command.error.empty() ? "" : " with a reason");
+  });
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineTest,
-    ::testing::Values(
-        Case{"Nothing", {}, Action::OpenWindow, ""},
-        Case{"Sheet", {"123.pdf"}, Action::OpenWindow, "123.pdf"},
-        Case{"Help", {"--help"}, Action::ShowHelp, ""},
-        Case{"ShortHelp", {"-h"}, Action::ShowHelp, ""},
-        Case{"Version", {"--version"}, Action::ShowVersion, ""},
-        Case{"ShortVersion", {"-V"}, Action::ShowVersion, ""},
-        Case{"FirstOptionWins", {"-V", "--help"}, Action::ShowVersion, ""},
-        Case{"SheetAfterTheEndOfOptions", {"--", "-1.pdf"}, Action::OpenWindow, "-1.pdf"},
-        Case{"DashAloneIsAFile", {"-"}, Action::OpenWindow, "-"},
-        Case{"UnknownOption", {"--batch"}, Action::Refuse, ""},
-        Case{"QtOption", {"-platform", "xcb"}, Action::Refuse, ""},
-        Case{"TwoSheets", {"1.pdf", "2.pdf"}, Action::Refuse, ""},
-        Case{"OptionAfterTheSheet", {"1.pdf", "--help"}, Action::Refuse, ""}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

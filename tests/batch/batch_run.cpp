@@ -1,6 +1,7 @@
 #include "tests/batch/batch_run.h"
 
 #include <cstdio>
+#include <fstream>
 
 #include "app/batch/batch.h"
 
@@ -17,30 +18,12 @@ std::string Contenu(std::FILE* flux) {
 
 }  // namespace
 
-const std::vector<std::string> kLignes = {"Cohérence : communication",
-                                          "Cohérence : comportement",
-                                          "Orientation dans le temps",
-                                          "Orientation dans l'espace",
-                                          "Toilette du haut",
-                                          "Toilette du bas",
-                                          "Habillage du haut",
-                                          "Habillage moyen",
-                                          "Habillage du bas",
-                                          "Alimentation : se servir",
-                                          "Alimentation : manger",
-                                          "Elimination urinaire",
-                                          "Elimination fécale",
-                                          "Transferts",
-                                          "Déplacements à l'intérieur",
-                                          "Déplacements à l'extérieur",
-                                          "Alerter",
-                                          "Gestion",
-                                          "Cuisine",
-                                          "Ménage",
-                                          "Transports",
-                                          "Achats",
-                                          "Suivi du traitement",
-                                          "Activités du temps libre"};
+const std::vector<std::string> kLignes = [] {
+  std::vector<std::string> lignes;
+  std::ifstream noms(AGGIR_SOURCE_DIR "/tests/batch/data/rows.txt");
+  for (std::string nom; std::getline(noms, nom);) lignes.push_back(nom);
+  return lignes;
+}();
 
 std::string Entete(char separateur) {
   std::string entete = "dossier";

@@ -14,7 +14,7 @@ struct Lancement {
 // aggir --batch ARGUMENTS...
 Lancement Lance(const std::vector<std::string>& arguments);
 
-// The 24 grid rows' captions on the sheet, row k at k - 1, as a user types them.
+// The 24 grid rows' captions on the sheet (data/rows.txt), row k at k - 1, as a user types them.
 extern const std::vector<std::string> kLignes;
 // A header: dossier, nom, prénom, adresse, then the rows in grid order.
 std::string Entete(char separateur = ';');

@@ -4,79 +4,34 @@
 
 #include <algorithm>
 #include <random>
+#include <sstream>
 
 #include "app/batch/columns.h"
 #include "app/batch/cotation.h"
 #include "app/batch/csv_reader.h"
 #include "tests/batch/batch_run.h"
 #include "tests/pdf/support.h"
+#include "tests/support/golden.h"
 
 namespace {
 
-using Lignes = std::vector<std::pair<int, std::vector<std::string>>>;
-
-struct CasCsv {
-  const char* nom;
-  std::string octets;
-  char separateur;
-  bool windows1252;
-  Lignes attendu;  // row number and fields of each record
-};
-
-class CsvTest : public testing::TestWithParam<CasCsv> {};
-
-// Every record comes back with its row as a spreadsheet numbers it, fields in UTF-8.
-TEST_P(CsvTest, RecordsAsTheSpreadsheetShowsThem) {
-  const CasCsv& cas = GetParam();
-  pdftest::WriteFuzzSeed("csv_reader", cas.nom, cas.octets);
-  pdftest::ScratchDir dir;
-  pdftest::WriteFile(dir.path() / "e.csv", cas.octets);
-  batch::LecteurCsv lecteur(dir.path() / "e.csv");
-  ASSERT_TRUE(lecteur.Ouvert());
-  EXPECT_EQ(lecteur.Separateur(), cas.separateur);
-  EXPECT_EQ(lecteur.Windows1252(), cas.windows1252);
-  Lignes lues;
-  for (batch::Enregistrement e; lecteur.Suivant(e);) lues.emplace_back(e.ligne, e.champs);
-  EXPECT_EQ(lues, cas.attendu);
+// "name bytes => separator, code page, then each record: its row and fields".
+TEST(CsvTest, RecordsAsTheSpreadsheetShowsThemTable) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/csv.txt", [](const std::string& cas) {
+    const std::string nom = cas.substr(0, cas.find(' ')), octets = cas.substr(nom.size() + 1);
+    pdftest::WriteFuzzSeed("csv_reader", nom, octets);
+    pdftest::ScratchDir dir;
+    pdftest::WriteFile(dir.path() / "e.csv", octets);
+    batch::LecteurCsv lecteur(dir.path() / "e.csv");
+    std::string lu =
+        std::string(1, lecteur.Separateur()) + (lecteur.Windows1252() ? " cp1252" : "");
+    for (batch::Enregistrement e; lecteur.Suivant(e);) {
+      lu += " | " + std::to_string(e.ligne) + ":";
+      for (const std::string& champ : e.champs) lu += " [" + champ + "]";
+    }
+    return lecteur.Ouvert() ? lu : "not opened";
+  });
 }
-
-const Lignes kSimple = {{1, {"dossier", "nom"}}, {2, {"1", "Zoé"}}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Fichiers, CsvTest,
-    testing::Values(
-        CasCsv{"semicolon_lf", "dossier;nom\n1;Zoé\n", ';', false, kSimple},
-        CasCsv{"comma_crlf_bom",
-               "\xEF\xBB\xBF"
-               "dossier,nom\r\n1,Zoé\r\n",
-               ',', false, kSimple},
-        CasCsv{"windows1252", "dossier;nom\r\n1;Zo\xE9\r\n", ';', true, kSimple},
-        CasCsv{"windows1252_oe_euro",
-               "a\n\x9C"
-               "uvre \x80\n",
-               ';',
-               true,
-               {{1, {"a"}}, {2, {"œuvre €"}}}},
-        CasCsv{"blanks_around_fields", " dossier ;\tnom \n1 ;  Zoé\n", ';', false, kSimple},
-        CasCsv{"quoted_separator_quote_line_break",
-               "dossier;adresse\r\n1;\"2 rue; \"\"Lilas\"\"\r\nParis\"\r\n2;x\r\n",
-               ';',
-               false,
-               {{1, {"dossier", "adresse"}},
-                {2, {"1", "2 rue; \"Lilas\"\r\nParis"}},
-                {3, {"2", "x"}}}},
-        CasCsv{"blank_lines_count_no_final_end",
-               "a;b\n\n1;2\r\n\r\n3;4",
-               ';',
-               false,
-               {{1, {"a", "b"}}, {3, {"1", "2"}}, {5, {"3", "4"}}}},
-        CasCsv{"comma_wins_over_quoted_semicolons",
-               "\"a;b;c\",d\n1,2\n",
-               ',',
-               false,
-               {{1, {"a;b;c", "d"}}, {2, {"1", "2"}}}},
-        CasCsv{"old_mac_line_ends", "a;b\r1;2\r", ';', false, {{1, {"a", "b"}}, {2, {"1", "2"}}}}),
-    [](const auto& cas) { return std::string(cas.param.nom); });
 
 // A header as a user may write it: the columns are found wherever they stand.
 struct CasEntete {
@@ -137,44 +92,29 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     [](const auto& cas) { return std::string(cas.param.nom); });
 
-// A header that cannot be read names the column; the identity but the file number is optional.
-TEST(EnteteTest, MissingOrRepeatedColumnsNamed) {
-  struct Cas {
-    std::vector<std::string> retires, ajoutes;
-    std::string erreur;
-  };
-  const Cas cas[] = {
-      {{"Toilette du bas"}, {}, "la colonne « Toilette du bas » manque dans l'en-tête"},
-      {{"dossier"}, {}, "la colonne « dossier » manque dans l'en-tête"},
-      {{}, {"NOM "}, "la colonne « nom » figure deux fois dans l'en-tête"},
-      {{"nom", "prénom", "adresse"}, {"remarques"}, ""},
-  };
-  for (const Cas& c : cas) {
+// "column removed -, column added + => the error": the identity but the file number is
+// optional.
+TEST(EnteteTest, MissingOrRepeatedColumnsNamedTable) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/header.txt", [](const std::string& cas) {
     std::vector<std::string> entete = {"dossier", "nom", "prénom", "adresse"};
     entete.insert(entete.end(), batchtest::kLignes.begin(), batchtest::kLignes.end());
-    for (const auto& r : c.retires) entete.erase(std::find(entete.begin(), entete.end(), r));
-    entete.insert(entete.end(), c.ajoutes.begin(), c.ajoutes.end());
+    std::istringstream changements(cas);
+    for (std::string c; std::getline(changements, c, '|');) {
+      if (c[0] == '-') entete.erase(std::find(entete.begin(), entete.end(), c.substr(1)));
+      if (c[0] == '+') entete.push_back(c.substr(1));
+    }
     std::string erreur;
     batch::LitEntete(entete, erreur);
-    EXPECT_EQ(erreur, c.erreur);
-  }
+    return erreur;
+  });
 }
 
-// Cells: S T C H in any order and case, blanks ignored, NFP for all four, empty for none.
-TEST(CotationTest, LettersNfpOrNothing) {
-  const std::pair<const char*, const char*> cas[] = {
-      {"", "0000"},       {"S", "0001"},   {"h", "1000"},      {"hcts", "1111"},
-      {" t  C ", "0110"}, {"NFP", "1111"}, {"n f p", "1111"},  {"SX", nullptr},
-      {"SS", nullptr},    {"NF", nullptr}, {"STCHN", nullptr}, {"é", nullptr}};
-  for (const auto& [cellule, bits] : cas) {
+// A cell => its adverbs H C T S as bits, or "refused".
+TEST(CotationTest, LettersNfpOrNothingTable) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/cotation.txt", [](const std::string& cellule) {
     const auto adverbes = batch::LitCotation(cellule);
-    if (bits == nullptr) {
-      EXPECT_FALSE(adverbes) << cellule;
-    } else {
-      ASSERT_TRUE(adverbes) << cellule;
-      EXPECT_EQ(adverbes->to_string(), bits) << cellule;
-    }
-  }
+    return adverbes ? adverbes->to_string() : "refused";
+  });
 }
 
 }  // namespace
