@@ -17,7 +17,7 @@ run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l1
   libcsv-dev)
 package=("${run[@]}" dpkg-dev file)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
-  desktop-file-utils appstream lintian locales imagemagick)
+  desktop-file-utils appstream lintian locales imagemagick python3)
 bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}" xvfb xauth)
