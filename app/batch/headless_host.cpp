@@ -27,11 +27,13 @@ int HeadlessHost::TextHeightTwips(float points, bool) const {
 }
 
 // The running executable's folder, as the window's host gives it.
-std::filesystem::path HeadlessHost::ProgramFolder() const {
+HeadlessHost::HeadlessHost() {
   std::error_code error;
   const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path() : executable.parent_path();
+  program_folder_ = error ? std::filesystem::current_path() : executable.parent_path();
 }
+
+std::filesystem::path HeadlessHost::ProgramFolder() const { return program_folder_; }
 
 std::filesystem::path HeadlessHost::DocumentsFolder() const {
   const char* home = std::getenv("HOME");

@@ -8,6 +8,7 @@ namespace batch {
 
 class HeadlessHost : public platform::Host {
  public:
+  HeadlessHost();
   platform::MessageAnswer ShowMessage(const std::string& text, const std::string& title,
                                       platform::MessageIcon icon,
                                       platform::MessageButtons buttons) override;
@@ -27,6 +28,9 @@ class HeadlessHost : public platform::Host {
                                                   const std::filesystem::path&) override {
     return std::nullopt;
   }
+
+ private:
+  std::filesystem::path program_folder_;  // asked for at every sheet: found once
 };
 
 }  // namespace batch

@@ -6,6 +6,7 @@
 #include "app/batch/cotation.h"
 #include "app/batch/csv_reader.h"
 #include "calculator/sheet_reader.h"
+#include "calculator/window/layout.h"
 
 namespace batch {
 namespace {
@@ -86,7 +87,8 @@ bool SourceCsv::Suivante(Entree& entree) {
                      " n'est pas une cotation (lettres S, T, C, H ou NFP)";
     }
     for (std::size_t j = 0; adverbes && j < 4; ++j) {
-      evaluation.adverbes[static_cast<std::size_t>(4 * (k - 1)) + j] = (*adverbes)[j];
+      evaluation.adverbes[static_cast<std::size_t>(layout::AdverbBox(k, 1) - 1) + j] =
+          (*adverbes)[j];
     }
   }
   if (entree.refus.empty()) {

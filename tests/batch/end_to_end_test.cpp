@@ -12,6 +12,7 @@
 #include "app/batch/cotation.h"
 #include "app/batch/csv_reader.h"
 #include "calculator/saisie_aggir2.h"
+#include "calculator/window/layout.h"
 #include "platform/recording_host.h"
 #include "tests/batch/batch_run.h"
 #include "tests/pdf/support.h"
@@ -79,8 +80,8 @@ fs::path ImprimeDansLaFenetre(int rang, const fs::path& dossier) {
     const auto adverbes = batch::LitCotation(cellule);
     for (int j = 1; j <= 4; ++j) {
       if (!adverbes->test(static_cast<std::size_t>(j - 1))) continue;
-      form.ADV(4 * (k - 1) + j).Value = 1;
-      form.ADV_Click(4 * (k - 1) + j);
+      form.ADV(layout::AdverbBox(k, j)).Value = 1;
+      form.ADV_Click(layout::AdverbBox(k, j));
     }
   }
   form.SSCommand7_Click();
