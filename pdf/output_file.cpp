@@ -4,7 +4,22 @@
 #include <random>
 #include <string>
 
+#include "platform/files.h"
+
 namespace pdf {
+namespace {
+
+// A sheet is a few tens of kilobytes: written by one system call, not by pages of 4 kB.
+constexpr std::size_t kBufferSize = 1 << 16;
+
+// Short and of one length, whatever the target's name. The generator is seeded once per
+// thread: seeding costs far more than drawing, and "x" at opening settles any collision.
+std::string TemporaryName() {
+  thread_local std::mt19937 generator{std::random_device{}()};
+  return ".vaROR." + std::to_string(generator()) + ".tmp";
+}
+
+}  // namespace
 
 bool OutputFile::Create(const std::filesystem::path& target) {
   Discard();
@@ -17,12 +32,11 @@ bool OutputFile::Create(const std::filesystem::path& target) {
     creation_error_ = refused;
     return false;
   }
-  std::random_device random;
   for (int attempt = 0; attempt < 8; ++attempt) {
-    // Short and of one length, whatever the target's name.
-    auto candidate = target.parent_path() / (".vaROR." + std::to_string(random()) + ".tmp");
+    auto candidate = target.parent_path() / TemporaryName();
     // "x": never reuse a file that already exists.
     if ((file_ = std::fopen(candidate.string().c_str(), "wbx")) != nullptr) {
+      std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
       target_ = target;
       temporary_ = candidate;
       failed_ = false;
@@ -47,8 +61,7 @@ bool OutputFile::Close() {
 }
 
 std::error_code OutputFile::Publish() {
-  std::error_code error;
-  std::filesystem::rename(temporary_, target_, error);
+  const std::error_code error = platform::ReplaceFile(temporary_, target_);
   if (!error) temporary_.clear();
   return error;
 }
