@@ -52,7 +52,7 @@ void vaROR::PDFInit() {
   in_X = in_LeftMargin;
   in_Y = in_TopMargin;
   ResetDrawing();
-  ForgetMetrics();
+  if (!boKeepMetrics) ForgetMetrics();
 }
 
 // The colours, lines and cell settings of a new writer; the font stays until PDFSetFont.

@@ -90,20 +90,35 @@ void vaROR::PDFLoadAfm(const std::string& sPathAFM) {
                  "Chargement des Fonts");
     return;
   }
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(sPathAFM, error)) {
-    if (IsMetricFile(entry)) names.push_back(entry.path().stem().string());
-  }
+  std::vector<std::string> names = ListMetricFiles(sPathAFM);
   if (names.empty()) {  // the previous list stays in force
     str_EmptyAfmFolder = sPathAFM;
     return;
   }
   str_EmptyAfmFolder.clear();
-  // Sorted, so that resource numbers do not depend on the file system's listing order.
-  std::sort(names.begin(), names.end());
   tab_FontNames = std::move(names);
   PDFPathConfiguration(sPathAFM);
+}
+
+void vaROR::PDFKeepMetrics(bool keep) {
+  boKeepMetrics = keep;
+  if (!keep) tab_MetricListings.clear();
+}
+
+std::vector<std::string> vaROR::ListMetricFiles(const std::string& folder) {
+  if (boKeepMetrics) {
+    const auto kept = tab_MetricListings.find(folder);
+    if (kept != tab_MetricListings.end()) return kept->second;
+  }
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (IsMetricFile(entry)) names.push_back(entry.path().stem().string());
+  }
+  // Sorted, so that resource numbers do not depend on the file system's listing order.
+  std::sort(names.begin(), names.end());
+  if (boKeepMetrics) tab_MetricListings.emplace(folder, names);
+  return names;
 }
 
 double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size) {

@@ -85,6 +85,10 @@ class vaROR {
   // Fonts and metrics (fonts.cpp).
   void PDFSetFont(std::int32_t str_Fontname, int in_FontSize, std::int32_t str_Style = 0);
   void PDFLoadAfm(const std::string& sPathAFM);
+  // For a writer that prints many documents: the metric folders' listings and parsed files
+  // are kept across PDFInit, the files taken as unchanged meanwhile. Off by default, when
+  // every document reads them afresh.
+  void PDFKeepMetrics(bool keep);
   // Width in points; an empty name measures with the current font and receives its name.
   double PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size);
 
@@ -201,6 +205,7 @@ class vaROR {
   const WidthTable& Metrics(const std::string& name);
   WidthTable ReadMetrics(const std::string& name) const;
   void ForgetMetrics();  // the metric folder changed
+  std::vector<std::string> ListMetricFiles(const std::string& folder);
   double Measure(const std::string& bytes, const std::string& name, double size);
   double MeasureCurrent(const std::string& bytes);
   double MeasureCurrent(const std::string& bytes, double size);
@@ -346,6 +351,8 @@ class vaROR {
   std::string str_LastMetricsName;                // the name last looked up, and its table:
   const WidthTable* ptr_LastMetrics = nullptr;    // texts mostly measure with one font
   std::string str_ReportedFont;                   // unknown font already reported
+  bool boKeepMetrics = false;
+  std::map<std::string, std::vector<std::string>> tab_MetricListings;  // kept listings, by folder
 
   // Text, cells and links.
   std::string str_Align;

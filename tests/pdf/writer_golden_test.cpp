@@ -157,6 +157,8 @@ const std::map<std::string, Call> kCalls = {
        pdftest::WriteTestMetrics(a.file(0), a.s(1));
      }},
     {"LoadAfm", [](W& w, const Args& a) { w.PDFLoadAfm(a.file(0)); }},
+    {"KeepMetrics", [](W& w, const Args&) { w.PDFKeepMetrics(true); }},
+    {"Remove", [](W&, const Args& a) { std::filesystem::remove(a.file(0)); }},
     {"Folder", [](W&, const Args& a) { std::filesystem::create_directories(a.file(0)); }},
     {"NewPage", [](W& w, const Args&) { w.PDFNewPage(); }},
     {"StandardFonts", [](W& w, const Args&) { w.PDFLoadAfm(AGGIR_FONTS_DIR); }},
