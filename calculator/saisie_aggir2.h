@@ -14,6 +14,10 @@
 #include "calculator/window/controls.h"
 #include "platform/host.h"
 
+namespace pdf {
+class vaROR;
+}
+
 namespace layout {
 struct CodeRow;
 struct Text;
@@ -159,6 +163,9 @@ class SaisieAggir2 {
   void ImprimeFiche();
   // The same sheet written into `dossier` instead of the folder "Imprimer" chooses.
   void ImprimeFiche(const std::filesystem::path& dossier);
+  // The same, through a writer just created or just reset by PDFInit: one that prints many
+  // sheets keeps what it has read of the metric folder.
+  void ImprimeFiche(const std::filesystem::path& dossier, pdf::vaROR& pdf);
   // The evaluation on screen as the sheet carries it.
   fiche::Evaluation EvaluationAffichee() const;
   // Opens a sheet again: its evaluation replaces the one on screen (asking first if anything

@@ -209,11 +209,15 @@ void SaisieAggir2::SSCommand1_Click() { ImprimeFiche(); }
 void SaisieAggir2::ImprimeFiche() { ImprimeFiche(DossierDesFiches()); }
 
 void SaisieAggir2::ImprimeFiche(const std::filesystem::path& dossier) {
-  const std::filesystem::path fichier = dossier / (TxtDossier.Text + ".pdf");
   pdf::vaROR pdf(host_);
-  // The metric files stand in system/Fonts beside the program's folder.
+  ImprimeFiche(dossier, pdf);
+}
+
+void SaisieAggir2::ImprimeFiche(const std::filesystem::path& dossier, pdf::vaROR& pdf) {
+  const std::filesystem::path fichier = dossier / (TxtDossier.Text + ".pdf");
   // What reopening reads; the document information is written when the document begins.
   pdf.PDFKeywords(fiche::TexteDeFiche(EvaluationAffichee()));
+  // The metric files stand in system/Fonts beside the program's folder.
   ReglagesFiche(pdf, fichier, host_.ProgramFolder().parent_path() / "system" / "Fonts");
   pdf.PDFSetBookmark("Signet1", 1, 40);
   FicheVaROR fiche(pdf);

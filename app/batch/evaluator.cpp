@@ -7,6 +7,7 @@ namespace batch {
 Evaluateur::Evaluateur() {
   form_.Form_Load();
   form_.Form_Activate();
+  pdf_.PDFKeepMetrics(true);
 }
 
 Resultat Evaluateur::Evalue(const fiche::Evaluation& evaluation,
@@ -21,7 +22,8 @@ Resultat Evaluateur::Evalue(const fiche::Evaluation& evaluation,
   if (dossier == nullptr) return resultat;
   const std::string fiche = form_.TxtDossier.Text + ".pdf";
   try {
-    form_.ImprimeFiche(*dossier);
+    pdf_.PDFInit();
+    form_.ImprimeFiche(*dossier, pdf_);
     resultat.fiche = fiche;
   } catch (const std::exception& erreur) {
     resultat.refus = "la fiche « " + fiche + " » n'a pas pu être écrite : " + erreur.what();

@@ -9,6 +9,7 @@
 #include "app/batch/sources.h"
 #include "calculator/coherence.h"
 #include "calculator/saisie_aggir2.h"
+#include "pdf/vaROR.h"
 
 namespace batch {
 
@@ -33,6 +34,7 @@ class Evaluateur {
  private:
   HeadlessHost host_;
   SaisieAggir2 form_{host_};
+  pdf::vaROR pdf_{host_};  // one writer for every sheet: the metric files are read once
 };
 
 }  // namespace batch
