@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+#if __has_include(<fcntl.h>)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace platform {
 namespace {
 
@@ -38,6 +43,19 @@ bool CanCreateFilesIn(const std::filesystem::path& folder) {
   std::error_code ignored;
   std::filesystem::remove(probe, ignored);
   return true;
+}
+
+std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+#ifdef O_PATH
+  // A handle on the name only: a FIFO or a device is not opened by it.
+  const int replaced = ::open(to.c_str(), O_PATH | O_CLOEXEC);
+  std::filesystem::rename(from, to, error);
+  if (replaced >= 0) ::close(replaced);
+#else
+  std::filesystem::rename(from, to, error);
+#endif
+  return error;
 }
 
 }  // namespace platform

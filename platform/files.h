@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace platform {
 
@@ -14,5 +15,10 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
 
 // Whether a new file can be created in the folder right now (tried, then removed).
 bool CanCreateFilesIn(const std::filesystem::path& folder);
+
+// Moves `from` over `to`, as std::filesystem::rename does. The file replaced is let go only
+// after the move, so that its blocks are freed outside the folder's lock: threads writing into
+// one folder then do not wait for one another's disk.
+std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace platform
