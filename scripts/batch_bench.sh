@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The batch command on 10,000 evaluations, to sheets and summary, beside a program that only
 # writes as many files of the same sizes in the same folder (the floor), in one run: wall time
-# with --jobs 1 and --jobs 2 (hyperfine, 3 runs each), peak memory at 1,000 and 10,000 lines
-# (/usr/bin/time). Prints the table of bench/README.md. Run it on a quiet machine.
+# with --jobs 1 and --jobs 2 (hyperfine, 5 runs each after 2 unmeasured ones), peak memory at
+# 1,000 and 10,000 lines (/usr/bin/time). Prints the table of bench/README.md. Run it on a
+# quiet machine.
+# Every run replaces the files of the run before, the floor its own as the batch its sheets:
+# the first runs of each, which find none or files the disk has not yet taken, are not measured.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh >/dev/null
@@ -14,7 +17,7 @@ bin=build/bench
 "$bin"/batch_input 1000 "$work/1000.csv"
 # The sheets whose sizes the floor writes again.
 "$bin"/batch_command "$work/10000.csv" --out "$work/out" --jobs 1 >/dev/null
-hyperfine -N --runs 3 --export-csv "$work/times.csv" \
+hyperfine -N --warmup 2 --runs 5 --export-csv "$work/times.csv" \
   "$bin/plain_files $work/out" \
   "$bin/batch_command $work/10000.csv --out $work/out --jobs 1" \
   "$bin/batch_command $work/10000.csv --out $work/out --jobs 2" >&2
