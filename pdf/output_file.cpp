@@ -36,7 +36,8 @@ bool OutputFile::Create(const std::filesystem::path& target) {
     auto candidate = target.parent_path() / TemporaryName();
     // "x": never reuse a file that already exists.
     if ((file_ = std::fopen(candidate.string().c_str(), "wbx")) != nullptr) {
-      std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
+      buffer_.resize(kBufferSize);  // the C library would take the size only with a buffer
+      std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
       target_ = target;
       temporary_ = candidate;
       failed_ = false;

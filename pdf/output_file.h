@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace pdf {
 
@@ -33,6 +34,7 @@ class OutputFile {
   void Discard();
 
  private:
+  std::vector<char> buffer_;  // the open file's, kept for the next document
   std::FILE* file_ = nullptr;
   bool failed_ = false;
   std::error_code creation_error_;
