@@ -9,14 +9,11 @@
 namespace pdf {
 namespace {
 
-// A sheet is a few tens of kilobytes: written by one system call, not by pages of 4 kB.
-constexpr std::size_t kBufferSize = 1 << 16;
-
-// Short and of one length, whatever the target's name. The generator is seeded once per
-// thread: seeding costs far more than drawing, and "x" at opening settles any collision.
+// Short and of one length, whatever the target's name. The source is made once per thread:
+// making one costs far more than drawing from it.
 std::string TemporaryName() {
-  thread_local std::mt19937 generator{std::random_device{}()};
-  return ".vaROR." + std::to_string(generator()) + ".tmp";
+  thread_local std::random_device random;
+  return ".vaROR." + std::to_string(random()) + ".tmp";
 }
 
 }  // namespace
@@ -36,8 +33,6 @@ bool OutputFile::Create(const std::filesystem::path& target) {
     auto candidate = target.parent_path() / TemporaryName();
     // "x": never reuse a file that already exists.
     if ((file_ = std::fopen(candidate.string().c_str(), "wbx")) != nullptr) {
-      buffer_.resize(kBufferSize);  // the C library would take the size only with a buffer
-      std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
       target_ = target;
       temporary_ = candidate;
       failed_ = false;

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace pdf {
 
@@ -34,7 +33,6 @@ class OutputFile {
   void Discard();
 
  private:
-  std::vector<char> buffer_;  // the open file's, kept for the next document
   std::FILE* file_ = nullptr;
   bool failed_ = false;
   std::error_code creation_error_;
