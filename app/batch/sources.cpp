@@ -160,10 +160,34 @@ bool SourceFiches::Suivante(Entree& entree) {
 
 }  // namespace
 
-std::optional<std::uint32_t> Dossiers::Deja(const std::string& dossier, std::uint32_t ici) {
-  const auto [place, nouveau] = vus_.try_emplace(dossier, ici);
+namespace {
+
+constexpr std::size_t kChiffresCourts = 18;
+
+// The number read with a 1 before its digits, so that "012" and "12", two sheets, differ.
+std::optional<std::uint64_t> Cle(const std::string& dossier) {
+  if (dossier.size() > kChiffresCourts) return std::nullopt;
+  std::uint64_t valeur = 1;
+  for (const char c : dossier) {
+    if (c < '0' || c > '9') return std::nullopt;
+    valeur = valeur * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return valeur;
+}
+
+template <typename Cles>
+std::optional<std::uint32_t> Retient(Cles& vus, const typename Cles::key_type& cle,
+                                     std::uint32_t ici) {
+  const auto [place, nouveau] = vus.try_emplace(cle, ici);
   if (nouveau) return std::nullopt;
   return place->second;
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> Dossiers::Deja(const std::string& dossier, std::uint32_t ici) {
+  if (const auto cle = Cle(dossier)) return Retient(courts_, *cle, ici);
+  return Retient(longs_, dossier, ici);
 }
 
 std::unique_ptr<Source> OuvreCsv(const fs::path& fichier, std::string& erreur) {

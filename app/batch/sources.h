@@ -40,14 +40,16 @@ std::unique_ptr<Source> OuvreCsv(const std::filesystem::path& fichier, std::stri
 std::unique_ptr<Source> OuvreFiches(std::vector<std::filesystem::path> fichiers);
 
 // Where each file number was first seen (a row, a sheet's rank), so that a second one is
-// refused. The only memory that grows with the list: a number is kept, not a text.
+// refused. The only memory that grows with the list: a file number of up to 18 digits is
+// kept as one integer, not a text.
 class Dossiers {
  public:
   // Nothing the first time, when `ici` is kept; where the number was first seen otherwise.
   std::optional<std::uint32_t> Deja(const std::string& dossier, std::uint32_t ici);
 
  private:
-  std::unordered_map<std::string, std::uint32_t> vus_;
+  std::unordered_map<std::uint64_t, std::uint32_t> courts_;
+  std::unordered_map<std::string, std::uint32_t> longs_;  // and any other text
 };
 
 }  // namespace batch

@@ -7,6 +7,7 @@
 #include <locale>
 #include <sstream>
 
+#include "app/batch/sources.h"
 #include "app/batch/summary.h"
 #include "tests/batch/batch_run.h"
 #include "tests/pdf/support.h"
@@ -48,6 +49,34 @@ TEST(RefusTest, ToldWithRowColumnAndValueTable) {
                 ? " | in the summary"
                 : "");
   });
+}
+
+// A file number names a sheet: leading zeros name another one, and numbers too long for one
+// integer are told apart too. Each number in turn => where it was first seen, if it was.
+TEST(DossiersTest, OnlyTheSameNumberAgainIsRefused) {
+  const std::pair<std::string, std::optional<std::uint32_t>> suite[] = {
+      {"1", {}},
+      {"01", {}},
+      {"001", {}},
+      {"1", 1},
+      {"01", 2},
+      {"999999999999999999", {}},
+      {"0999999999999999999", {}},
+      {"999999999999999999", 6},
+      {"12345678901234567890", {}},
+      {"12345678901234567891", {}},
+      {"12345678901234567890", 9},
+      {"0999999999999999999", 7},
+      {"", {}},
+      {"", 13},
+      {"553255926290448383", {}},
+      {"9999999999999999999", {}},  // as one integer with its 1, it would wrap onto the above
+  };
+  batch::Dossiers dossiers;
+  std::uint32_t ici = 0;
+  for (const auto& [dossier, premiere] : suite) {
+    EXPECT_EQ(dossiers.Deja(dossier, ++ici), premiere) << "« " << dossier << " », " << ici;
+  }
 }
 
 // Arguments, DIR for a scratch folder holding in.csv (good), sans_toilette.csv (a column
