@@ -51,6 +51,7 @@ void OutputFile::Write(std::string_view bytes) {
 
 bool OutputFile::Close() {
   if (file_ == nullptr) return false;
+  if (std::fflush(file_) == 0) platform::StartWriting(file_);
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
   return !failed_;

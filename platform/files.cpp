@@ -45,6 +45,14 @@ bool CanCreateFilesIn(const std::filesystem::path& folder) {
   return true;
 }
 
+void StartWriting(std::FILE* file) {
+#ifdef SYNC_FILE_RANGE_WRITE
+  ::sync_file_range(fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+  static_cast<void>(file);
+#endif
+}
+
 std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code error;
 #ifdef O_PATH

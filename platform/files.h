@@ -1,6 +1,7 @@
 // File-system help the host services share.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,11 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
 
 // Whether a new file can be created in the folder right now (tried, then removed).
 bool CanCreateFilesIn(const std::filesystem::path& folder);
+
+// Starts writing the file's bytes to the disk, without waiting for them: a rename over
+// another file that follows then finds them on their way, and holds the folder's lock for
+// less time.
+void StartWriting(std::FILE* file);
 
 // Moves `from` over `to`, as std::filesystem::rename does. The file replaced is let go only
 // after the move, so that its blocks are freed outside the folder's lock: threads writing into
