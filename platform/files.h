@@ -1,4 +1,4 @@
-// File-system help the host services share.
+// File-system help the host services and the writer share.
 #pragma once
 
 #include <cstdio>
