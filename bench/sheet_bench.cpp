@@ -7,6 +7,7 @@
 #include "calculator/saisie_aggir2.h"
 #include "calculator/sheet_reader.h"
 #include "platform/recording_host.h"
+#include "tools/ticks.h"
 
 namespace {
 
@@ -27,10 +28,7 @@ class Fenetre {
   void Imprime() {
     form.TxtNom.Text = "Lefèvre";
     form.TxtDossier.Text = "4242";
-    for (int box : {21, 23, 53, 54, 60, 74}) {
-      form.ADV(box).Value = 1;
-      form.ADV_Click(box);
-    }
+    for (int box : {21, 23, 53, 54, 60, 74}) saisie::CocheAdverbe(form, box);
     form.SSCommand7_Click();
     form.SSCommand1_Click();
   }

@@ -112,7 +112,8 @@ Text Grid(const SaisieAggir2& form, const window::Control& control) {
     return {RowName(k) + ", " + AdverbName(j), Question(k, j)};
   }
   if (control.Name == "ADV4") {
-    return {RowName(i - 100) + ", ne fait pas", Collapsed(layout::kNeFaitPasExplanation.caption)};
+    return {RowName(layout::RowOfNeFaitPasBox(i)) + ", ne fait pas",
+            Collapsed(layout::kNeFaitPasExplanation.caption)};
   }
   if (control.Name == "CmdVD") return {RowName(i) + ", code " + form.CmdVD(i).Caption(), ""};
   if (control.Name == "CFIN") {

@@ -62,7 +62,7 @@ void SaisieAggir2::ActionAdverbe(int Index) {
 void SaisieAggir2::ADV4_Click(int Index) {
   const window::CheckBox& box = ADV4(Index);
   RetireResultats();
-  AppliqueNeFaitPas(Index - 100, box.Value == 1);
+  AppliqueNeFaitPas(layout::RowOfNeFaitPasBox(Index), box.Value == 1);
 }
 
 void SaisieAggir2::ADV4_KeyDown(int Index, int KeyCode) {
@@ -70,7 +70,7 @@ void SaisieAggir2::ADV4_KeyDown(int Index, int KeyCode) {
   if (KeyCode != window::kEnterKey) return;
   RetireResultats();
   box.Value = box.Value != 1 ? 1 : 0;
-  AppliqueNeFaitPas(Index - 100, box.Value == 1);
+  AppliqueNeFaitPas(layout::RowOfNeFaitPasBox(Index), box.Value == 1);
 }
 
 // Ticking NE FAIT PAS ticks the four adverbs; unticking it clears them only when all four
@@ -92,7 +92,7 @@ void SaisieAggir2::ActualiseADV() {
   for (int k = 1; k <= layout::kRows; ++k) {
     const int cochees = CochesDeLigne(k);
     CmdVD(k).SetCaption(std::string(1, CodeDeLigne(cochees)));
-    ADV4(100 + k).Value = cochees == layout::kAdverbs ? 1 : 0;
+    ADV4(layout::NeFaitPasBox(k)).Value = cochees == layout::kAdverbs ? 1 : 0;
   }
 }
 

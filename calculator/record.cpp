@@ -49,7 +49,7 @@ void SaisieAggir2::InitialiseAjout() {
   for (window::CheckBox& box : ADV) box.Value = 0;
   for (int k = 1; k <= layout::kRows; ++k) {
     CmdVD(k).SetCaption("A");
-    ADV4(100 + k).Value = 0;
+    ADV4(layout::NeFaitPasBox(k)).Value = 0;
   }
   TxtGroupe.Text = "6";
   TxtRang.Text = "15";

@@ -112,8 +112,9 @@ void SaisieAggir2::ConstruitLigne(int k) {
   Place(caption, "LabelVD", row.label_index, &Panel2, layout::kCaptionLeft + indent, top,
         layout::kCaptionWidth - indent, layout::kCaptionHeight);
   caption.SetCaption(layout::CaptionOf(k));
-  Place(ADV4(100 + k), "ADV4", 100 + k, &Panel2, layout::kNeFaitPasLeft,
-        top + layout::kNeFaitPasDrop, layout::kBoxWidth, layout::kBoxHeight);
+  Place(ADV4(layout::NeFaitPasBox(k)), "ADV4", layout::NeFaitPasBox(k), &Panel2,
+        layout::kNeFaitPasLeft, top + layout::kNeFaitPasDrop, layout::kBoxWidth,
+        layout::kBoxHeight);
   for (int j = 1; j <= layout::kAdverbs; ++j) {
     const int i = layout::AdverbBox(k, j);
     Place(ADV(i), "ADV", i, &Panel2, layout::kAdverbLefts[static_cast<std::size_t>(j - 1)], top,
@@ -180,7 +181,7 @@ std::vector<const window::Control*> SaisieAggir2::OrdreTabulation() const {
   std::vector<const window::Control*> order = {&TxtNom, &TxtPrenom, &TxtDossier, &TxtAdresse};
   for (int position = 1; position <= layout::kRows; ++position) {
     const int k = layout::RowAt(position);
-    order.push_back(&ADV4(100 + k));
+    order.push_back(&ADV4(layout::NeFaitPasBox(k)));
     for (int j = 1; j <= layout::kAdverbs; ++j) order.push_back(&ADV(layout::AdverbBox(k, j)));
   }
   order.push_back(&SSCommand7);

@@ -149,7 +149,7 @@ void EnTete(PageFiche& fiche, const SaisieAggir2& form, const std::tm& maintenan
 
 // NE FAIT PAS ticked: its black box alone. Otherwise a white one, then S, T, C, H.
 void Cases(PageFiche& fiche, const SaisieAggir2& form, int k, double y) {
-  if (form.ADV4(100 + k).Value == 1) {
+  if (form.ADV4(layout::NeFaitPasBox(k)).Value == 1) {
     fiche.Case(210, y, true);
     return;
   }

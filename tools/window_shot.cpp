@@ -13,6 +13,7 @@
 
 #include "app/application.h"
 #include "app/calculator_window.h"
+#include "calculator/window/layout.h"
 #include "tools/example_evaluation.h"
 
 namespace {
@@ -45,7 +46,7 @@ void Identity(WindowView& view, SaisieAggir2& form) {
 void Code(WindowView& view, SaisieAggir2& form) {
   Identity(view, form);
   for (int box : example::kAdverbes) Click(view, form.ADV(box));
-  Click(view, form.ADV4(example::kNeFaitPas));
+  Click(view, form.ADV4(layout::NeFaitPasBox(example::kNeFaitPas)));
   Click(view, form.SSCommand7);
 }
 

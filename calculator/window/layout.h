@@ -17,6 +17,9 @@ constexpr int kAdverbBoxes = kAdverbs * kRows;
 // The adverb box ADV(i) of row k and adverb j, and the row of box i.
 constexpr int AdverbBox(int k, int j) { return kAdverbs * (k - 1) + j; }
 constexpr int RowOfAdverbBox(int i) { return (i - 1) / kAdverbs + 1; }
+// The NE FAIT PAS box ADV4(i) of row k, and the row of box i.
+constexpr int NeFaitPasBox(int k) { return 100 + k; }
+constexpr int RowOfNeFaitPasBox(int i) { return i - 100; }
 
 struct Rect {
   int left, top, width, height;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/drawn_widgets.h"
+#include "calculator/window/layout.h"
 #include "tests/app/view_fixture.h"
 
 namespace {
@@ -49,7 +50,8 @@ TEST_F(PanelsViewTest, VerifierShowsTheSuspectCodes) {
 // "Profil" draws both charts and keeps them through repaints; the numbers tell their coding;
 // a click on a chart, or Enter, closes the panel.
 TEST_F(PanelsViewTest, ProfilDrawsAndKeepsTheCharts) {
-  for (int k : {13, 14, 15}) Click(form.ADV4(100 + k));  // axes 3, 4, 5 of chart 1: C
+  for (int k : {13, 14, 15})
+    Click(form.ADV4(layout::NeFaitPasBox(k)));  // axes 3, 4, 5 of chart 1: C
   QTest::mouseClick(Widget<QPushButton>(form.SSCommand6), Qt::LeftButton);
   ASSERT_TRUE(Shown(form.PanelProfil));
   EXPECT_EQ(view.focusWidget(), view.WidgetOf(form.Radar(1)));

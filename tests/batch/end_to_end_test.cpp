@@ -17,6 +17,7 @@
 #include "tests/batch/batch_run.h"
 #include "tests/pdf/support.h"
 #include "tests/support/golden.h"
+#include "tools/ticks.h"
 
 namespace {
 
@@ -73,15 +74,13 @@ fs::path ImprimeDansLaFenetre(int rang, const fs::path& dossier) {
   for (int k = 1; k <= 24; ++k) {
     const std::string cellule = champ(colonnes.lignes[static_cast<std::size_t>(k - 1)]);
     if (cellule == "nfp") {
-      form.ADV4(100 + k).Value = 1;
-      form.ADV4_Click(100 + k);
+      saisie::CocheNeFaitPas(form, k);
       continue;
     }
     const auto adverbes = batch::LitCotation(cellule);
     for (int j = 1; j <= 4; ++j) {
       if (!adverbes->test(static_cast<std::size_t>(j - 1))) continue;
-      form.ADV(layout::AdverbBox(k, j)).Value = 1;
-      form.ADV_Click(layout::AdverbBox(k, j));
+      saisie::CocheAdverbe(form, layout::AdverbBox(k, j));
     }
   }
   form.SSCommand7_Click();

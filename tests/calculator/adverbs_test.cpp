@@ -31,11 +31,13 @@ void Joue(SaisieAggir2& form, const Action& a) {
       break;
     case Geste::EntreeAdverbe: form.ADV_KeyDown(a.index, kEntree); break;
     case Geste::AutreToucheAdverbe: form.ADV_KeyDown(a.index, 'A'); break;
-    case Geste::ClicNeFaitPas:
-      form.ADV4(100 + a.index).Value = form.ADV4(100 + a.index).Value == 1 ? 0 : 1;
-      form.ADV4_Click(100 + a.index);
+    case Geste::ClicNeFaitPas: {
+      const int i = layout::NeFaitPasBox(a.index);
+      form.ADV4(i).Value = form.ADV4(i).Value == 1 ? 0 : 1;
+      form.ADV4_Click(i);
       break;
-    case Geste::EntreeNeFaitPas: form.ADV4_KeyDown(100 + a.index, kEntree); break;
+    }
+    case Geste::EntreeNeFaitPas: form.ADV4_KeyDown(layout::NeFaitPasBox(a.index), kEntree); break;
   }
 }
 
@@ -116,7 +118,7 @@ class RandomCodingTest : public WindowTest {
       const std::string row = Coches(form, k);
       const auto n = static_cast<std::size_t>(std::count(row.begin(), row.end(), '1'));
       ASSERT_EQ(form.CmdVD(k).Caption(), std::string(1, "ABBBC"[n])) << k;
-      ASSERT_EQ(form.ADV4(100 + k).Value, n == 4 ? 1 : 0) << k;
+      ASSERT_EQ(form.ADV4(layout::NeFaitPasBox(k)).Value, n == 4 ? 1 : 0) << k;
       rows += form.CmdVD(k).Caption();
       ticks += row;
     }

@@ -6,6 +6,7 @@
 
 #include "tests/calculator/printed_sheet.h"
 #include "tests/calculator/window_fixture.h"
+#include "tools/ticks.h"
 
 namespace {
 
@@ -57,13 +58,11 @@ void Coche(SaisieAggir2& form, std::mt19937& alea) {
   for (int k = 1; k <= 24; ++k) {
     const auto tirage = alea() % 3;
     if (tirage == 1) {
-      form.ADV4(100 + k).Value = 1;
-      form.ADV4_Click(100 + k);
+      saisie::CocheNeFaitPas(form, k);
     }
     for (int i = 4 * k - 3; tirage == 2 && i <= 4 * k; ++i) {
       if (alea() % 2 == 0) continue;
-      form.ADV(i).Value = 1;
-      form.ADV_Click(i);
+      saisie::CocheAdverbe(form, i);
     }
   }
 }

@@ -9,6 +9,7 @@
 #include "tests/pdf/support.h"
 #include "tests/support/golden.h"
 #include "tools/example_evaluation.h"
+#include "tools/ticks.h"
 
 namespace {
 
@@ -45,8 +46,7 @@ class SheetTest : public WindowTest {
     form.TxtPrenom.Text = "Jeanne";
     form.TxtDossier.Text = "123";
     form.TxtAdresse.Text = "12 rue des Lilas, Quimper";
-    form.ADV4(114).Value = 1;
-    form.ADV4_Click(114);
+    saisie::CocheNeFaitPas(form, 14);
     for (int i : {21, 23, 60, 74}) Click(i);
     form.SSCommand7_Click();
   }

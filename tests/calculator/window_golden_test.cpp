@@ -10,6 +10,7 @@
 #include "tests/calculator/window_text.h"
 #include "tests/support/golden.h"
 #include "tools/example_evaluation.h"
+#include "tools/ticks.h"
 
 namespace {
 
@@ -24,14 +25,8 @@ void Code(SaisieAggir2& form, const std::string& variables) {
   for (int v = 1; v <= 17; ++v) {
     const char code = variables[static_cast<std::size_t>(v <= 10 ? v - 1 : v)];
     const int first = kFirstRow[v];
-    if (code == 'B') {
-      form.ADV(4 * first - 3).Value = 1;
-      form.ADV_Click(4 * first - 3);
-    }
-    for (int k = first; code == 'C' && k < kFirstRow[v + 1]; ++k) {
-      form.ADV4(100 + k).Value = 1;
-      form.ADV4_Click(100 + k);
-    }
+    if (code == 'B') saisie::CocheAdverbe(form, layout::AdverbBox(first, 1));
+    for (int k = first; code == 'C' && k < kFirstRow[v + 1]; ++k) saisie::CocheNeFaitPas(form, k);
   }
 }
 
