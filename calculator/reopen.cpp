@@ -30,10 +30,7 @@ void SaisieAggir2::Form_DragDrop(const std::vector<std::filesystem::path>& fichi
 // Everything is checked before the window is touched: the file, the text it carries, and
 // the GIR its boxes give by the grid's rules.
 void SaisieAggir2::OuvreFiche(const std::filesystem::path& fichier) {
-  fiche::Lecture lecture = fiche::LitFiche(fichier);
-  if (lecture.refus == fiche::Refus::Aucun && !fiche::GirConcorde(lecture.evaluation)) {
-    lecture.refus = fiche::Refus::Modifiee;
-  }
+  const fiche::Lecture lecture = fiche::LitFiche(fichier);
   if (lecture.refus != fiche::Refus::Aucun) {
     AfficheErreur(fiche::MessageDeRefus(lecture.refus, fichier));
     return;

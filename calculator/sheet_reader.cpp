@@ -31,6 +31,10 @@ Lecture LitFiche(const fs::path& fichier) {
   }
   Lecture lecture;
   lecture.refus = LitTexteDeFiche(mots, lecture.evaluation);
+  // Boxes that do not give the GIR printed beside them were changed after printing.
+  if (lecture.refus == Refus::Aucun && !GirConcorde(lecture.evaluation)) {
+    return Refusee(Refus::Modifiee);
+  }
   return lecture;
 }
 

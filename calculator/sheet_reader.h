@@ -15,6 +15,7 @@ struct Lecture {
   Evaluation evaluation;  // only when refus is Refus::Aucun
 };
 
+// Refused too when its boxes do not give the GIR it carries, by the grid's rules.
 Lecture LitFiche(const std::filesystem::path& fichier);
 
 // What the assessor is told of a refusal, naming the file.

@@ -137,14 +137,11 @@ class SourceFiches : public Source {
   Dossiers dossiers_;
 };
 
-// Read as reopening reads: a sheet whose GIR is not the one its boxes give was modified.
+// Read as reopening reads them.
 bool SourceFiches::Suivante(Entree& entree) {
   if (suivant_ == fichiers_.size()) return false;
   const fs::path& fichier = fichiers_[suivant_++];
-  fiche::Lecture lecture = fiche::LitFiche(fichier);
-  if (lecture.refus == fiche::Refus::Aucun && !fiche::GirConcorde(lecture.evaluation)) {
-    lecture.refus = fiche::Refus::Modifiee;
-  }
+  const fiche::Lecture lecture = fiche::LitFiche(fichier);
   entree = {fichier.string(), lecture.evaluation, fiche::MessageDeRefus(lecture.refus, fichier),
             fichier.filename().string()};
   if (entree.refus.empty()) {
