@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/batch/columns.h"
 #include "app/batch/run.h"
 #include "platform/files.h"
 
@@ -37,8 +38,6 @@ struct Options {
   bool aide = false;
 };
 
-std::string Cite(const fs::path& chemin) { return "« " + chemin.string() + " »"; }
-
 bool EstPdf(const fs::path& fichier) {
   std::string extension = fichier.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -69,7 +68,7 @@ bool LitOptions(const std::vector<std::string>& arguments, Options& options, std
       const bool nombre = !fils->empty() && fils->size() < 5 &&
                           std::all_of(fils->begin(), fils->end(), ::isdigit) &&
                           std::stoi(*fils) > 0;
-      if (!nombre) erreur = "--jobs attend un nombre de 1 à 9999, pas « " + *fils + " ».";
+      if (!nombre) erreur = "--jobs attend un nombre de 1 à 9999, pas " + Cite(*fils) + ".";
       if (nombre) options.fils = static_cast<unsigned>(std::stoi(*fils));
     } else if (argument.starts_with("--")) {
       erreur = "Option inconnue : " + argument + ".";
@@ -102,7 +101,7 @@ std::unique_ptr<Source> OuvreEntrees(const Options& options, std::string& erreur
   for (const fs::path& entree : options.entrees) {
     std::error_code code;
     if (!fs::exists(entree, code)) {
-      erreur = "Le fichier " + Cite(entree) + " est introuvable.";
+      erreur = "Le fichier " + Cite(entree.string()) + " est introuvable.";
       return nullptr;
     }
     if (fs::is_directory(entree, code)) {
@@ -124,7 +123,8 @@ bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
   std::error_code code;
   fs::create_directories(dossier, code);
   if (!code && platform::CanCreateFilesIn(dossier)) return true;
-  erreur = "Le dossier " + Cite(dossier) + " ne peut pas être créé ou n'accepte pas de fichiers" +
+  erreur = "Le dossier " + Cite(dossier.string()) +
+           " ne peut pas être créé ou n'accepte pas de fichiers" +
            (code ? " : " + code.message() : "") + ".";
   return false;
 }

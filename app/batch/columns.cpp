@@ -30,13 +30,15 @@ int Place(const std::vector<std::string>& entete, const std::string& nom, std::s
   int place = kAbsente;
   for (std::size_t i = 0; i < entete.size(); ++i) {
     if (NomCompare(entete[i]) != cherche) continue;
-    if (place != kAbsente) erreur = "la colonne « " + nom + " » figure deux fois dans l'en-tête";
+    if (place != kAbsente) erreur = "la colonne " + Cite(nom) + " figure deux fois dans l'en-tête";
     place = static_cast<int>(i);
   }
   return place;
 }
 
 }  // namespace
+
+std::string Cite(std::string_view texte) { return "« " + std::string(texte) + " »"; }
 
 std::string Rogne(std::string_view texte) {
   constexpr std::string_view kBlancs[] = {" ", "\t", "\xC2\xA0"};  // the last: a no-break space
@@ -68,13 +70,13 @@ Colonnes LitEntete(const std::vector<std::string>& entete, std::string& erreur) 
   for (const auto& [place, nom] : identite) *place = Place(entete, nom, erreur);
   std::vector<std::string> requises;
   if (colonnes.dossier == kAbsente) requises.push_back("dossier");
-  for (int k = 1; k <= kLignesDeGrille; ++k) {
+  for (int k = 1; k <= layout::kRows; ++k) {
     int& place = colonnes.lignes[static_cast<std::size_t>(k - 1)];
     place = Place(entete, ActiviteDeLigne(k), erreur);
     if (place == kAbsente) requises.push_back(ActiviteDeLigne(k));
   }
   if (!requises.empty() && erreur.empty()) {
-    erreur = "la colonne « " + requises.front() + " » manque dans l'en-tête";
+    erreur = "la colonne " + Cite(requises.front()) + " manque dans l'en-tête";
   }
   return colonnes;
 }

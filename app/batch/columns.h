@@ -8,10 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "calculator/window/layout.h"
+
 namespace batch {
 
 constexpr int kAbsente = -1;
-constexpr int kLignesDeGrille = 24;
+
+// A value, a column or a file as the messages quote it: « texte ».
+std::string Cite(std::string_view texte);
 
 // The text without blanks (spaces, tabs, no-break spaces) around it.
 std::string Rogne(std::string_view texte);
@@ -22,9 +26,9 @@ std::string NomCompare(std::string_view nom);
 struct Colonnes {
   // Field index of each column, or kAbsente.
   int dossier = kAbsente, nom = kAbsente, prenom = kAbsente, adresse = kAbsente;
-  std::array<int, kLignesDeGrille> lignes{};  // grid row k at k - 1
-  std::vector<std::string> entete;            // as written, for the messages
-  std::size_t champs = 0;                     // fields every row must have
+  std::array<int, layout::kRows> lignes{};  // grid row k at k - 1
+  std::vector<std::string> entete;          // as written, for the messages
+  std::size_t champs = 0;                   // fields every row must have
 };
 
 // The columns of a header; `erreur` says why it cannot be read: a column missing or twice.

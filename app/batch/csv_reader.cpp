@@ -7,8 +7,6 @@
 namespace batch {
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
 void RetireBom(std::string& ligne) {
   if (ligne.starts_with(kBom)) ligne.erase(0, kBom.size());
 }

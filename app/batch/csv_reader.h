@@ -10,9 +10,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace batch {
+
+// The byte order mark a spreadsheet may put before UTF-8 text.
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 struct Enregistrement {
   // The row as a spreadsheet numbers it: the header is row 1, a blank line counts as a row,

@@ -1,5 +1,6 @@
 #include "app/batch/evaluator.h"
 
+#include "app/batch/columns.h"
 #include "calculator/window/layout.h"
 
 namespace batch {
@@ -26,7 +27,7 @@ Resultat Evaluateur::Evalue(const fiche::Evaluation& evaluation,
     form_.ImprimeFiche(*dossier, pdf_);
     resultat.fiche = fiche;
   } catch (const std::exception& erreur) {
-    resultat.refus = "la fiche « " + fiche + " » n'a pas pu être écrite : " + erreur.what();
+    resultat.refus = "la fiche " + Cite(fiche) + " n'a pas pu être écrite : " + erreur.what();
   }
   return resultat;
 }

@@ -13,8 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Cite(const std::string& texte) { return "« " + texte + " »"; }
-
 bool EstNumero(const std::string& texte) {
   return !texte.empty() &&
          std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -29,6 +27,27 @@ std::string UneLigne(const std::string& texte) {
     ligne += texte[i] == '\r' || texte[i] == '\n' ? ' ' : texte[i];
   }
   return ligne;
+}
+
+constexpr std::size_t kChiffresCourts = 18;
+
+// The number read with a 1 before its digits, so that "012" and "12", two sheets, differ.
+std::optional<std::uint64_t> Cle(const std::string& dossier) {
+  if (dossier.size() > kChiffresCourts) return std::nullopt;
+  std::uint64_t valeur = 1;
+  for (const char c : dossier) {
+    if (c < '0' || c > '9') return std::nullopt;
+    valeur = valeur * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return valeur;
+}
+
+template <typename Cles>
+std::optional<std::uint32_t> Retient(Cles& vus, const typename Cles::key_type& cle,
+                                     std::uint32_t ici) {
+  const auto [place, nouveau] = vus.try_emplace(cle, ici);
+  if (nouveau) return std::nullopt;
+  return place->second;
 }
 
 class SourceCsv : public Source {
@@ -79,14 +98,14 @@ bool SourceCsv::Suivante(Entree& entree) {
   evaluation.prenom = UneLigne(Champ(ligne, colonnes_.prenom));
   evaluation.adresse = UneLigne(Champ(ligne, colonnes_.adresse));
   entree.refus = Refus(ligne);
-  for (int k = 1; entree.refus.empty() && k <= kLignesDeGrille; ++k) {
+  for (int k = 1; entree.refus.empty() && k <= layout::kRows; ++k) {
     const int colonne = colonnes_.lignes[static_cast<std::size_t>(k - 1)];
     const auto adverbes = LitCotation(Champ(ligne, colonne));
     if (!adverbes) {
       entree.refus = Colonne(entree.origine, colonne, Champ(ligne, colonne)) +
                      " n'est pas une cotation (lettres S, T, C, H ou NFP)";
     }
-    for (std::size_t j = 0; adverbes && j < 4; ++j) {
+    for (std::size_t j = 0; adverbes && j < layout::kAdverbs; ++j) {
       evaluation.adverbes[static_cast<std::size_t>(layout::AdverbBox(k, 1) - 1) + j] =
           (*adverbes)[j];
     }
@@ -153,31 +172,6 @@ bool SourceFiches::Suivante(Entree& entree) {
     }
   }
   return true;
-}
-
-}  // namespace
-
-namespace {
-
-constexpr std::size_t kChiffresCourts = 18;
-
-// The number read with a 1 before its digits, so that "012" and "12", two sheets, differ.
-std::optional<std::uint64_t> Cle(const std::string& dossier) {
-  if (dossier.size() > kChiffresCourts) return std::nullopt;
-  std::uint64_t valeur = 1;
-  for (const char c : dossier) {
-    if (c < '0' || c > '9') return std::nullopt;
-    valeur = valeur * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  return valeur;
-}
-
-template <typename Cles>
-std::optional<std::uint32_t> Retient(Cles& vus, const typename Cles::key_type& cle,
-                                     std::uint32_t ici) {
-  const auto [place, nouveau] = vus.try_emplace(cle, ici);
-  if (nouveau) return std::nullopt;
-  return place->second;
 }
 
 }  // namespace

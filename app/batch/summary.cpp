@@ -2,13 +2,14 @@
 
 #include <vector>
 
+#include "app/batch/columns.h"
+#include "app/batch/csv_reader.h"
 #include "calculator/sheet.h"
 #include "calculator/window/layout.h"
 
 namespace batch {
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr char kSeparateur = ';';
 // Points per GIR for the GMP (code de l'action sociale et des familles, annexe 3-6).
 constexpr std::array<int, kGirs> kPoints = {1000, 840, 660, 420, 250, 70};
@@ -81,8 +82,8 @@ std::string Gmp(const std::array<std::size_t, kGirs>& par_gir) {
 bool Synthese::Commence(const std::filesystem::path& dossier, std::string& erreur) {
   chemin_ = dossier / kNomSynthese;
   if (!fichier_.Create(chemin_)) {
-    erreur = "La synthèse « " + chemin_.string() +
-             " » ne peut pas être créée : " + fichier_.CreationError().message();
+    erreur = "La synthèse " + Cite(chemin_.string()) +
+             " ne peut pas être créée : " + fichier_.CreationError().message();
     return false;
   }
   fichier_.Write(kBom);
@@ -124,7 +125,7 @@ bool Synthese::Termine(std::string& erreur) {
   Ecrit(Ligne({"GMP", Gmp(totaux_.par_gir)}));
   std::error_code publication;
   if (!fichier_.Close() || (publication = fichier_.Publish())) {
-    erreur = "La synthèse « " + chemin_.string() + " » n'a pas pu être écrite" +
+    erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite" +
              (publication ? " : " + publication.message() : "") + ".";
     fichier_.Discard();
     return false;
