@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/batch/batch.h"
+#include "batch/batch.h"
 
 int main(int argc, char** argv) {
   return batch::Lance(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr);

@@ -7,16 +7,16 @@
 #include <stdexcept>
 #include <string>
 
-#include "bench/sheet_documents.h"
-#include "calculator/sheet.h"
-#include "platform/recording_host.h"
+#include "sheet/sheet.h"
+#include "sheet_documents.h"
+#include "test_support/recording_host.h"
 
 namespace sheetbench {
 namespace {
 
 constexpr double kA4Width = 595.28, kA4Height = 841.89;
 
-class FicheCairo : public PageFiche {
+class FicheCairo : public fiche::PageFiche {
  public:
   explicit FicheCairo(cairo_t* cr) : cr_(cr) {}
 
@@ -89,7 +89,7 @@ void WriteWithCairo(const std::filesystem::path& file, int pages) {
   platform::RecordingHost host;  // its fixed date, as vaROR's sheet has
   for (int number = 1; number <= pages; ++number) {
     FicheCairo fiche(cr);
-    DessineFiche(fiche, ExampleEvaluation(), host.LocalTime(), file.string());
+    fiche::DessineFiche(fiche, ExampleEvaluation(), host.LocalTime(), file.string());
     cairo_show_page(cr);
   }
   cairo_destroy(cr);

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "calculator/gir.h"
+#include "grid/gir.h"
 
 // The rang of every one of the 3^10 discriminant codings.
 static void BM_CalculRangAllCodings(benchmark::State& state) {
@@ -13,7 +13,7 @@ static void BM_CalculRangAllCodings(benchmark::State& state) {
         c = "ABC"[x % 3];
         x /= 3;
       }
-      sum += CalculRang(codes);
+      sum += grid::CalculRang(codes);
     }
     benchmark::DoNotOptimize(sum);
   }

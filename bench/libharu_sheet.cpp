@@ -5,10 +5,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "bench/sheet_documents.h"
-#include "calculator/sheet.h"
-#include "pdf/encoding.h"
-#include "platform/recording_host.h"
+#include "platform/encoding.h"
+#include "sheet/sheet.h"
+#include "sheet_documents.h"
+#include "test_support/recording_host.h"
 
 namespace sheetbench {
 namespace {
@@ -17,7 +17,7 @@ void Fail(HPDF_STATUS error, HPDF_STATUS detail, void*) {
   throw std::runtime_error("libharu error " + std::to_string(error) + "/" + std::to_string(detail));
 }
 
-class FicheHaru : public PageFiche {
+class FicheHaru : public fiche::PageFiche {
  public:
   FicheHaru(HPDF_Doc pdf, HPDF_Page page)
       : page_(page),
@@ -29,12 +29,12 @@ class FicheHaru : public PageFiche {
     Write(regular_, 10, texte, x, y);
   }
   void ADroite(const std::string& texte, double droite, double y) override {
-    const std::string bytes = pdf::ToWindows1252(texte);
+    const std::string bytes = platform::ToWindows1252(texte);
     HPDF_Page_SetFontAndSize(page_, regular_, 10);
     WriteBytes(bytes, droite - HPDF_Page_TextWidth(page_, bytes.c_str()), y);
   }
   void Titre(const std::string& texte, double y) override {
-    const std::string bytes = pdf::ToWindows1252(texte);
+    const std::string bytes = platform::ToWindows1252(texte);
     HPDF_Page_SetFontAndSize(page_, bold_, 15);
     const double width = HPDF_Page_TextWidth(page_, bytes.c_str());
     WriteBytes(bytes, (HPDF_Page_GetWidth(page_) - width) / 2, y);
@@ -68,7 +68,7 @@ class FicheHaru : public PageFiche {
 
   void Write(HPDF_Font font, HPDF_REAL size, const std::string& texte, double x, double y) {
     HPDF_Page_SetFontAndSize(page_, font, size);
-    WriteBytes(pdf::ToWindows1252(texte), x, y);
+    WriteBytes(platform::ToWindows1252(texte), x, y);
   }
   void WriteBytes(const std::string& bytes, double x, double y) {
     HPDF_Page_SetGrayFill(page_, 0);
@@ -97,7 +97,7 @@ void WriteWithLibharu(const std::filesystem::path& file, int pages) {
       HPDF_Outline_SetDestination(outline, HPDF_Page_CreateDestination(page));
     }
     FicheHaru fiche(pdf, page);
-    DessineFiche(fiche, ExampleEvaluation(), host.LocalTime(), file.string());
+    fiche::DessineFiche(fiche, ExampleEvaluation(), host.LocalTime(), file.string());
   }
   HPDF_SaveToFile(pdf, file.string().c_str());
   HPDF_Free(pdf);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "pdf/vaROR.h"
-#include "platform/recording_host.h"
+#include "test_support/recording_host.h"
 
 namespace {
 

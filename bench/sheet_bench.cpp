@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "calculator/saisie_aggir2.h"
-#include "calculator/sheet_reader.h"
-#include "platform/recording_host.h"
-#include "tools/ticks.h"
+#include "sheet/sheet_reader.h"
+#include "test_support/recording_host.h"
+#include "test_support/ticks.h"
 
 namespace {
 

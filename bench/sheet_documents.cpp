@@ -1,9 +1,8 @@
-#include "bench/sheet_documents.h"
+#include "sheet_documents.h"
 
-#include "calculator/saisie_aggir2.h"
-#include "calculator/sheet.h"
-#include "platform/recording_host.h"
-#include "tools/example_evaluation.h"
+#include "sheet/sheet.h"
+#include "test_support/example_evaluation.h"
+#include "test_support/recording_host.h"
 
 namespace sheetbench {
 namespace {
@@ -16,17 +15,9 @@ std::filesystem::path ProgramFolder() {
 
 }  // namespace
 
-const SaisieAggir2& ExampleEvaluation() {
-  static platform::RecordingHost host;
-  static SaisieAggir2 form(host);
-  static const bool coded = [] {
-    form.Form_Load();
-    form.Form_Activate();
-    example::Saisit(form);
-    return true;
-  }();
-  static_cast<void>(coded);
-  return form;
+const grid::Evaluation& ExampleEvaluation() {
+  static const grid::Evaluation evaluation = example::Evaluation();
+  return evaluation;
 }
 
 // The same calls as "Imprimer", with the page drawn `pages` times.
@@ -34,12 +25,12 @@ void WriteWithVaROR(const std::filesystem::path& file, int pages) {
   platform::RecordingHost host;
   host.program_folder = ProgramFolder();
   pdf::vaROR pdf(host);
-  ReglagesFiche(pdf, file, AGGIR_FONTS_DIR);
+  fiche::ReglagesFiche(pdf, file, AGGIR_FONTS_DIR, "Test");
   pdf.PDFSetBookmark("Signet1", 1, 40);
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) pdf.PDFNewPage();
-    FicheVaROR fiche(pdf);
-    DessineFiche(fiche, ExampleEvaluation(), host.LocalTime(), file.string());
+    fiche::FicheVaROR page_fiche(pdf);
+    fiche::DessineFiche(page_fiche, ExampleEvaluation(), host.LocalTime(), file.string());
     pdf.PDFEndPage();
   }
   pdf.PDFEndDoc();

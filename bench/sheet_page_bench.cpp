@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/sheet_documents.h"
+#include "sheet_documents.h"
 
 namespace {
 

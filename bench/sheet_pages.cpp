@@ -8,7 +8,7 @@
 #include <exception>
 #include <string>
 
-#include "bench/sheet_documents.h"
+#include "sheet_documents.h"
 
 namespace {
 

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "calculator/accessible.h"
 
 #include <array>
 #include <map>
 #include <sstream>
 
-#include "calculator/question_table.h"
 #include "calculator/window/layout.h"
 #include "calculator/window/profile_layout.h"
 #include "calculator/window/questions_layout.h"
+#include "grid/questions.h"
 
 namespace accessible {
 namespace {
@@ -50,7 +51,7 @@ std::string AdverbName(int j) {
 }
 
 std::string Question(int k, int j) {
-  const Questions* questions = QuestionsDuLibelle(layout::RowOf(k).label_index);
+  const grid::Questions* questions = grid::QuestionsDeLigne(k);
   if (!questions) return {};
   return std::string(questions->titre) + " " + questions->adverbes[static_cast<std::size_t>(j - 1)];
 }
@@ -72,7 +73,7 @@ std::string ProfileText(const SaisieAggir2& form, int chart) {
   const int last = chart == 1 ? layout::kSubVariables : layout::kRows;
   std::string text;
   for (int k = first; k <= last; ++k) {
-    const std::string coding = InClear(form.CodageProfil[static_cast<std::size_t>(k - 1)]);
+    const std::string coding = InClear(form.ProfilCourant[static_cast<std::size_t>(k - 1)].codage);
     if (coding.empty()) continue;
     text += (text.empty() ? "" : " ; ") +
             Collapsed(layout::kProfileLegend[static_cast<std::size_t>(k - 1)]) + " : " + coding;

@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Adverb ticks: the user's clicks and keys on the adverb and NE FAIT PAS boxes, the row
 // codes and NE FAIT PAS boxes rebuilt from the ticks, and the three-adverb question.
-#include "calculator/codes.h"
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"
 
@@ -16,18 +16,6 @@ constexpr const char* kQuestion =
     "ou tout refaire à chaque fois ?\r\n"
     " \r\n";
 
-// Sets MajEnCours for one NE FAIT PAS action and clears it however the action ends.
-class MiseAJour {
- public:
-  explicit MiseAJour(std::int16_t& flag) : flag_(flag) { flag_ = 1; }
-  ~MiseAJour() { flag_ = 0; }
-  MiseAJour(const MiseAJour&) = delete;
-  MiseAJour& operator=(const MiseAJour&) = delete;
-
- private:
-  std::int16_t& flag_;
-};
-
 }  // namespace
 
 // Every user action on a box withdraws what was computed from the previous coding.
@@ -41,7 +29,6 @@ void SaisieAggir2::RetireResultats() {
 
 void SaisieAggir2::ADV_Click(int Index) {
   RetireResultats();
-  if (MajEnCours) return;
   ActionAdverbe(Index);
 }
 
@@ -76,24 +63,33 @@ void SaisieAggir2::ADV4_KeyDown(int Index, int KeyCode) {
 // Ticking NE FAIT PAS ticks the four adverbs; unticking it clears them only when all four
 // were ticked, so a partial coding survives. No question follows.
 void SaisieAggir2::AppliqueNeFaitPas(int k, bool coche) {
-  const MiseAJour guard(MajEnCours);
-  if (coche) {
-    CocheLigne(k, 1);
-  } else if (CochesDeLigne(k) == layout::kAdverbs) {
-    CocheLigne(k, 0);
-  }
+  LitCoches();
+  evaluation_.NeFaitPas(k, coche);
+  AfficheCoches();
   ActualiseADV();
 }
 
+// The boxes as the user left them become the evaluation's coding, which the row codes, the
+// NE FAIT PAS boxes and the adverb string then show.
 void SaisieAggir2::ActualiseADV() {
+  LitCoches();
   std::string adverbes;
-  for (const window::CheckBox& box : ADV) adverbes += box.Value == 1 ? '1' : '0';
+  for (int i = 1; i <= layout::kAdverbBoxes; ++i) adverbes += evaluation_.Cochee(i) ? '1' : '0';
   TxtADV.Text = adverbes;
+  const grid::Cotation cotation = grid::CotationDe(evaluation_);
   for (int k = 1; k <= layout::kRows; ++k) {
-    const int cochees = CochesDeLigne(k);
-    CmdVD(k).SetCaption(std::string(1, CodeDeLigne(cochees)));
-    ADV4(layout::NeFaitPasBox(k)).Value = cochees == layout::kAdverbs ? 1 : 0;
+    CmdVD(k).SetCaption(cotation.lignes.substr(static_cast<std::size_t>(k - 1), 1));
+    ADV4(layout::NeFaitPasBox(k)).Value = evaluation_.NeFaitPas(k) ? 1 : 0;
   }
+}
+
+void SaisieAggir2::LitCoches() {
+  for (int i = 1; i <= layout::kAdverbBoxes; ++i) evaluation_.Coche(i, ADV(i).Value == 1);
+}
+
+// The adverb boxes from the evaluation's coding.
+void SaisieAggir2::AfficheCoches() {
+  for (int i = 1; i <= layout::kAdverbBoxes; ++i) ADV(i).Value = evaluation_.Cochee(i) ? 1 : 0;
 }
 
 void SaisieAggir2::TroisAdverbes() {
@@ -106,17 +102,6 @@ void SaisieAggir2::TroisAdverbes() {
   if (answer == platform::MessageAnswer::Yes) return;
   // Any other answer, the box closed unanswered too, leaves the row to be coded again.
   CocheLigne(k, 0);
-  ActualiseADV();
-}
-
-// Boxes from TxtADV: anything but "0" ticks, a missing character too. The row codes and
-// NE FAIT PAS boxes follow, so the record keeps its invariants.
-void SaisieAggir2::ChangeAdverbes() {
-  const std::string adverbes = TxtADV.Text;
-  for (int i = 1; i <= layout::kAdverbBoxes; ++i) {
-    const auto p = static_cast<std::size_t>(i - 1);
-    ADV(i).Value = p < adverbes.size() && adverbes[p] == '0' ? 0 : 1;
-  }
   ActualiseADV();
 }
 

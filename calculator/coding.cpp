@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Codes of the variables and the code strings, derived from the row codes.
-#include "calculator/codes.h"
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"
+#include "grid/codes.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void SaisieAggir2::ChampsDerives() {
 
   TxtVD1.Text = BoutABout(CmdVD, 1, layout::kSubVariables);
   for (int v = 1; v <= kCombinees; ++v) {
-    CFIN(v).SetCaption(std::string(1, CodeDeVariable(v, lettres)));
+    CFIN(v).SetCaption(std::string(1, grid::CodeDeVariable(v, lettres)));
   }
   for (int v = kCombinees + 1; v <= layout::kVariables; ++v) {
     CFIN(v).SetCaption(CmdVD(layout::RowsOf(v).first).Caption());

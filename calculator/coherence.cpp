@@ -1,5 +1,5 @@
 // "Vérifier": the coherence panel, the check that fills it, and "Effacer" that closes it.
-#include "calculator/coherence.h"
+#include "grid/coherence.h"
 
 #include <algorithm>
 #include <cstdlib>

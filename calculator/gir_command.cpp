@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: EUPL-1.2
 // "Calcul du GIR": the rang and GIR of the current coding, shown in the result panel.
 #include <string>
 
-#include "calculator/gir.h"
 #include "calculator/saisie_aggir2.h"
+#include "grid/gir.h"
 
 void SaisieAggir2::SSCommand7_Click() {
   const std::string codes = TxtVD2.Text;
-  const std::int16_t rang = CalculRang(codes);
-  const std::int16_t gir = GirDuRang(rang);
+  const std::int16_t rang = grid::CalculRang(codes);
+  const std::int16_t gir = grid::GirDuRang(rang);
   TxtGroupe.Text = std::to_string(gir);
   TxtRang.Text = std::to_string(rang);
   PanelCalculGIR.Visible = true;

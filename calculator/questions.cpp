@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The questions behind the adverbs of a row, opened by a click on its caption.
 #include <algorithm>
 
-#include "calculator/question_table.h"
 #include "calculator/saisie_aggir2.h"
+#include "calculator/window/layout.h"
 #include "calculator/window/questions_layout.h"
+#include "grid/questions.h"
 
 void SaisieAggir2::ConstruitQuestions() {
   const layout::Rect p = layout::kQuestionsPanel;
@@ -39,7 +41,7 @@ void SaisieAggir2::LabelVD_Click(int Index) {
 
 void SaisieAggir2::AfficheQuestions() {
   const int r = LigneQuestions;
-  if (const Questions* questions = QuestionsDuLibelle(r)) {
+  if (const grid::Questions* questions = grid::QuestionsDeLigne(layout::RowWithLabel(r))) {
     Question(0).SetCaption(questions->titre);
     for (int j = 1; j <= 4; ++j) {
       Question(j).SetCaption(questions->adverbes[static_cast<std::size_t>(j - 1)]);

@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The evaluation record: start-up, a blank evaluation, the file-number filter, and the
 // procedures that copy code strings back into the row codes.
 #include <algorithm>
 #include <cmath>
 
-#include "calculator/codes.h"
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"
 
 namespace {
 
 constexpr int kBackspace = 8;
+// The rang of a blank evaluation: no rang has been computed yet.
+constexpr const char* kRangNonCalcule = "15";
 
 bool EstChiffre(int key) { return key >= '0' && key <= '9'; }
 
@@ -46,31 +48,19 @@ void SaisieAggir2::InitialiseAjout() {
   for (window::TextBox* field : {&TxtNom, &TxtPrenom, &TxtDossier, &TxtAdresse}) {
     field->Text.clear();
   }
-  for (window::CheckBox& box : ADV) box.Value = 0;
+  evaluation_.adverbes.reset();
+  AfficheCoches();
   for (int k = 1; k <= layout::kRows; ++k) {
     CmdVD(k).SetCaption("A");
     ADV4(layout::NeFaitPasBox(k)).Value = 0;
   }
   TxtGroupe.Text = "6";
-  TxtRang.Text = "15";
+  TxtRang.Text = kRangNonCalcule;
   TxtVD2.Text = std::string(layout::kDiscriminants, 'A');
   TxtVD1.Text = std::string(layout::kSubVariables, 'A');
   TxtADV.Text = std::string(layout::kAdverbBoxes, '0');
   TxtVI.Text = std::string(layout::kRows - layout::kSubVariables, 'A');
   Bulle.Visible = false;
-}
-
-void SaisieAggir2::ChangeAutonomie2() {
-  // Each assignment recomputes the derived fields, TxtVD1 among them, so read a copy.
-  const std::string codes = TxtVD1.Text;
-  for (int k = 1; k <= layout::kSubVariables; ++k) CmdVD(k).SetCaption(Caracteres(codes, k));
-}
-
-void SaisieAggir2::ChangeIllustratives2() {
-  const std::string codes = TxtVI.Text;
-  for (int p = 1; p <= layout::kRows - layout::kSubVariables; ++p) {
-    CmdVD(p + layout::kSubVariables).SetCaption(Caracteres(codes, p));
-  }
 }
 
 void SaisieAggir2::TxtDossier_KeyPress(int& KeyAscii) {

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Opening a sheet again: the evaluation it carries comes back as if the assessor had typed
 // and ticked it, and its GIR is computed as "Calcul du GIR" does.
 #include <algorithm>
 
 #include "calculator/saisie_aggir2.h"
-#include "calculator/sheet_reader.h"
+#include "sheet/sheet_reader.h"
 
 namespace {
 
@@ -54,17 +55,16 @@ bool SaisieAggir2::RemplacementAccepte(const std::filesystem::path& fichier) {
                            platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes;
 }
 
-// "Saisir", the identity typed, the boxes ticked from the adverb string as ChangeAdverbes
-// does (the three-adverb question was answered when the sheet was made), "Calcul du GIR".
-void SaisieAggir2::Restaure(const fiche::Evaluation& evaluation) {
+// "Saisir", the identity typed, the boxes ticked (the three-adverb question was answered
+// when the sheet was made), "Calcul du GIR".
+void SaisieAggir2::Restaure(const grid::Evaluation& evaluation) {
   BtnSupprimer_Click();
   TxtDossier.Text = evaluation.dossier;
   TxtNom.Text = evaluation.nom;
   TxtPrenom.Text = evaluation.prenom;
   TxtAdresse.Text = evaluation.adresse;
-  std::string adverbes;
-  for (std::size_t i = 0; i < fiche::kAdverbes; ++i) adverbes += evaluation.adverbes[i] ? '1' : '0';
-  TxtADV.Text = adverbes;
-  ChangeAdverbes();
+  evaluation_ = evaluation;
+  AfficheCoches();
+  ActualiseADV();
   SSCommand7_Click();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The window SaisieAggir2: its controls as plain data and its procedures. The procedures
 // are defined in the file of their concern (record, coding, gir, ...).
 #pragma once
@@ -8,15 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "calculator/coherence.h"
-#include "calculator/stored_evaluation.h"
 #include "calculator/window/control_array.h"
 #include "calculator/window/controls.h"
+#include "grid/coherence.h"
+#include "grid/evaluation.h"
+#include "grid/profile.h"
 #include "platform/host.h"
-
-namespace pdf {
-class vaROR;
-}
 
 namespace layout {
 struct CodeRow;
@@ -103,15 +101,13 @@ class SaisieAggir2 {
   window::ControlArray<window::Label, 1, 2> AideProfil;
 
   // Coding state.
-  std::int16_t MajEnCours = 0;
   std::int16_t DernierADV = 0;
 
   // Questions state: the LabelVD index of the last row caption clicked.
   std::int16_t LigneQuestions = 0;
 
   // Profile state, by row k at position k - 1: radius in percent and coding shown on hover.
-  std::array<std::int16_t, 24> RayonProfil{};
-  std::array<std::string, 24> CodageProfil;
+  grid::Profil ProfilCourant;
   std::uint8_t RadarCourant = 0;  // chart TraceRadar draws, 1 or 2
 
   // Events. Only the front end calls them, for the user's own actions: a value the logic
@@ -151,28 +147,20 @@ class SaisieAggir2 {
 
   // Procedures.
   void InitialiseAjout();
-  void ChangeAutonomie2();
-  void ChangeIllustratives2();
   void ActualiseADV();
   void TroisAdverbes();
-  void ChangeAdverbes();
   void AfficheBulle1();
   void CoherenceCodage();
   void AfficheQuestions();
   // Writes the evaluation sheet and opens it; a failure of the writer is raised.
   void ImprimeFiche();
-  // The same sheet written into `dossier` instead of the folder "Imprimer" chooses.
-  void ImprimeFiche(const std::filesystem::path& dossier);
-  // The same, through a writer just created or just reset by PDFInit: one that prints many
-  // sheets keeps what it has read of the metric folder.
-  void ImprimeFiche(const std::filesystem::path& dossier, pdf::vaROR& pdf);
-  // The evaluation on screen as the sheet carries it.
-  fiche::Evaluation EvaluationAffichee() const;
+  // The evaluation on screen: the identity as typed, the boxes as ticked.
+  grid::Evaluation EvaluationAffichee() const;
   // Opens a sheet again: its evaluation replaces the one on screen (asking first if anything
   // is typed or ticked), and its GIR is computed. A refused file is told and changes nothing.
   void OuvreFiche(const std::filesystem::path& fichier);
   // An evaluation as the assessor would have typed and ticked it, and its GIR computed.
-  void Restaure(const fiche::Evaluation& evaluation);
+  void Restaure(const grid::Evaluation& evaluation);
   // Where sheets are written: the program's folder, or the documents folder when it is
   // read-only.
   std::filesystem::path DossierDesFiches() const;
@@ -212,6 +200,8 @@ class SaisieAggir2 {
   void RetireResultats();
   void ActionAdverbe(int Index);
   void AppliqueNeFaitPas(int k, bool coche);
+  void LitCoches();
+  void AfficheCoches();
   void CocheLigne(int k, int value);
   int CochesDeLigne(int k) const;
   std::string OuvreAide(const std::string& fichier);
@@ -234,6 +224,9 @@ class SaisieAggir2 {
 
   platform::Host& host_;
   std::vector<window::Control*> controls_;
+  // The coding the boxes show; the identity lives in its text fields, which the front end
+  // edits.
+  grid::Evaluation evaluation_;
 };
 
 // Centres a window on the screen; a window larger than the screen gets negative Left/Top.

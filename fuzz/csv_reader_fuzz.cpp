@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/batch/csv_reader.h"
-#include "app/batch/sources.h"
+#include "batch/csv_reader.h"
+#include "batch/sources.h"
 #include "fuzz/fuzz_input.h"
-#include "pdf/encoding.h"
+#include "platform/encoding.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void LitEnregistrements(const std::filesystem::path& fichier) {
   for (batch::Enregistrement e; lecteur.Suivant(e); precedente = e.ligne) {
     if (e.ligne <= precedente) std::abort();
     for (const std::string& champ : e.champs) {
-      if (!pdf::IsUtf8(champ)) std::abort();
+      if (!platform::IsUtf8(champ)) std::abort();
     }
   }
 }

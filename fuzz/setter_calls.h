@@ -8,7 +8,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "pdf/vaROR.h"
-#include "platform/recording_host.h"
+#include "test_support/recording_host.h"
 
 namespace fuzzinput {
 

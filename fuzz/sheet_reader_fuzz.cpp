@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string>
 
-#include "calculator/sheet_reader.h"
+#include "sheet/sheet_reader.h"
 
 namespace {
 
@@ -50,7 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string texte = AvecCrc(reste);
   fiche::Evaluation evaluation;
   if (fiche::LitTexteDeFiche(texte, evaluation) != fiche::Refus::Aucun) return 0;
-  fiche::GirConcorde(evaluation);
   if (fiche::TexteDeFiche(evaluation) != texte) std::abort();
   return 0;
 }

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "fuzz/writer_script.h"
-#include "platform/recording_host.h"
+#include "test_support/recording_host.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "pdf/encoding.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -56,8 +56,8 @@ void vaROR::PDFSetBookmark(const std::string& str_Text, int iLevel, double Y) {
   // A bookmark deeper than its place allows goes one level below the one before it.
   const int deepest = tab_Bookmarks.empty() ? 0 : tab_Bookmarks.back().level + 1;
   // Converted now: a later change of unit must not move the destination.
-  tab_Bookmarks.push_back({ToWindows1252(str_Text), std::clamp(iLevel, 0, deepest), Y * in_Scale,
-                           std::max(in_PageCount, 1)});
+  tab_Bookmarks.push_back({platform::ToWindows1252(str_Text), std::clamp(iLevel, 0, deepest),
+                           Y * in_Scale, std::max(in_PageCount, 1)});
 }
 
 void vaROR::PutOutlines() {

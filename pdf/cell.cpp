@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pdf/encoding.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -25,7 +25,7 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
   if (!PageIsOpen("PDFCell")) return;
   // Break and measure before writing, so a failure leaves the page untouched: the lines
   // are then measured with the metric table read here.
-  std::vector<CellLine> lines = BreakLines(ToWindows1252(text), W);
+  std::vector<CellLine> lines = BreakLines(platform::ToWindows1252(text), W);
   const double line_x = X - in_CellMargin / in_Scale;
   Composer out(str_PageContent);
   out.Line("%DEBUT_CELL/%");

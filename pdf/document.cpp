@@ -6,11 +6,11 @@
 #include <thread>
 #include <utility>
 
-#include "pdf/encoding.h"
 #include "pdf/file_names.h"
 #include "pdf/fonts.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {

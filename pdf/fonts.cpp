@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "pdf/encoding.h"
 #include "pdf/file_names.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -124,7 +124,7 @@ std::vector<std::string> vaROR::ListMetricFiles(const std::string& folder) {
 double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size) {
   if (font_name.empty()) font_name = str_FontName;
   str_Bytes.clear();
-  AppendWindows1252(str_Bytes, text);
+  platform::AppendWindows1252(str_Bytes, text);
   return Measure(str_Bytes, font_name, font_size);
 }
 

@@ -2,9 +2,9 @@
 // written with its page.
 #include <cmath>
 
-#include "pdf/encoding.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -21,7 +21,7 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   if (!PageIsOpen("PDFLink")) return;
   if (X == 0) X = in_X;
   if (Y == 0) Y = in_Y;
-  std::string text = ToWindows1252(str_Text);
+  std::string text = platform::ToWindows1252(str_Text);
   const int size = FontSizeInUse();
   const double width = std::trunc(MeasureCurrent(text, size));  // fails before writing
   Composer(str_PageContent).Line("%DEBUT_LINK/%").Done();
@@ -30,7 +30,7 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   boUnderline = false;
   const double k = in_Scale;
   RecordLink((in_LeftMargin + X) * k, PDFGetPageHeight() - Y * k + kAscentShare * size, width, size,
-             ToUri(str_Link.empty() ? str_Text : str_Link));
+             platform::ToUri(str_Link.empty() ? str_Text : str_Link));
   Composer(str_PageContent).Line("%FIN_LINK/%").Done();
 }
 
@@ -46,7 +46,7 @@ void vaROR::AttachLink(Composer& out, const std::string& link, std::string_view 
     height = std::trunc(in_ImageHeight * k);
   }
   out.Line("%DEBUT_LINK/%");
-  RecordLink(X * k, PDFGetPageHeight() - Y * k, width, height, ToUri(link));
+  RecordLink(X * k, PDFGetPageHeight() - Y * k, width, height, platform::ToUri(link));
   out.Line("%FIN_LINK/%");
 }
 

@@ -2,9 +2,9 @@
 #include <array>
 #include <cmath>
 
-#include "pdf/encoding.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -144,11 +144,11 @@ int vaROR::PDFGetY() const { return RoundToInt16(in_Y); }
 int vaROR::PDFPageNumber() const { return in_PageCount; }
 int vaROR::PDFNbPage() const { return static_cast<int>(tab_PageContents.size()) - 1; }
 
-void vaROR::PDFTitle(const std::string& text) { str_Title = ToWindows1252(text); }
-void vaROR::PDFAuthor(const std::string& text) { str_Author = ToWindows1252(text); }
-void vaROR::PDFCreator(const std::string& text) { str_Creator = ToWindows1252(text); }
-void vaROR::PDFKeywords(const std::string& text) { str_Keywords = ToWindows1252(text); }
-void vaROR::PDFSubject(const std::string& text) { str_Subject = ToWindows1252(text); }
-void vaROR::PDFProducer(const std::string& text) { str_Producer = ToWindows1252(text); }
+void vaROR::PDFTitle(const std::string& text) { str_Title = platform::ToWindows1252(text); }
+void vaROR::PDFAuthor(const std::string& text) { str_Author = platform::ToWindows1252(text); }
+void vaROR::PDFCreator(const std::string& text) { str_Creator = platform::ToWindows1252(text); }
+void vaROR::PDFKeywords(const std::string& text) { str_Keywords = platform::ToWindows1252(text); }
+void vaROR::PDFSubject(const std::string& text) { str_Subject = platform::ToWindows1252(text); }
+void vaROR::PDFProducer(const std::string& text) { str_Producer = platform::ToWindows1252(text); }
 
 }  // namespace pdf

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pdf/encoding.h"
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
+#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -19,7 +19,7 @@ constexpr double kUnderlineThickness = 50.0;
 void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
   if (!PageIsOpen("PDFTextOut")) return;
   str_Bytes.clear();
-  AppendWindows1252(str_Bytes, text);
+  platform::AppendWindows1252(str_Bytes, text);
   TextOut(str_Bytes, X, Y);
 }
 

@@ -21,9 +21,9 @@
 #include "pdf/afm.h"
 #include "pdf/colours.h"
 #include "pdf/format.h"
-#include "pdf/output_file.h"
 #include "pdf/pdf_error.h"
 #include "platform/host.h"
+#include "platform/output_file.h"
 
 namespace pdf {
 
@@ -289,7 +289,7 @@ class vaROR {
   std::string str_PathConfig;
   std::string str_FileName;
   std::string str_FilePath;
-  OutputFile obj_File;
+  platform::OutputFile obj_File;
   bool boConfirm = false;
   bool boView = false;
   bool boThumbs = false;

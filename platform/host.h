@@ -9,7 +9,7 @@
 
 namespace platform {
 
-enum class MessageIcon { None, Critical };
+enum class MessageIcon { None, Critical, Exclamation };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 enum class WindowStyle { Minimized };

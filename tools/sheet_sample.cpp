@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "calculator/saisie_aggir2.h"
-#include "platform/recording_host.h"
-#include "tools/example_evaluation.h"
+#include "test_support/recording_host.h"
+#include "test_support/ticks.h"
 
 int main(int, char** argv) {
   platform::RecordingHost host;

@@ -11,10 +11,10 @@
 #include <map>
 #include <string>
 
-#include "app/application.h"
-#include "app/calculator_window.h"
 #include "calculator/window/layout.h"
-#include "tools/example_evaluation.h"
+#include "desktop/application.h"
+#include "desktop/calculator_window.h"
+#include "test_support/example_evaluation.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "calculator/window/layout.h"
 
 #include <stdexcept>
@@ -32,26 +33,6 @@ constexpr std::array<Row, kRows> kRowTable{{
     {20, "14- Achats", "", 19, 15},
     {21, "8- Suivi du traitement", "", 13, 16},
     {22, "13- Activités temps libre", "", 18, 17},
-}};
-
-constexpr std::array<RowSpan, kVariables> kVariableRows{{
-    {1, 2},
-    {3, 4},
-    {5, 6},
-    {7, 9},
-    {10, 11},
-    {12, 13},
-    {14, 14},
-    {15, 15},
-    {16, 16},
-    {17, 17},
-    {18, 18},
-    {19, 19},
-    {20, 20},
-    {21, 21},
-    {22, 22},
-    {23, 23},
-    {24, 24},
 }};
 
 constexpr std::array<int, kRows> kCaptionTops{660,  960,  1275, 1560, 1875, 2160, 2460, 2745,
@@ -110,9 +91,14 @@ int RowAt(int screen_position) {
   throw std::logic_error("no row at screen position " + std::to_string(screen_position));
 }
 
-int FirstRowOfVariable(int k) { return RowsOf(RowOf(k).variable_index).first; }
+int RowWithLabel(int index) {
+  for (int k = 1; k <= kRows; ++k) {
+    if (RowOf(k).label_index == index) return k;
+  }
+  return 0;
+}
 
-RowSpan RowsOf(int v) { return kVariableRows[Checked(v, kVariables, "variable")]; }
+int FirstRowOfVariable(int k) { return RowsOf(RowOf(k).variable_index).first; }
 
 int CaptionTop(int screen_position) {
   return kCaptionTops[Checked(screen_position, kRows, "screen position")];

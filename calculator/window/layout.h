@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Where the controls of the window stand, in twips, and how rows, variables and screen
 // positions relate. Positions are relative to each control's container.
 #pragma once
@@ -5,21 +6,23 @@
 #include <array>
 #include <string>
 
+#include "grid/grid.h"
+
 namespace layout {
 
-constexpr int kRows = 24;       // k = 1..24
-constexpr int kVariables = 17;  // v = 1..17
-constexpr int kDiscriminants = 10;
-constexpr int kSubVariables = 17;  // rows 1..17 feed the discriminant variables
-constexpr int kAdverbs = 4;        // S, T, C, H: adverb j = 1..4 of every row
-constexpr int kAdverbBoxes = kAdverbs * kRows;
-
-// The adverb box ADV(i) of row k and adverb j, and the row of box i.
-constexpr int AdverbBox(int k, int j) { return kAdverbs * (k - 1) + j; }
-constexpr int RowOfAdverbBox(int i) { return (i - 1) / kAdverbs + 1; }
-// The NE FAIT PAS box ADV4(i) of row k, and the row of box i.
-constexpr int NeFaitPasBox(int k) { return 100 + k; }
-constexpr int RowOfNeFaitPasBox(int i) { return i - 100; }
+// The grid's shape, as the window's code names it.
+using grid::AdverbBox;
+using grid::kAdverbBoxes;
+using grid::kAdverbs;
+using grid::kDiscriminants;
+using grid::kRows;
+using grid::kSubVariables;
+using grid::kVariables;
+using grid::NeFaitPasBox;
+using grid::RowOfAdverbBox;
+using grid::RowOfNeFaitPasBox;
+using grid::RowsOf;
+using grid::RowSpan;
 
 struct Rect {
   int left, top, width, height;
@@ -39,14 +42,10 @@ const Row& RowOf(int k);
 std::string CaptionOf(int k);
 // Row k shown at a screen position 1..24.
 int RowAt(int screen_position);
+// Row k whose caption is LabelVD(index), 0..23; 0 for any other index.
+int RowWithLabel(int index);
 // The first row of the variable of row k (k itself on a variable's first row).
 int FirstRowOfVariable(int k);
-
-// Rows of variable v: first..last (consecutive row numbers).
-struct RowSpan {
-  int first, last;
-};
-RowSpan RowsOf(int v);
 
 // Top of the caption at a screen position 1..24, relative to the grid frame.
 int CaptionTop(int screen_position);

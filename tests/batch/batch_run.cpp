@@ -1,9 +1,9 @@
-#include "tests/batch/batch_run.h"
+#include "batch_run.h"
 
 #include <cstdio>
 #include <fstream>
 
-#include "app/batch/batch.h"
+#include "batch/batch.h"
 
 namespace batchtest {
 namespace {

@@ -6,12 +6,12 @@
 #include <random>
 #include <sstream>
 
-#include "app/batch/columns.h"
-#include "app/batch/cotation.h"
-#include "app/batch/csv_reader.h"
-#include "tests/batch/batch_run.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "batch/columns.h"
+#include "batch/cotation.h"
+#include "batch/csv_reader.h"
+#include "batch_run.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/batch/columns.h"
-#include "app/batch/cotation.h"
-#include "app/batch/csv_reader.h"
+#include "batch/columns.h"
+#include "batch/cotation.h"
+#include "batch/csv_reader.h"
+#include "batch_run.h"
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"
-#include "platform/recording_host.h"
-#include "tests/batch/batch_run.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
-#include "tools/ticks.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
+#include "test_support/recording_host.h"
+#include "test_support/ticks.h"
 
 namespace {
 

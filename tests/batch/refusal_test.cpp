@@ -7,11 +7,11 @@
 #include <locale>
 #include <sstream>
 
-#include "app/batch/sources.h"
-#include "app/batch/summary.h"
-#include "tests/batch/batch_run.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "batch/sources.h"
+#include "batch/summary.h"
+#include "batch_run.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

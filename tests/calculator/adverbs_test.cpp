@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calculator/window/layout.h"
-#include "tests/calculator/window_fixture.h"
+#include "window_fixture.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/calculator/printed_sheet.h"
-#include "tests/calculator/window_fixture.h"
-#include "tools/ticks.h"
+#include "test_support/printed_sheet.h"
+#include "test_support/ticks.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -83,7 +83,6 @@ TEST(ReopenTest, RandomEvaluationsComeBackWhole) {
   std::mt19937 alea(16);
   for (int n = 0; n < 2000; ++n) {
     SaisitAuHasard(imprimante.form, alea);
-    if (n == 0) imprimante.form.TxtDossier.Text.clear();  // the sheet ".pdf"
     const fs::path fiche = imprimante.Print();
     FenetreNeuve ouverte;
     ouverte.form.OuvreFiche(fiche);

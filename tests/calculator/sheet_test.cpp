@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/calculator/window_fixture.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
-#include "tools/example_evaluation.h"
-#include "tools/ticks.h"
+#include "test_support/example_evaluation.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
+#include "test_support/ticks.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -112,21 +112,32 @@ TEST_F(SheetTest, ExampleSheetMatchesItsGoldenFiles) {
 }
 
 // Names and addresses may hold any character: the file stays valid and reads back, with
-// "?" for what Windows-1252 cannot write. An empty file number gives ".pdf" and a blank.
+// "?" for what Windows-1252 cannot write.
 TEST_F(SheetTest, AnyIdentityGivesAValidFile) {
   CodeAndCompute();
   form.TxtNom.Text = "O'Brien (dit \"Bob\") \\ Ærø";
   form.TxtPrenom.Text = "Zoë ☃";
   form.TxtAdresse.Text = "((rue)) \\\\ €";
-  form.TxtDossier.Text = "";
+  form.TxtDossier.Text = "7";
   form.SSCommand1_Click();
-  const fs::path sheet = Bin() / ".pdf";
+  const fs::path sheet = Bin() / "7.pdf";
   ASSERT_TRUE(fs::exists(sheet));
   EXPECT_EQ(RunTool("qpdf --check '" + sheet.string() + "'").status, 0);
   const std::string text = Text(sheet);
   EXPECT_NE(text.find("O'Brien (dit \"Bob\") \\ Ærø Zoë ?"), std::string::npos) << text;
   EXPECT_NE(text.find("((rue)) \\\\ €"), std::string::npos) << text;
-  EXPECT_EQ(text.find("Dossier N°"), std::string::npos);
+}
+
+// Without a file number "Imprimer" asks for one and writes nothing: an unnamed sheet would be
+// overwritten by the next.
+TEST_F(SheetTest, NoFileNumberNoSheet) {
+  CodeAndCompute();
+  form.TxtDossier.Text = "";
+  form.SSCommand1_Click();
+  EXPECT_TRUE(fs::is_empty(Bin()));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Saisissez le numéro de dossier avant d'imprimer.");
+  EXPECT_EQ(form.Focus, &form.TxtDossier);
 }
 
 // Printing again replaces the sheet; nothing else is left in the folder.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/saisie_aggir2.h"
-#include "platform/recording_host.h"
+#include "test_support/recording_host.h"
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "tests/calculator/window_text.h"
-#include "tests/support/golden.h"
-#include "tools/example_evaluation.h"
-#include "tools/ticks.h"
+#include "test_support/example_evaluation.h"
+#include "test_support/golden.h"
+#include "test_support/ticks.h"
+#include "window_text.h"
 
 namespace {
 

@@ -2,17 +2,18 @@
 // handlers: after each step, what it changed and what it asked of the host, against the
 // reviewed copy in golden/sessions.txt.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <locale>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 
-#include "calculator/sheet_reader.h"
-#include "tests/calculator/printed_sheet.h"
-#include "tests/calculator/window_text.h"
-#include "tests/support/golden.h"
-#include "tools/example_evaluation.h"
+#include "sheet/sheet_reader.h"
+#include "test_support/golden.h"
+#include "test_support/printed_sheet.h"
+#include "test_support/ticks.h"
+#include "window_text.h"
 
 namespace {
 
@@ -96,10 +97,14 @@ void Rewrite(const std::filesystem::path& copy, const std::string& from, const s
 
 // Its stored text written again, checksum and all, for a GIR its boxes do not give.
 void OtherGir(const std::filesystem::path& copy) {
-  fiche::Evaluation evaluation = fiche::LitFiche(Printed().dir.path() / "123.pdf").evaluation;
-  const std::string text = fiche::TexteDeFiche(evaluation);
-  evaluation.gir = "1";
-  Rewrite(copy, text, fiche::TexteDeFiche(evaluation));
+  const std::string text =
+      fiche::TexteDeFiche(fiche::LitFiche(Printed().dir.path() / "123.pdf").evaluation);
+  std::string body = text.substr(0, text.rfind(' '));
+  body.replace(body.rfind(" 4 10"), 5, " 1 10");
+  const uLong crc = crc32_z(0, reinterpret_cast<const Bytef*>(body.data()), body.size());
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08lX", crc);
+  Rewrite(copy, text, body + " " + hex);
 }
 
 const std::map<std::string, Op> kOps = {
@@ -123,9 +128,6 @@ const std::map<std::string, Op> kOps = {
     {"F1", Command<&SaisieAggir2::Form_F1>()},
     {"MoveForm", Command<&SaisieAggir2::Form_MouseMove>()},
     {"InitialiseAjout", Command<&SaisieAggir2::InitialiseAjout>()},
-    {"ChangeAutonomie2", Command<&SaisieAggir2::ChangeAutonomie2>()},
-    {"ChangeIllustratives2", Command<&SaisieAggir2::ChangeIllustratives2>()},
-    {"ChangeAdverbes", Command<&SaisieAggir2::ChangeAdverbes>()},
     {"AfficheQuestions", Command<&SaisieAggir2::AfficheQuestions>()},
     {"AfficheBulle1", Command<&SaisieAggir2::AfficheBulle1>()},
     {"Move", [](Session& s, std::istream& in) { s.form.Controle_MouseMove(Named(s.form, in)); }},
@@ -175,8 +177,6 @@ const std::map<std::string, Op> kOps = {
      }},
     {"Ligne", [](Session& s,
                  std::istream& in) { s.form.LigneQuestions = static_cast<std::int16_t>(Int(in)); }},
-    {"MajEnCours",
-     [](Session& s, std::istream& in) { s.form.MajEnCours = static_cast<std::int16_t>(Int(in)); }},
     {"Folder", [](Session& s, std::istream& in) { s.host.program_folder = Quoted(in); }},
     {"Centre",  // on a screen of the size given, in twips
      [](Session& s, std::istream& in) {

@@ -1,4 +1,4 @@
-#include "tests/calculator/window_text.h"
+#include "window_text.h"
 
 #include <charconv>
 #include <locale>
@@ -96,8 +96,8 @@ std::map<std::string, std::string> Snapshot(const SaisieAggir2& form) {
          << "x" << form.Height << " back=" << Hex(form.BackColor) << " focus=" << NameOf(form.Focus)
          << " help=\"" << form.HelpFile << "\" opened=\"" << form.CheminAide << "\""
          << (form.Fermee ? " closed" : "") << " questions=" << form.LigneQuestions;
-  for (std::size_t k = 0; k < form.RayonProfil.size(); ++k) {
-    profile << " " << form.RayonProfil[k] << ":\"" << form.CodageProfil[k] << "\"";
+  for (const grid::Rayon& rayon : form.ProfilCourant) {
+    profile << " " << rayon.pourcent << ":\"" << rayon.codage << "\"";
   }
   std::map<std::string, std::string> lines{{"000 window", window.str()},
                                            {"001 profile", profile.str()}};

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calculator/saisie_aggir2.h"
-#include "platform/recording_host.h"
+#include "test_support/recording_host.h"
 
 // "Name" or "Name(index)"; "-" for none.
 std::string NameOf(const window::Control* control);

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "pdf/afm.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

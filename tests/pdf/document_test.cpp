@@ -3,9 +3,9 @@
 
 #include <functional>
 
+#include "jpeg_maker.h"
 #include "pdf/format.h"
-#include "tests/pdf/jpeg_maker.h"
-#include "tests/pdf/support.h"
+#include "test_support/files.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "pdf/encoding.h"
 #include "pdf/format.h"
-#include "tests/support/golden.h"
+#include "platform/encoding.h"
+#include "test_support/golden.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ std::string Converted(const std::string& input) {
   if (function == "plain") return pdf::FormatPlain(value);
   if (function == "message") return pdf::MessageNumber(value);
   if (function == "offset") return pdf::PadOffset(std::stoll(text));
-  if (function == "windows1252") return pdf::ToWindows1252(text);
-  if (function == "uri") return pdf::ToUri(text);
+  if (function == "windows1252") return platform::ToWindows1252(text);
+  if (function == "uri") return platform::ToUri(text);
   std::string escaped;
   pdf::Composer(escaped).Escaped(text).Done();
   return escaped;

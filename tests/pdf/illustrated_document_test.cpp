@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "tests/pdf/jpeg_maker.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "jpeg_maker.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "tests/pdf/jpeg_maker.h"
-#include "tests/pdf/support.h"
+#include "jpeg_maker.h"
+#include "test_support/files.h"
 
 namespace {
 

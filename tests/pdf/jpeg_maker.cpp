@@ -1,4 +1,4 @@
-#include "tests/pdf/jpeg_maker.h"
+#include "jpeg_maker.h"
 
 namespace pdftest {
 namespace {

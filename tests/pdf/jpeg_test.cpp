@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <span>
 
-#include "tests/pdf/jpeg_maker.h"
-#include "tests/pdf/support.h"
+#include "jpeg_maker.h"
+#include "test_support/files.h"
 
 namespace {
 

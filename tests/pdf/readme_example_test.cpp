@@ -1,7 +1,7 @@
 // The writer example of README.md, compiled from the README itself, writes a valid sheet.
 #include <gtest/gtest.h>
 
-#include "tests/pdf/support.h"
+#include "test_support/files.h"
 
 void WriteSheet(platform::Host& host, const std::string& fonts, const std::string& file);
 

@@ -1,4 +1,4 @@
-#include "tests/pdf/sample_document.h"
+#include "sample_document.h"
 
 namespace pdftest {
 namespace {

@@ -2,8 +2,8 @@
 // README's picture (scripts/writer_sample.sh).
 #include <iostream>
 
-#include "platform/recording_host.h"
-#include "tests/pdf/sample_document.h"
+#include "sample_document.h"
+#include "test_support/recording_host.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "tests/pdf/sample_document.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "sample_document.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

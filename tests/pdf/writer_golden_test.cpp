@@ -14,9 +14,9 @@
 #include <variant>
 
 #include "fuzz/fuzz_input.h"
-#include "tests/pdf/jpeg_maker.h"
-#include "tests/pdf/support.h"
-#include "tests/support/golden.h"
+#include "jpeg_maker.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
 
 namespace {
 

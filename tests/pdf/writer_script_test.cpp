@@ -6,8 +6,8 @@
 #include <string>
 
 #include "fuzz/writer_script.h"
-#include "tests/pdf/jpeg_maker.h"
-#include "tests/pdf/support.h"
+#include "jpeg_maker.h"
+#include "test_support/files.h"
 
 namespace {
 

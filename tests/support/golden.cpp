@@ -1,4 +1,4 @@
-#include "tests/support/golden.h"
+#include "test_support/golden.h"
 
 #include <gtest/gtest.h>
 

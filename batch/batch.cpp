@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: EUPL-1.2
+#include "batch/batch.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <thread>
+
+#include "batch/columns.h"
+#include "batch/run.h"
+#include "platform/files.h"
+
+namespace batch {
+
+const char* const kAide =
+    "Évaluations en nombre, sans fenêtre :\n"
+    "  aggir --batch EVALUATIONS.csv --out DOSSIER [--jobs N]\n"
+    "      Une fiche par ligne dans DOSSIER, nommée par le numéro de dossier comme\n"
+    "      « Imprimer » la nomme, et la synthèse DOSSIER/synthese.csv (GIR de chacun,\n"
+    "      personnes par GIR, GMP). Le fichier CSV a une ligne d'en-tête : « dossier »,\n"
+    "      « nom », « prénom », « adresse » (seul « dossier » est obligatoire) et une colonne\n"
+    "      par ligne de la grille, nommée comme sur la fiche (« Toilette du bas »). Une case\n"
+    "      donne les adverbes non remplis, lettres S, T, C, H, ou NFP pour NE FAIT PAS.\n"
+    "  aggir --batch FICHES.pdf... | DOSSIER_DE_FICHES --out DOSSIER [--reprint]\n"
+    "      La même synthèse à partir de fiches déjà imprimées ; --reprint les imprime à\n"
+    "      nouveau dans DOSSIER.\n"
+    "  --jobs N   N évaluations à la fois (par défaut, le nombre de processeurs).\n"
+    "  Code de sortie : 0 toutes les fiches sont faites, 1 des lignes sont refusées,\n"
+    "  2 le traitement n'a pas pu commencer.\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Options {
+  std::vector<fs::path> entrees;
+  fs::path sortie;
+  unsigned fils = std::max(1u, std::thread::hardware_concurrency());
+  bool reimprime = false;
+  bool aide = false;
+};
+
+bool EstPdf(const fs::path& fichier) {
+  std::string extension = fichier.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".pdf";
+}
+
+// "--out DIR" or "--out=DIR"; the value, or nothing when it is missing.
+std::optional<std::string> Valeur(const std::vector<std::string>& arguments, std::size_t& i,
+                                  const std::string& option) {
+  const std::string& argument = arguments[i];
+  if (argument.starts_with(option + "=")) return argument.substr(option.size() + 1);
+  if (argument != option) return std::nullopt;
+  if (i + 1 == arguments.size()) return "";
+  return arguments[++i];
+}
+
+bool LitOptions(const std::vector<std::string>& arguments, Options& options, std::string& erreur) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--help" || argument == "-h") {
+      options.aide = true;
+    } else if (argument == "--reprint") {
+      options.reimprime = true;
+    } else if (const auto sortie = Valeur(arguments, i, "--out")) {
+      options.sortie = *sortie;
+    } else if (const auto fils = Valeur(arguments, i, "--jobs")) {
+      const bool nombre = !fils->empty() && fils->size() < 5 &&
+                          std::all_of(fils->begin(), fils->end(), ::isdigit) &&
+                          std::stoi(*fils) > 0;
+      if (!nombre) erreur = "--jobs attend un nombre de 1 à 9999, pas " + Cite(*fils) + ".";
+      if (nombre) options.fils = static_cast<unsigned>(std::stoi(*fils));
+    } else if (argument.starts_with("--")) {
+      erreur = "Option inconnue : " + argument + ".";
+    } else {
+      options.entrees.emplace_back(argument);
+    }
+    if (!erreur.empty()) return false;
+  }
+  if (options.aide) return true;
+  if (options.entrees.empty())
+    erreur = "Donnez un fichier CSV, des fiches ou un dossier de fiches.";
+  if (options.sortie.empty())
+    erreur = "Donnez le dossier des fiches et de la synthèse : --out DOSSIER.";
+  return erreur.empty();
+}
+
+// The PDF files of a folder, in name order.
+std::vector<fs::path> FichesDuDossier(const fs::path& dossier) {
+  std::vector<fs::path> fiches;
+  for (const auto& element : fs::directory_iterator(dossier)) {
+    if (element.is_regular_file() && EstPdf(element.path())) fiches.push_back(element.path());
+  }
+  std::sort(fiches.begin(), fiches.end());
+  return fiches;
+}
+
+// One CSV file, or sheets and folders of sheets.
+std::unique_ptr<Source> OuvreEntrees(const Options& options, std::string& erreur) {
+  std::vector<fs::path> fiches, csv;
+  for (const fs::path& entree : options.entrees) {
+    std::error_code code;
+    if (!fs::exists(entree, code)) {
+      erreur = "Le fichier " + Cite(entree.string()) + " est introuvable.";
+      return nullptr;
+    }
+    if (fs::is_directory(entree, code)) {
+      const auto dossier = FichesDuDossier(entree);
+      fiches.insert(fiches.end(), dossier.begin(), dossier.end());
+    } else {
+      (EstPdf(entree) ? fiches : csv).push_back(entree);
+    }
+  }
+  if (csv.size() > 1 || (csv.size() == 1 && options.entrees.size() > 1)) {
+    erreur = "Donnez un seul fichier CSV, ou bien des fiches et des dossiers de fiches.";
+    return nullptr;
+  }
+  if (csv.empty()) return OuvreFiches(std::move(fiches));
+  return OuvreCsv(csv.front(), erreur);
+}
+
+bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
+  std::error_code code;
+  fs::create_directories(dossier, code);
+  if (!code && platform::CanCreateFilesIn(dossier)) return true;
+  erreur = "Le dossier " + Cite(dossier.string()) +
+           " ne peut pas être créé ou n'accepte pas de fichiers" +
+           (code ? " : " + code.message() : "") + ".";
+  return false;
+}
+
+std::string Pluriel(std::size_t nombre, const std::string& singulier, const std::string& pluriel) {
+  return Milliers(nombre) + " " + (nombre > 1 ? pluriel : singulier);
+}
+
+// "1 234 évaluations, 1 230 fiches, 4 lignes refusées, GMP 612,35".
+std::string Bilan(const Totaux& totaux, bool depuis_fiches, bool reimprime) {
+  std::string bilan;
+  if (depuis_fiches) {
+    bilan = Pluriel(totaux.entrees, "fiche lue", "fiches lues");
+    if (reimprime) bilan += ", " + Pluriel(totaux.fiches, "réimprimée", "réimprimées");
+    bilan += ", " + Pluriel(totaux.refusees, "refusée", "refusées");
+  } else {
+    bilan = Pluriel(totaux.entrees, "évaluation", "évaluations") + ", " +
+            Pluriel(totaux.fiches, "fiche", "fiches") + ", " +
+            Pluriel(totaux.refusees, "ligne refusée", "lignes refusées");
+  }
+  const std::string gmp = Gmp(totaux.par_gir);
+  return gmp.empty() ? bilan : bilan + ", GMP " + gmp;
+}
+
+int Impossible(std::FILE* erreurs, const std::string& message) {
+  std::fprintf(erreurs, "aggir --batch : %s\n", message.c_str());
+  return kImpossible;
+}
+
+}  // namespace
+
+int Lance(const std::vector<std::string>& arguments, std::FILE* sortie, std::FILE* erreurs) {
+  Options options;
+  std::string erreur;
+  if (!LitOptions(arguments, options, erreur)) {
+    return Impossible(erreurs, erreur + " Voir aggir --help.");
+  }
+  if (options.aide) {
+    std::fputs(kAide, sortie);
+    return kToutImprime;
+  }
+  std::unique_ptr<Source> source = OuvreEntrees(options, erreur);
+  Synthese synthese;
+  if (!source || !PrepareSortie(options.sortie, erreur) ||
+      !synthese.Commence(options.sortie, erreur)) {
+    return Impossible(erreurs, erreur);
+  }
+  const bool imprime = !source->Fiches() || options.reimprime;
+  // Counting the entries reads the input once more: only for a bar that shows it.
+  Progression progression(erreurs, EstTerminal(erreurs) ? source->Total() : 0);
+  Execution execution(options.fils);
+  execution.Traite(*source, imprime ? &options.sortie : nullptr, synthese, progression);
+  progression.Termine();
+  if (!synthese.Termine(erreur)) return Impossible(erreurs, erreur);
+  const Totaux& totaux = synthese.Compte();
+  std::fprintf(sortie, "%s\n", Bilan(totaux, source->Fiches(), options.reimprime).c_str());
+  return totaux.refusees == 0 ? kToutImprime : kLignesRefusees;
+}
+
+std::optional<int> LanceSiDemande(int argc, char** argv) {
+  if (argc < 2 || std::string(argv[1]) != "--batch") return std::nullopt;
+  return Lance(std::vector<std::string>(argv + 2, argv + argc), stdout, stderr);
+}
+
+}  // namespace batch

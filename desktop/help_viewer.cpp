@@ -1,0 +1,35 @@
+#include "desktop/help_viewer.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/files.h"
+
+HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+  setWindowTitle("Aide de la calculette AGGIR");
+  setSizeGripEnabled(true);
+  resize(640, 560);
+  browser_->setOpenExternalLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+}
+
+void HelpViewer::Open(const std::filesystem::path& file) {
+  const auto found = platform::FindIgnoringCase(file.parent_path(), file.filename().string());
+  QFile help(found ? QString::fromStdString(found->string()) : QString());
+  if (found && help.open(QIODevice::ReadOnly)) {
+    browser_->setHtml(QString::fromUtf8(help.readAll()));
+  } else {
+    browser_->setPlainText(
+        QString("Le fichier d'aide « %1 » est introuvable dans le dossier « %2 ».")
+            .arg(QString::fromStdString(file.filename().string()),
+                 QString::fromStdString(file.parent_path().string())));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+QString HelpViewer::Text() const { return browser_->toPlainText(); }

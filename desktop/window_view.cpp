@@ -1,0 +1,249 @@
+#include "desktop/window_view.h"
+
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <exception>
+
+#include "calculator/window/layout.h"
+#include "desktop/twips.h"
+#include "desktop/widgets.h"
+
+namespace {
+
+bool IsEnter(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? window::kEnterKey : key->key(); }
+
+}  // namespace
+
+WindowView::WindowView(SaisieAggir2& form) : form_(form) {
+  setWindowTitle(QString::fromStdString(form_.Caption));
+  setFont(ToQFont(window::Font{}));
+  setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
+  setAutoFillBackground(true);
+  QPalette background = palette();
+  background.setColor(QPalette::Window, ToQColor(form_.BackColor));
+  setPalette(background);
+  setMouseTracking(true);
+  Build();
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_F1(); }); });
+  auto* open = new QShortcut(QKeySequence::Open, this);
+  connect(open, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlO(); }); });
+  setAcceptDrops(true);
+  form_.Form_Load();
+  // Placed once, where the load step centred it: afterwards the window stays where the
+  // user puts it.
+  move(TwipsToPixels(form_.Left), TwipsToPixels(form_.Top));
+  Refresh();
+}
+
+void WindowView::Build() {
+  for (window::Control* control : form_.Controls()) {
+    QWidget* parent = control->Parent ? by_control_.at(control->Parent) : this;
+    QWidget* widget = CreateWidget(*control, parent);
+    widgets_.emplace_back(control, widget);
+    by_control_[control] = widget;
+    by_widget_[widget] = control;
+    Connect(*control, widget);
+    if (control->MouseMove) FollowMouse(widget);
+  }
+  SetTabOrder();
+}
+
+void WindowView::Connect(window::Control& control, QWidget* widget) {
+  switch (control.kind) {
+    case window::Kind::CheckBox:
+      ConnectCheckBox(static_cast<window::CheckBox&>(control), widget);
+      break;
+    case window::Kind::TextBox:
+      ConnectTextBox(static_cast<window::TextBox&>(control), widget);
+      break;
+    case window::Kind::Button:
+      if (!control.Click) break;
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+              [this, &control] { Handle(control.Click); });
+      break;
+    default:
+      // Labels, panels and picture boxes take clicks and keys through the filter.
+      if (control.Click || control.KeyDown) widget->installEventFilter(this);
+      break;
+  }
+}
+
+// `clicked` comes from the user only (a mouse click, or the space bar), after the toggle,
+// never from a value the refresh sets. Enter is the window's own key.
+void WindowView::ConnectCheckBox(window::CheckBox& box, QWidget* widget) {
+  connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, &box](bool checked) {
+    Handle([&box, checked] {
+      box.Value = checked ? 1 : 0;
+      if (box.Click) box.Click();
+    });
+  });
+  if (box.KeyDown) widget->installEventFilter(this);
+}
+
+// textEdited fires for typing, paste, drop and input methods alike, never for setText.
+void WindowView::ConnectTextBox(window::TextBox& box, QWidget* widget) {
+  auto* edit = static_cast<QLineEdit*>(widget);
+  if (box.Locked) edit->setFocusPolicy(Qt::NoFocus);
+  edit->installEventFilter(this);  // its typed keys, and files dropped onto it
+  connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+    Handle([&box, text] {
+      if (box.Edited) {
+        box.Edited(text.toStdString());
+      } else {
+        box.Text = text.toStdString();
+      }
+    });
+  });
+}
+
+void WindowView::FollowMouse(QWidget* widget) {
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+}
+
+void WindowView::SetTabOrder() {
+  const std::vector<const window::Control*> order = form_.OrdreTabulation();
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(WidgetOf(*order[i - 1]), WidgetOf(*order[i]));
+  }
+}
+
+void WindowView::Handle(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    form_.AfficheErreur(error.what());
+  } catch (...) {
+    form_.AfficheErreur("Une erreur inattendue a interrompu l'opération.");
+  }
+  Refresh();
+  if (form_.Fermee) close();
+}
+
+void WindowView::Refresh() {
+  for (const auto& [control, widget] : widgets_) {
+    RefreshWidget(*control, widget);
+    RefreshAccessible(accessible::Of(form_, *control), widget);
+  }
+  if (form_.Focus) {
+    by_control_.at(form_.Focus)->setFocus();
+    form_.Focus = nullptr;
+  }
+}
+
+QWidget* WindowView::WidgetOf(const window::Control& control) const {
+  return by_control_.at(&control);
+}
+
+void WindowView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (activated_) return;
+  activated_ = true;
+  Handle([this] { form_.Form_Activate(); });
+}
+
+void WindowView::mouseMoveEvent(QMouseEvent* event) {
+  QWidget::mouseMoveEvent(event);
+  Handle([this] { form_.Form_MouseMove(); });
+}
+
+void WindowView::OpenFile(const std::string& file) {
+  if (file.empty()) return;
+  Handle([this, file] { form_.OuvreFiche(std::filesystem::path(file)); });
+}
+
+// Anything that carries addresses may be dropped: the window says what it cannot open.
+void WindowView::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void WindowView::dropEvent(QDropEvent* event) {
+  std::vector<std::filesystem::path> files;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    files.emplace_back(url.isLocalFile() ? url.toLocalFile().toStdString() : std::string());
+  }
+  event->acceptProposedAction();
+  Handle([this, files] { form_.Form_DragDrop(files); });
+}
+
+// A file dropped onto a field is a sheet to open, as anywhere on the window, not a path to
+// insert as text.
+bool WindowView::FilterDroppedFiles(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (!drop->mimeData()->hasUrls()) return false;
+  if (type == QEvent::Drop) {
+    dropEvent(drop);
+  } else {
+    drop->acceptProposedAction();
+  }
+  return true;
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  const auto found = by_widget_.find(watched);
+  if (found == by_widget_.end()) return QWidget::eventFilter(watched, event);
+  window::Control& control = *found->second;
+  if (control.kind == window::Kind::TextBox && FilterDroppedFiles(event)) return true;
+  if (event->type() == QEvent::MouseMove && control.MouseMove &&
+      static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+    Handle(control.MouseMove);
+    return true;  // handled here: the container below must not hide the tooltip again
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    return FilterClick(control, static_cast<QWidget*>(watched), event);
+  }
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  if (control.kind == window::Kind::TextBox) {
+    return FilterTypedKey(static_cast<const window::TextBox&>(control), event);
+  }
+  return FilterKeyDown(control, event);
+}
+
+// A click on a label, a panel or a picture box: the left button let go over it. A disabled
+// control takes no click; buttons and check boxes click by their own signal.
+bool WindowView::FilterClick(const window::Control& control, QWidget* widget, QEvent* event) {
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (control.kind == window::Kind::Button || control.kind == window::Kind::CheckBox) return false;
+  if (!control.Click || mouse->button() != Qt::LeftButton || !widget->isEnabled()) return false;
+  if (!widget->rect().contains(mouse->position().toPoint())) return false;
+  Handle(control.Click);
+  return true;
+}
+
+// The control hears every key; Enter is the window's own, the others keep their usual effect
+// as well (Tab, the space bar that ticks a box).
+bool WindowView::FilterKeyDown(const window::Control& control, QEvent* event) {
+  if (!control.KeyDown) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int code = KeyCode(key);
+  Handle([&control, code] { control.KeyDown(code); });
+  return IsEnter(key);
+}
+
+// Characters typed into a field that filters them go through its handler first; keys that
+// type nothing (arrows, Delete, shortcuts such as paste) keep their usual effect.
+bool WindowView::FilterTypedKey(const window::TextBox& box, QEvent* event) {
+  if (!box.KeyPress) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  const QString text = key->text();
+  if (key->key() == Qt::Key_Backspace || text.isEmpty()) return false;
+  const char32_t code = text.toUcs4().value(0);
+  const bool printable = code >= 0x20 && code != 0x7F;
+  if (!printable && !IsEnter(key)) return false;
+  int key_ascii = IsEnter(key) ? window::kEnterKey : static_cast<int>(code);
+  box.KeyPress(key_ascii);
+  return key_ascii == 0;
+}

@@ -1,0 +1,25 @@
+// Text enters the writer as UTF-8 and lives inside it as Windows-1252 bytes, the code page
+// named by the font objects (WinAnsiEncoding).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Each character becomes its Windows-1252 byte; characters outside the code page and
+// malformed UTF-8 sequences (overlong forms, surrogates, cut sequences) become "?".
+std::string ToWindows1252(std::string_view utf8);
+// The same, appended to `out`, so that a buffer kept by the caller is reused.
+void AppendWindows1252(std::string& out, std::string_view utf8);
+
+// Whether the bytes are well-formed UTF-8 throughout.
+bool IsUtf8(std::string_view bytes);
+// Windows-1252 bytes as UTF-8; the five bytes the code page leaves unused become "?".
+std::string FromWindows1252(std::string_view bytes);
+
+// A link target in 7 bits: its UTF-8 bytes, those outside printable ASCII and the blank
+// percent-encoded ("é" becomes %C3%A9); a malformed sequence stands as U+FFFD (%EF%BF%BD).
+std::string ToUri(std::string_view utf8);
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+// The output file of one document: bytes go to a temporary file beside the target, under a
+// short hidden name of its own, which replaces the target only when the document is
+// complete. A failed or abandoned document leaves the earlier file of that name untouched
+// and no partial file behind.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace platform {
+
+class OutputFile {
+ public:
+  OutputFile() = default;
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+  ~OutputFile() { Discard(); }
+
+  // Creates the temporary file in the target's folder; false when that is impossible.
+  bool Create(const std::filesystem::path& target);
+  bool IsOpen() const { return file_ != nullptr; }
+  // Why the last Create failed; empty after a success.
+  std::error_code CreationError() const { return creation_error_; }
+  // Appends bytes; a failure is remembered and reported by Close.
+  void Write(std::string_view bytes);
+  // Flushes and closes the temporary file; false when any write failed.
+  bool Close();
+  // Moves the closed temporary file over the target.
+  std::error_code Publish();
+  // Closes and removes the temporary file, if any.
+  void Discard();
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+  std::error_code creation_error_;
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+};
+
+}  // namespace platform
