@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The batch command alone, as `aggir --batch ARGUMENTS...` runs it, without the window's
 // libraries: batch_command ARGUMENTS...
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Writes an evaluations' file of N lines for the batch benchmark: file numbers 100000 up,
 // French names, an address, and cells from none to NE FAIT PAS, the same for every run.
 //   batch_input N FILE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The sheet's page drawn by cairo's PDF surface (Debian libcairo2-dev) through its public
 // API, with the fonts and metrics fontconfig gives it for Helvetica. cairo's origin is the
 // top-left corner, as the sheet's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Writes pages of long justified cells from the command line, so that whole processes can be
 // measured (valgrind): cell_pages N FILE writes N pages, each one bordered, justified cell of
 // 2,000 characters of French and 20 short texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The sheet's page drawn by libharu (Debian libhpdf-dev) through its public API, with its
 // own metrics of the standard fonts. libharu's origin is the bottom-left corner.
 #include <hpdf.h>

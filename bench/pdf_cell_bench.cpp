@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // PDFCell on long French texts: the cost must grow linearly with the text length, since
 // every character is measured from a metric table parsed once per writer.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The writer on long documents: time and bytes per page, and peak memory, which must not
 // grow with the page count since objects go to the file as soon as they are finished.
 #include <benchmark/benchmark.h>

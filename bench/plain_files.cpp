@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The floor for the batch benchmark: as many files as the folder holds sheets, of the same
 // sizes, written in the same folder by a program that does nothing else.
 //   plain_files FOLDER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // "Imprimer" end to end, from the command to the closed file, for a coded evaluation; and
 // the way back: a sheet opened again, from the file to the GIR on screen.
 #include <benchmark/benchmark.h>

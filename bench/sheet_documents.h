@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Documents of the evaluation sheet's page, written by vaROR and by the peer libraries a
 // C or C++ developer could pick instead. Every library draws the same page (sheet/sheet.h)
 // with its own public API and its own font metrics.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The evaluation sheet's page written by vaROR and by the peer libraries found at build
 // time, in one run on one machine: one sheet as its own document, and documents of 100 and
 // 1,000 pages. Time and bytes per page; peak memory is measured per process with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Draws the evaluation sheet's page from the command line, so that whole processes can be
 // compared (valgrind, hyperfine, /usr/bin/time):
 //   --files N PREFIX   N one-page documents PREFIX-0001.pdf, PREFIX-0002.pdf, ...

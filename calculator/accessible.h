@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // What assistive technologies say of each control of the window: a name that tells it from
 // every other control of the window, and a description of what it asks or holds. Both come
 // from the window's own texts (row captions, adverbs, questions, tooltips) and its state

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // "Vérifier": the coherence panel, the check that fills it, and "Effacer" that closes it.
 #include "grid/coherence.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The command bar: quit, a new evaluation, help, and the tooltip that explains the buttons.
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"

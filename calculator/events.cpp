@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Which user action on which control runs which handler of the window: bound once, when the
 // window is built, so that the front end runs a control's own handlers and knows no names.
 #include "calculator/saisie_aggir2.h"

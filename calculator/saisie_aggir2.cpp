@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Builds the controls of the window from the layout tables.
 #include "calculator/saisie_aggir2.h"
 

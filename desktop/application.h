@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // What the program sets up in Qt before its window opens.
 #pragma once
 

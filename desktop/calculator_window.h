@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The calculator as the program runs it: the window model over the Qt host services, and
 // its Qt mirror, parent of the host's message boxes and help window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The program's command line: options first, then at most one sheet to open.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Widgets that paint what the model draws: a picture box's drawing list, and a line control.
 #pragma once
 

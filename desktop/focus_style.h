@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The focus shown on every control, whatever the base style draws: a check box without text
 // or a button focused by the mouse or by the program shows none in some styles.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The help window: the calculator's help file shown in a small browser of the program's own,
 // in place of the old desktop help viewer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The host services of a Qt desktop.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The window's tables are in twips; the screen is in logical pixels (15 twips each at 96 dpi,
 // Qt scales for dense screens).
 #pragma once

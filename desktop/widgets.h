@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // One Qt widget per model control: created once, refreshed from the model after each event.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The Qt mirror of SaisieAggir2: builds one widget per control, forwards the user's events
 // to the handlers each control carries and refreshes every widget from the model afterwards.
 #pragma once

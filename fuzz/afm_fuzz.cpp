@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the metric file parser: any text must be read without touching memory
 // outside it or overflowing, and code 0 never gets a width.
 #include <cstddef>

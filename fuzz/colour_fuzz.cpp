@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the three colour forms: whatever the value, each setter stores an
 // operator of three shares from 0.000 to 1.000, or shows its message and stores black.
 #include <cstddef>

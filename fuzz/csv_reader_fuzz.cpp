@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the evaluations' file: the input is the file, read as the batch command
 // reads it, header and lines, without printing. Every field must come out as UTF-8 and the
 // rows must rise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The bytes a fuzz target receives, read as the values of the calls it makes; and the same
 // layout written by the tests, whose cases become the targets' seeds.
 #pragma once

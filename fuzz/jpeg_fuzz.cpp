@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the JPEG header reader: any bytes must be read without touching
 // memory outside them, and a header it accepts must be one an image object can carry.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for PDFFormatPage's argument forms and the orientation after them: the
 // page always ends up with sides readers accept, and a refused argument is told once.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The fuzz targets of the writer's setters: the input is a series of calls on one writer
 // that lives across runs, as a caller's would; each call is read from the input, made and
 // checked by the target, and its messages are then forgotten.

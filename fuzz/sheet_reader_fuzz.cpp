@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for reading sheets back. After a first byte 0 the input is a file, read as
 // a sheet; after a byte 1 it is the text a sheet carries less its checksum, which is added so
 // that the fields behind it are reached. An evaluation read from a text must write back as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the whole writer: the input is played as a script of public calls
 // (fuzz/writer_script.h) on a document, and the file it ends with must pass `qpdf --check`.
 #include <sys/wait.h>

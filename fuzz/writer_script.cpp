@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "fuzz/writer_script.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A document as a script of the writer's public calls, so that any bytes make a document:
 // the whole-writer fuzz target plays its input, and the tests write scripts as its seeds.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Character widths read from an Adobe Font Metrics file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Bookmarks: recorded while the pages are drawn, written after the page objects as the
 // outline tree that the reader shows in its bookmark panel.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Cells: a text broken into lines of a given width, each line a box with its borders,
 // fill and alignment.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The three colour slots: text, line and draw (fill) colour, held as operator text.
 #include "pdf/colours.h"
 

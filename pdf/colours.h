@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Colours as callers give them and as content streams write them.
 #pragma once
 

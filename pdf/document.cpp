@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Document state, object writing, page tree, catalog, cross-reference table and trailer.
 #include <algorithm>
 #include <chrono>

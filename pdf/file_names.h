@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // File names as callers give them: "\" separates folders as well as the platform separator.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Current font, metric file listing and text measurement.
 #include "pdf/fonts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Font names: the base names composed from a family and a style, and the standard font
 // each metric file name stands for in the file.
 #pragma once

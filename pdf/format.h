@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Number and string formatting shared by every object writer. Nothing here depends on
 // the process locale: numbers always use a point.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Line width, dash style and draw mode; lines, rectangles, ellipses and polygons.
 #include <algorithm>
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // JPEG images: a file is checked and measured when it is placed, and copied unchanged into
 // its image object when the document ends.
 #include <fstream>

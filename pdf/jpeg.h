@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The little a PDF needs to know of a JPEG file, read from the segments before its scan:
 // the pixel size and the colour model. The compressed data is never decoded; the file goes
 // into the PDF unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Web links: an underlined text, or the box of a drawn object, and the link annotation
 // written with its page.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The writer's one error type: every failure that abandons an operation is raised as a
 // PdfError with a code and a French message for the user.
 #pragma once

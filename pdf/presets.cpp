@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // One-call text styles: a font, a size, a style and the colours, then one text or cell.
 // The settings stay in force afterwards.
 #include "pdf/vaROR.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Page geometry, units, view and document information.
 #include <array>
 #include <cmath>

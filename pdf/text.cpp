@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Single texts: position, rotation, underline; alignment, border and fill settings.
 #include <algorithm>
 #include <cmath>

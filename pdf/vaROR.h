@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // vaROR: the program's own PDF 1.5 writer. A caller names the file, chooses the settings,
 // draws page by page and ends the document; objects are written to the file as soon as
 // they are finished. One object writes one document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Colours as the host gives them: one number with red in the low byte (0xBBGGRR), 255 red,
 // 16777215 white. The window's controls and the writer's colour setters both take them.
 #pragma once

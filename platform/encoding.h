@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Text enters the writer as UTF-8 and lives inside it as Windows-1252 bytes, the code page
 // named by the font objects (WinAnsiEncoding).
 #pragma once

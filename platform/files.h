@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // File-system help the host services and the writer share.
 #pragma once
 

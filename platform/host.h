@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Services the calculator and the PDF writer ask of their host. The Qt front end
 // implements them for real; tests use RecordingHost.
 #pragma once

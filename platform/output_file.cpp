@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "platform/output_file.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The output file of one document: bytes go to a temporary file beside the target, under a
 // short hidden name of its own, which replaces the target only when the document is
 // complete. A failed or abandoned document leaves the earlier file of that name untouched

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # The batch command on 10,000 evaluations, to sheets and summary, beside a program that only
 # writes as many files of the same sizes in the same folder (the floor), in one run: wall time
 # with --jobs 1 and --jobs 2, peak memory at 1,000 and 10,000 lines (/usr/bin/time). Prints

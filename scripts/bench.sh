@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Measures the sheet's page written by vaROR and by the peer libraries found at build time,
 # in one run on this machine, and prints the table of bench/README.md:
 #   instructions (callgrind) of a process that starts and stops, of a one-sheet process and

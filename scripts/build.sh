@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Configures build/ and builds; the other arguments go to `cmake --build` (for example
 # `--target aggir`).
 #   scripts/build.sh [run] [cmake --build arguments]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Fuzzes one target with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer for
 # the given number of seconds (default 600):
 #   scripts/fuzz.sh TARGET [SECONDS]

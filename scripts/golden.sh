@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Regenerates the golden files (the evaluation sheet, the window in its states, the output
 # columns of the table files) from the current code, when a change of what they hold is
 # meant. Review the diff before committing:

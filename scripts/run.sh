@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Installs what is missing, builds, and opens the calculator.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Draws the calculator's window on a virtual screen into a PNG file.
 #   scripts/screenshot.sh [file.png] [blank|coded|coherence|questions|profile]
 #   (default: docs/window.png, coded)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Installs the Debian packages that one use of the project needs, only those missing, without
 # a question; safe to run again (as root, or through sudo):
 #   scripts/setup.sh run       building and running the calculator

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Prints the example evaluation's sheet and saves a picture of it (default docs/sheet.png).
 # The sheet's footer names the file written, in the program's folder: the program runs from
 # a copy laid out under /tmp/aggir (bin/ and system/Fonts), so that the picture shows no

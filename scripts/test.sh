@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Installs what is missing, builds everything, and runs the whole suite twice:
 # once as it is and once under a French locale.
 set -euo pipefail

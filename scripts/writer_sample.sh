@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # Writes the writer's sample document and saves a picture of its graphics page
 # (default docs/writer.png).
 set -euo pipefail

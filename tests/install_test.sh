@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # An installed copy holds the program, its help, the metric folder beside the program's
 # folder, and a valid menu entry with its icon, metadata and manual page.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: EUPL-1.2
 # The Debian package as CPack builds it from the build tree: its files, lintian without
 # error, valid AppStream metadata and menu entry, and the packaged program answering on the
 # terminal through a link, without a display.

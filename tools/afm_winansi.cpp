@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Build tool: writes the program's metric folder from the standard 14 AFM files.
 //
 //   aggir_afm_winansi <source folder> <target folder>

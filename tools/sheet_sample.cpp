@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Prints the documentation's example evaluation through the window's own "Imprimer", as if
 // the program stood in this tool's folder: sheet_sample writes 123.pdf beside itself.
 #include <cstdio>

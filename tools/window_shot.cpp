@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Draws the calculator's window in a given state into a PNG file, for the documentation:
 //   window_shot OUT.png [blank|coded|coherence|questions|profile]
 // It works the window through its real widgets, as a user would.

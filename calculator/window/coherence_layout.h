@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The coherence panel: where its texts, code boxes and arrow stand (twips, relative to each
 // control's container) and what the fixed texts say.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A control array addressed by the window's own indexes (First..Last).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The control kinds of the window as plain data: what the logic reads and writes, and
 // where each control stands (twips, relative to its container). The front end mirrors them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // What a picture box holds: a list of drawn primitives in pixels, y downwards, as plain data
 // that tests read and a view paints.
 #pragma once

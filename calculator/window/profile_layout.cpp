@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "calculator/window/profile_layout.h"
 
 namespace layout {

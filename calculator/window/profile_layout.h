@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The profile panel: the two radar charts, their hot spots, legends, scale and hints (twips,
 // relative to each control's container; the panel in the window).
 #pragma once

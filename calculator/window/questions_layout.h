@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The questions panel and its labels (twips, relative to the panel; the panel in the window).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "batch_run.h"
 
 #include <cstdio>

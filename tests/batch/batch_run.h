@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The batch command run in the test's process, its outputs captured.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Reading evaluation files as spreadsheets export them: separators, code pages, quoting and
 // line ends; the header's columns found whatever their order, case and accents; the cells.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A whole establishment end to end: the 240 evaluations of data/establishment.csv (every GIR,
 // cells in any order and case, NFP, quoted addresses, columns in an order of their own)
 // printed with --jobs 2. The summary, every code, rang, GIR and the GMP, against its reviewed

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: EUPL-1.2
 """The establishment's GIRs computed apart from the program, from the regulation's tables
 (CASF annexes 2-1 and 2-2, GMP points of annexe 3-6), and checked against the summary that
 the end-to-end test compares the batch's output with: a summary regenerated from a wrong

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Each line refused for its own reason, told with its row, column and value while the others
 // go on; the exit status says whether everything was printed, some lines refused, or nothing
 // could start; the GMP with the regulation's points.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Coding by ticks, at random: whatever the user does, the record follows the ticks. Chosen
 // sequences, the question and the results withdrawn are in golden/sessions.txt.
 #include <algorithm>

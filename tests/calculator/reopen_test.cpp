@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Sheets opened again: the evaluation comes back whole, also from a file another program
 // rewrote. Refused files and the question before opening are in golden/sessions.txt.
 #include <random>

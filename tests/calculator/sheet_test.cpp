@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The evaluation sheet end to end: an evaluation coded by ticks, computed and printed, then
 // the file read back by the installed PDF tools.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A fresh window on fake host services, loaded and activated as at start-up.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The whole window as text: every control after load, the tab order, then what each later
 // state changes (the coherence cases, the questions of each row, the profile), against the
 // reviewed copy in golden/window.txt. scripts/golden.sh regenerates it when a change is meant.

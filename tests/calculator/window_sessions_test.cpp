@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The user sessions of golden/sessions_steps.txt, step by step through the window's
 // handlers: after each step, what it changed and what it asked of the host, against the
 // reviewed copy in golden/sessions.txt.

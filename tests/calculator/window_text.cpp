@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "window_text.h"
 
 #include <charconv>

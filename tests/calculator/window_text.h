@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The window as text, one line a control with everything the logic can set on it, for the
 // golden files of the window's states and of user sessions.
 #pragma once

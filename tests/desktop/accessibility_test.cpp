@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // What a screen reader hears, read through Qt's accessibility interface as AT-SPI reads it,
 // and a focus that every control shows.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The real question box, whose answer the fake host otherwise gives.
 #include <QApplication>
 #include <QCheckBox>

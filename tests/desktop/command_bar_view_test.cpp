@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The command bar through the real widgets: tooltip, new evaluation, quit, help, printing,
 // and the window's safety net for a handler that fails.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The command line: options first, then at most one sheet; anything else is refused.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Qt's own texts, which the program does not write, are French whatever the session's
 // language: CTest runs this file under LANG=C and under fr_FR.UTF-8.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The coherence, questions and profile panels through the real widgets: clicks, mouse moves,
 // keys, and what the widgets show, colours and drawings included.
 #include <QApplication>

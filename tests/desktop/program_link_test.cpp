@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The program laid out as its package installs it and started through a link, as
 // /usr/bin/aggir starts it: it finds its own folder through the link, so its help and the
 // metric folder beside it, and since its user cannot write there, the sheet goes to the

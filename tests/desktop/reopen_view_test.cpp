@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A sheet opened from the desktop: Ctrl+O through the file chooser, a file dropped onto the
 // window, the program's command line.
 #include <gtest/gtest.h>

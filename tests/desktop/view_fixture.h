@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The real window on Qt's offscreen platform, over fake host services.
 #pragma once
 

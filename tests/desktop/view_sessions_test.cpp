@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // User sessions through the real widgets: the steps of golden/view_steps.txt clicked, typed
 // and pressed on Qt's offscreen platform; after each step, every widget that changed (place,
 // text, state, colours, weight, what a screen reader says) and what the host was asked,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The codes of rows and variables and the GIR of the discriminant codes, for the cases of
 // golden/codes.txt.
 #include <gtest/gtest.h>

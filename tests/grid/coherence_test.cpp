@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The coherence check's flags over every coding. What the panel shows in each case is in
 // golden/window.txt, the commands that show and hide it in golden/sessions.txt.
 #include <algorithm>

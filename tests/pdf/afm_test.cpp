@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Metric files: parsing, listing, measuring, and the generated metric folder.
 #include <gtest/gtest.h>
 

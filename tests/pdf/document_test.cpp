@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // File assembly: object layout, byte offsets, stream lengths, catalog, output file.
 #include <gtest/gtest.h>
 

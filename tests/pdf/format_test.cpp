@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Number formatting, escaping, and the conversions of UTF-8 entries to Windows-1252 and to
 // link targets.
 #include <gtest/gtest.h>

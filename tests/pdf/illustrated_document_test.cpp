@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A document with images, links and bookmarks, checked by the installed PDF tools.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Images on the page: the placement line, the image object that copies the file, and the
 // refusals that leave the document as it was.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Small real JPEG files made by the tests themselves: every block a flat mid grey, coded
 // with one-symbol Huffman tables, so that any decoder reads them and their bytes are known.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The JPEG header reader on files made here; each case is also written out as a seed for
 // the fuzz target.
 #include "pdf/jpeg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The writer example of README.md, compiled from the README itself, writes a valid sheet.
 #include <gtest/gtest.h>
 

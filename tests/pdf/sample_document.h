@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The sample document of the whole-document tests: four pages that use every operation of
 // the writer. A small program writes it too, for the README's picture of page 4.
 #pragma once

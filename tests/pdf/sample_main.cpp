@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Writes the whole-document tests' sample to the file named on the command line, for the
 // README's picture (scripts/writer_sample.sh).
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Page geometry, units, view settings and the messages of invalid codes.
 #include <gtest/gtest.h>
 

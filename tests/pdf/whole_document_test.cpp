@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Whole documents with the generated standard fonts, read by the installed PDF tools: what
 // each tool makes of the sample against the reviewed copy in golden/sample.txt.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // What the writer makes of the short call scripts of golden/writer_scripts.txt, each on a
 // fresh document in points (A4, the test font): the messages it shows, the position, colours
 // and settings it leaves, and every object of the file but the fonts, against the reviewed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The scripts the whole-writer fuzz target plays: each call of the script reaches the writer,
 // and the documents they make are sound. The scripts are that target's seeds.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The text a sheet carries: one evaluation's text in full, and every text that no sheet of
 // this version can carry, refused.
 #include <gtest/gtest.h>

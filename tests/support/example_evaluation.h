@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // The evaluation shown in the documentation's pictures: a person who needs help for the
 // toilet and dressing, with some domestic activities; GIR 4.
 #pragma once

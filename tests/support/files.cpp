@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "test_support/files.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Helpers for the writer's tests: scratch folders, test metric files, reading back the
 // produced bytes and running the installed PDF tools.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Golden files: a whole output compared with the reviewed copy kept beside the tests.
 #pragma once
 

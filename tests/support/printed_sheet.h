@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Sheets printed by a window of their own into a scratch folder, with the build's metric
 // files: the program's folder is the build's, read-only, so sheets go to the documents folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 #include "test_support/recording_host.h"
 
 #include "platform/files.h"

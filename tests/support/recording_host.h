@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // A Host that records every request and answers message boxes as told: the fake the
 // tests hand to the window and to the writer.
 #pragma once

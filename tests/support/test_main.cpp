@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Test entry point that adopts the environment's locale, as the Qt program does, so that
 // running the suite under LC_ALL=fr_FR.UTF-8 proves nothing depends on it.
 #include <clocale>

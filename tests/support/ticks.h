@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: EUPL-1.2
 // Ticking a box of the grid as the assessor does: its value set, then its click handler,
 // which codes the row (and asks the three-adverb question through the host).
 #pragma once
