@@ -10,6 +10,7 @@
 #include "batch/columns.h"
 #include "batch/cotation.h"
 #include "batch/csv_reader.h"
+#include "batch/sources.h"
 #include "batch_run.h"
 #include "test_support/files.h"
 #include "test_support/golden.h"
@@ -115,6 +116,24 @@ TEST(CotationTest, LettersNfpOrNothingTable) {
   ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/cotation.txt", [](const std::string& cellule) {
     const auto adverbes = batch::LitCotation(cellule);
     return adverbes ? adverbes->to_string() : "refused";
+  });
+}
+
+}  // namespace
+
+namespace {
+
+// The surname of one line, quoted as a spreadsheet writes a cell with line breaks.
+TEST(IdentiteTest, LineBreaksBecomeBlanksTable) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/identities.txt", [](const std::string& nom) {
+    pdftest::ScratchDir dir;
+    pdftest::WriteFile(dir.path() / "e.csv", batchtest::Entete() + "\n1;\"" + nom + "\"" +
+                                                 std::string(26, ';') + "\n");
+    std::string erreur;
+    const auto source = batch::OuvreCsv(dir.path() / "e.csv", erreur);
+    batch::Entree entree;
+    if (!source || !source->Suivante(entree)) return "not read: " + erreur;
+    return "[" + entree.evaluation.nom + "]";
   });
 }
 

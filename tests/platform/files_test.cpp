@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "platform/files.h"
+#include "platform/output_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -55,6 +57,47 @@ TEST(CanCreateFilesIn, TriesAndCleansUp) {
     EXPECT_FALSE(platform::CanCreateFilesIn(folder / "lecture"));
   }
   std::filesystem::permissions(folder / "lecture", std::filesystem::perms::owner_all);
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+namespace {
+
+// Names in a folder, sorted.
+std::vector<std::string> Entries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A document is published by a rename over its target: whether the rename succeeds or fails
+// (a folder stands where the file goes), no temporary file stays, and a failure leaves what
+// stood there as it was.
+TEST(OutputFile, NoTemporaryFileLeftWhateverTheRenameGives) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("aggir-output-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder / "occupe.pdf" / "dedans");
+  const struct {
+    const char* target;
+    bool published;
+    std::vector<std::string> left;
+  } cases[] = {{"neuf.pdf", true, {"neuf.pdf", "occupe.pdf"}},
+               {"occupe.pdf", false, {"neuf.pdf", "occupe.pdf"}}};
+  for (const auto& c : cases) {
+    {
+      platform::OutputFile file;
+      ASSERT_TRUE(file.Create(folder / c.target)) << c.target;
+      file.Write("%PDF-1.5\n");
+      ASSERT_TRUE(file.Close());
+      EXPECT_EQ(!file.Publish(), c.published) << c.target;
+    }
+    EXPECT_EQ(Entries(folder), c.left) << c.target;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "occupe.pdf" / "dedans"));
   std::filesystem::remove_all(folder);
 }
 
