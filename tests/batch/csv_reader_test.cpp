@@ -127,8 +127,8 @@ namespace {
 TEST(IdentiteTest, LineBreaksBecomeBlanksTable) {
   ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/identities.txt", [](const std::string& nom) {
     pdftest::ScratchDir dir;
-    pdftest::WriteFile(dir.path() / "e.csv", batchtest::Entete() + "\n1;\"" + nom + "\"" +
-                                                 std::string(26, ';') + "\n");
+    pdftest::WriteFile(dir.path() / "e.csv",
+                       batchtest::Entete() + "\n1;\"" + nom + "\"" + std::string(26, ';') + "\n");
     std::string erreur;
     const auto source = batch::OuvreCsv(dir.path() / "e.csv", erreur);
     batch::Entree entree;

@@ -74,9 +74,9 @@ std::string Evalue(const std::string& input) {
     const grid::Evaluation evaluation = Lue(hex);
     const grid::Cotation cotation = grid::CotationDe(evaluation);
     const grid::Classement classement = grid::ClassementDe(cotation);
-    return cotation.lignes + " " + cotation.variables + " rang " +
-           std::to_string(classement.rang) + " GIR " + std::to_string(classement.gir) + " " +
-           Drapeaux(grid::DrapeauxDe(cotation)) + " |" + Profil(evaluation);
+    return cotation.lignes + " " + cotation.variables + " rang " + std::to_string(classement.rang) +
+           " GIR " + std::to_string(classement.gir) + " " + Drapeaux(grid::DrapeauxDe(cotation)) +
+           " |" + Profil(evaluation);
   }
   if (verb == "nfp") {
     in >> n >> etat >> hex;
