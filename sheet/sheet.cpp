@@ -64,16 +64,23 @@ constexpr const char* kLegende[] = {
 // The page's geometry, in points from the top-left corner.
 constexpr double kCase = 5;                    // side of a box
 constexpr double kGauche = 30, kDroite = 550;  // the header's margins
-constexpr double kPas = 20;                    // from one row to the next
-constexpr double kEntete = 180;                // the columns' headings
+// The header's lines of text and its two rules.
+constexpr double kLigneMarque = 50, kTraitHaut = 60, kLigneTitre = 80, kTraitTitre = 90;
+constexpr double kLigneNom = 120, kLigneAdresse = 140;
+constexpr double kEntete = 180;  // the columns' headings
 constexpr double kPremiereLigne = 210;
-constexpr double kCaseNeFaitPas = 210;
+constexpr double kPas = 20;  // from one row to the next
+// Columns: the row's number ends at kNumero and its activity follows; the variable's number
+// ends at kNumeroVariable and its name follows.
+constexpr double kNumero = 50, kActivite = 55, kNumeroVariable = 360, kVariable = 365;
+constexpr double kNeFaitPas = 190, kCaseNeFaitPas = 210;
 // The adverb columns S, T, C, H: their headings and their boxes.
 constexpr double ColonneAdverbe(int j) { return 250 + kPas * (j - 1); }
-constexpr double kCode = 520;  // the variable's code, under the heading CODE
+constexpr double kEnteteCode = 500, kCode = 520;  // the variable's code, under CODE
 constexpr double kLigneGir = 690;
 constexpr double kLigneLegende = 710, kPasLegende = 10;
-constexpr double kPied = 780;  // the footer's texts, under a line at 760
+// The footer: a rule, then the file's path and the program's name between its ends.
+constexpr double kPiedGauche = 40, kPiedDroite = 540, kTraitPied = 760, kPied = 780;
 
 std::string Date(const std::tm& t) {
   char text[16];
@@ -140,21 +147,21 @@ void ReglagesFiche(pdf::vaROR& pdf, const std::filesystem::path& fichier,
 namespace {
 
 void EnTete(PageFiche& fiche, const grid::Evaluation& evaluation, const std::tm& maintenant) {
-  fiche.Texte("TIREMONT", kGauche, 50);
-  fiche.ADroite("Modèle AGGIR", kDroite, 50);
-  fiche.Trait(kGauche, kDroite, 60, true);
-  fiche.Titre("Evaluation des activités réalisées par la personnes seule", 80);
-  fiche.Trait(kGauche, kDroite, 90, false);
-  fiche.Texte(evaluation.nom + " " + evaluation.prenom, kGauche, 120);
+  fiche.Texte("TIREMONT", kGauche, kLigneMarque);
+  fiche.ADroite("Modèle AGGIR", kDroite, kLigneMarque);
+  fiche.Trait(kGauche, kDroite, kTraitHaut, true);
+  fiche.Titre("Evaluation des activités réalisées par la personnes seule", kLigneTitre);
+  fiche.Trait(kGauche, kDroite, kTraitTitre, false);
+  fiche.Texte(evaluation.nom + " " + evaluation.prenom, kGauche, kLigneNom);
   const std::string& dossier = evaluation.dossier;
-  fiche.ADroite(dossier.empty() ? " " : "Dossier N°" + dossier, kDroite, 120);
-  fiche.Texte(evaluation.adresse, kGauche, 140);
-  fiche.ADroite("le " + Date(maintenant), kDroite, 140);
-  fiche.Texte("Ne fait pas", 190, kEntete);
+  fiche.ADroite(dossier.empty() ? " " : "Dossier N°" + dossier, kDroite, kLigneNom);
+  fiche.Texte(evaluation.adresse, kGauche, kLigneAdresse);
+  fiche.ADroite("le " + Date(maintenant), kDroite, kLigneAdresse);
+  fiche.Texte("Ne fait pas", kNeFaitPas, kEntete);
   for (int j = 1; j <= grid::kAdverbs; ++j) {
     fiche.Texte(std::string(1, "STCH"[j - 1]), ColonneAdverbe(j), kEntete);
   }
-  fiche.Texte("CODE", 500, kEntete);
+  fiche.Texte("CODE", kEnteteCode, kEntete);
 }
 
 // NE FAIT PAS ticked: its black box alone. Otherwise a white one, then S, T, C, H.
@@ -174,10 +181,10 @@ void Lignes(PageFiche& fiche, const grid::Evaluation& evaluation) {
   for (std::size_t r = 0; r < kLignes.size(); ++r) {
     const LigneFiche& ligne = kLignes[r];
     const double y = kPremiereLigne + kPas * static_cast<double>(r);
-    fiche.ADroite(ligne.numero, 50, y);
-    fiche.Texte(ligne.activite, 55, y);
-    fiche.ADroite(ligne.numero, 360, y);
-    fiche.Texte(ligne.variable, 365, y);
+    fiche.ADroite(ligne.numero, kNumero, y);
+    fiche.Texte(ligne.activite, kActivite, y);
+    fiche.ADroite(ligne.numero, kNumeroVariable, y);
+    fiche.Texte(ligne.variable, kVariable, y);
     fiche.Texte(ligne.cfin ? codes.substr(static_cast<std::size_t>(ligne.cfin - 1), 1) : "", kCode,
                 y);
     fiche.ReglagesDesCases();
@@ -207,11 +214,11 @@ void DessineFiche(PageFiche& fiche, const grid::Evaluation& evaluation, const st
   Lignes(fiche, evaluation);
   fiche.Gras("GIR = " + std::to_string(grid::ClassementDe(evaluation).gir), kGauche, kLigneGir);
   for (std::size_t i = 0; i < std::size(kLegende); ++i) {
-    fiche.Petit(kLegende[i], 50, kLigneLegende + kPasLegende * static_cast<double>(i));
+    fiche.Petit(kLegende[i], kNumero, kLigneLegende + kPasLegende * static_cast<double>(i));
   }
-  fiche.Trait(40, 540, 760, true);
-  fiche.Texte(chemin, 50, kPied);
-  fiche.ADroite("TIREMONT AGGIR KORVEN", 540, kPied);
+  fiche.Trait(kPiedGauche, kPiedDroite, kTraitPied, true);
+  fiche.Texte(chemin, kNumero, kPied);
+  fiche.ADroite("TIREMONT AGGIR KORVEN", kPiedDroite, kPied);
 }
 
 std::filesystem::path ImprimeFiche(const grid::Evaluation& evaluation,
