@@ -49,23 +49,6 @@ std::string Coches(const SaisieAggir2& form, int k) {
   return ticks;
 }
 
-// A variable's code from its rows' codes, by table (codes_test.cpp pins each rule): variables 1
-// to 6 from the pair of their rows (AA AB AC BA BB BC CA CB CC), Habillage from its three,
-// the others from their one row.
-char VariableCode(int v, const std::string& rows) {
-  constexpr std::pair<std::size_t, const char*> kPairs[] = {
-      {0, ""}, {0, "ABCBBCCCC"}, {2, "ABCBBCCCC"}, {4, "ABBBBBBBC"},
-      {6, ""}, {9, "ABBBBCBCC"}, {11, "ABCBBCCCC"}};
-  if (v > 6) return rows[static_cast<std::size_t>(v + 6)];
-  const auto [first, pairs] = kPairs[v];
-  if (v == 4) {
-    const std::string three = rows.substr(first, 3);
-    return three == "AAA" ? 'A' : three == "CCC" ? 'C' : 'B';
-  }
-  return pairs[3 * static_cast<std::size_t>(rows[first] - 'A') +
-               static_cast<std::size_t>(rows[first + 1] - 'A')];
-}
-
 // Any sequence of user actions keeps the record consistent with its ticks, asks the question
 // exactly when an action leaves three ticks on an adverb's row, and never offers to print or
 // check a GIR that was not computed from the ticks on screen.
@@ -113,25 +96,25 @@ class RandomCodingTest : public WindowTest {
     CheckRecord();
   }
 
+  // The boxes are the evaluation the model holds, and every code shown is the one the grid's
+  // rules give for it (grid/ pins each rule by its tables).
   void CheckRecord() {
-    std::string rows, ticks;
+    const grid::Evaluation evaluation = form.EvaluationAffichee();
+    const grid::Cotation cotation = grid::CotationDe(evaluation);
+    std::string ticks;
     for (int k = 1; k <= 24; ++k) {
-      const std::string row = Coches(form, k);
-      const auto n = static_cast<std::size_t>(std::count(row.begin(), row.end(), '1'));
-      ASSERT_EQ(form.CmdVD(k).Caption(), std::string(1, "ABBBC"[n])) << k;
-      ASSERT_EQ(form.ADV4(layout::NeFaitPasBox(k)).Value, n == 4 ? 1 : 0) << k;
-      rows += form.CmdVD(k).Caption();
-      ticks += row;
+      ticks += Coches(form, k);
+      ASSERT_EQ(form.CmdVD(k).Caption(), cotation.lignes.substr(k - 1, 1)) << k;
+      ASSERT_EQ(form.ADV4(layout::NeFaitPasBox(k)).Value, evaluation.NeFaitPas(k) ? 1 : 0) << k;
+    }
+    for (int i = 1; i <= 96; ++i) ASSERT_EQ(form.ADV(i).Value == 1, evaluation.Cochee(i)) << i;
+    for (int v = 1; v <= 17; ++v) {
+      ASSERT_EQ(form.CFIN(v).Caption(), cotation.variables.substr(v - 1, 1)) << v;
     }
     ASSERT_EQ(form.TxtADV.Text, ticks);
-    ASSERT_EQ(form.TxtVD1.Text, rows.substr(0, 17));
-    ASSERT_EQ(form.TxtVI.Text, rows.substr(17));
-    std::string discriminants;
-    for (int v = 1; v <= 17; ++v) {
-      ASSERT_EQ(form.CFIN(v).Caption(), std::string(1, VariableCode(v, rows))) << v;
-      if (v <= 10) discriminants += form.CFIN(v).Caption();
-    }
-    ASSERT_EQ(form.TxtVD2.Text, discriminants);
+    ASSERT_EQ(form.TxtVD1.Text, cotation.Vd1());
+    ASSERT_EQ(form.TxtVD2.Text, cotation.Vd2());
+    ASSERT_EQ(form.TxtVI.Text, cotation.Vi());
     ASSERT_EQ(form.SSCommand1.Enabled, form.SSCommand2.Enabled);
     if (form.SSCommand1.Enabled) {
       ASSERT_TRUE(form.PanelCalculGIR.Visible);
