@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "web/embedded_files.h"
 #include "web/page_calls.h"
+#include "web/svg.h"
 
 namespace {
 
@@ -37,19 +38,6 @@ std::string ReadAll(const fs::path& file) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
-}
-
-std::string EscapedHtml(const std::string& text) {
-  std::string html;
-  for (const char c : text) {
-    switch (c) {
-      case '&': html += "&amp;"; break;
-      case '<': html += "&lt;"; break;
-      case '>': html += "&gt;"; break;
-      default: html += c;
-    }
-  }
-  return html;
 }
 
 bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
@@ -132,9 +120,9 @@ void BrowserHost::ShowHelp(const fs::path& file) {
   }
   page::Help(kHelpTitle,
              "<p>" +
-                 EscapedHtml("Le fichier d'aide « " + file.filename().string() +
-                             " » est introuvable dans le dossier « " + file.parent_path().string() +
-                             " ».") +
+                 EscapedMarkup("Le fichier d'aide « " + file.filename().string() +
+                               " » est introuvable dans le dossier « " +
+                               file.parent_path().string() + " ».") +
                  "</p>",
              kClose);
 }

@@ -121,10 +121,20 @@ void Element::RefreshContent() {
   }
 }
 
-// Colours, weight and size: what the logic changes besides text, value and place.
+// Colours, weight and size: what the logic changes besides text, value and place. Shapes,
+// images, boxes and lines show their container through, as a transparent label does.
 void Element::RefreshLook() {
-  const bool transparent = control_.kind == window::Kind::Label &&
-                           static_cast<const window::Label&>(control_).Transparent;
+  bool transparent = false;
+  switch (control_.kind) {
+    case window::Kind::Label:
+      transparent = static_cast<const window::Label&>(control_).Transparent;
+      break;
+    case window::Kind::Shape:
+    case window::Kind::Image:
+    case window::Kind::CheckBox:
+    case window::Kind::Line: transparent = true; break;
+    default: break;
+  }
   Update(colours_, std::tuple{control_.ForeColor, control_.BackColor, transparent},
          [this](const auto& c) {
            page::Colours(id_, std::get<0>(c), std::get<1>(c), std::get<2>(c));

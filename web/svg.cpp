@@ -12,19 +12,6 @@ namespace {
 constexpr double kAscent = 0.905;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-std::string Escaped(const std::string& text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
-
 std::string Stroke(const window::Pen& pen) {
   std::string stroke = " stroke=\"" + CssColour(pen.colour) + "\" stroke-width=\"" +
                        std::to_string(pen.width) + "\"";
@@ -57,7 +44,7 @@ std::string ElementOf(const window::TextAt& t) {
   return "<text x=\"" + std::to_string(t.top_left.x) + "\" y=\"" +
          Number(t.top_left.y + kAscent * size) + "\" font-size=\"" + Number(size) +
          "\" font-weight=\"" + (t.font.bold ? "bold" : "normal") + "\" fill=\"" +
-         CssColour(t.colour) + "\" xml:space=\"preserve\">" + Escaped(t.text) + "</text>";
+         CssColour(t.colour) + "\" xml:space=\"preserve\">" + EscapedMarkup(t.text) + "</text>";
 }
 
 std::string ElementOf(const window::Polygon& p) {
@@ -70,6 +57,19 @@ std::string ElementOf(const window::Polygon& p) {
 }
 
 }  // namespace
+
+std::string EscapedMarkup(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
 
 std::string CssColour(window::Colour colour) {
   return "rgb(" + std::to_string(colour & 0xFF) + "," + std::to_string(colour >> 8 & 0xFF) + "," +

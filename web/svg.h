@@ -8,5 +8,7 @@
 #include "calculator/window/drawing.h"
 
 std::string SvgOf(const window::Drawing& drawing);
+// Text as it stands inside HTML or SVG markup: "&", "<" and ">" escaped.
+std::string EscapedMarkup(const std::string& text);
 // "rgb(r,g,b)" of a colour 0xBBGGRR.
 std::string CssColour(window::Colour colour);

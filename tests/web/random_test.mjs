@@ -40,9 +40,15 @@ function table(seed) {
 // In the page: "Saisir", then each step as a click on its control, each question answered
 // in turn with the dialog's own buttons; what the window shows at the end.
 async function codeInPage(steps, answers) {
+  // A task's turn, without the clamping of nested timeouts.
+  const channel = new MessageChannel();
+  const turn = () => new Promise((resolve) => {
+    channel.port1.onmessage = resolve;
+    channel.port2.postMessage(0);
+  });
   const idle = async () => {
     for (;;) {
-      await new Promise((resolve) => setTimeout(resolve, 0));
+      await turn();
       if (!document.documentElement.hasAttribute('data-busy')) return;
       const dialog = document.querySelector('#aggir-message[open]');
       if (dialog) return;

@@ -4,7 +4,6 @@
 // rules all come from the C++ model; nothing of them is written here.
 
 const root = document.getElementById('aggir');
-const rootStyle = document.documentElement.style;
 const elements = new Map([[0, { box: root }]]);
 const KINDS = ['label', 'textbox', 'checkbox', 'panel', 'frame', 'button', 'shape', 'image',
   'picture', 'line'];
@@ -214,9 +213,9 @@ const calls = {
   },
 
   colours(id, fore, back, transparent) {
-    const { box, kind } = elements.get(id);
+    const { box } = elements.get(id);
     box.style.color = css(fore);
-    box.style.backgroundColor = transparent || kind === 'checkbox' ? 'transparent' : css(back);
+    box.style.backgroundColor = transparent ? 'transparent' : css(back);
   },
 
   font(id, points, bold) {
@@ -285,6 +284,8 @@ const calls = {
     root.removeAttribute('aria-busy');
     document.documentElement.dataset.ready = '';
     performance.mark('aggir-ready');
+    // After the next frame: the grid drawn on the screen.
+    requestAnimationFrame(() => setTimeout(() => performance.mark('aggir-shown')));
   },
 };
 
@@ -364,16 +365,20 @@ function setFont(points, bold) {
   measure.font = `${bold ? 'bold ' : ''}${points}pt ${FONT}`;
 }
 
+// The sheet is downloaded, then shown in the browser's PDF viewer, once the command is over:
+// opening a tab takes the browser far longer than writing the sheet.
 function offer(name, bytes) {
   const url = URL.createObjectURL(new Blob([bytes], { type: 'application/pdf' }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = name;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  window.open(url, '_blank');
-  setTimeout(() => URL.revokeObjectURL(url), 60000);
+  setTimeout(() => {
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    window.open(url, '_blank');
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  });
 }
 
 function help(title, html, close) {
@@ -413,6 +418,9 @@ function chooseFile(accept) {
 // The browser's PDF reader comes inlined and compressed; it is unpacked on first use only.
 let pdfReader = null;
 async function pdfKeywords(bytes) {
+  if (document.readyState === 'loading') {
+    await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
+  }
   pdfReader ??= unpack('aggir-pdfjs').then((code) => {
     const script = document.createElement('script');
     script.textContent = new TextDecoder().decode(code);
@@ -497,7 +505,12 @@ async function start() {
   const wasmBinary = await unpack('aggir-wasm');
   performance.mark('aggir-unpacked');
   // main() builds the window before the module is handed over: events wait for it.
-  module = await globalThis.AggirModule({ page: calls, wasmBinary, onAbort: stopped });
+  module = await globalThis.AggirModule({
+    page: calls,
+    wasmBinary,
+    onAbort: stopped,
+    onRuntimeInitialized: () => performance.mark('aggir-instantiated'),
+  });
 }
 
 start().catch(stopped);
