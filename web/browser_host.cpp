@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <sstream>
 
 #include "platform/files.h"
 #include "web/embedded_files.h"
@@ -34,10 +34,15 @@ constexpr const char* kYes = "Oui";
 constexpr const char* kNo = "Non";
 
 std::string ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  std::string bytes;
+  if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+    char block[65536];
+    for (std::size_t read; (read = std::fread(block, 1, sizeof block, in)) > 0;) {
+      bytes.append(block, read);
+    }
+    std::fclose(in);
+  }
+  return bytes;
 }
 
 bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {

@@ -366,10 +366,10 @@ function setFont(points, bold) {
 }
 
 // The sheet is downloaded, then shown in the browser's PDF viewer, once the command is over:
-// opening a tab takes the browser far longer than writing the sheet.
+// handing the bytes to the browser and opening a tab take it far longer than writing them.
 function offer(name, bytes) {
-  const url = URL.createObjectURL(new Blob([bytes], { type: 'application/pdf' }));
   setTimeout(() => {
+    const url = URL.createObjectURL(new Blob([bytes], { type: 'application/pdf' }));
     const link = document.createElement('a');
     link.href = url;
     link.download = name;
