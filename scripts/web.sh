@@ -15,19 +15,25 @@ deps=$PWD/build/web-deps
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 jobs=(-j 2)
 
+# Each library the page links is built once from its Debian source package: its sources
+# copied into build/web-deps/build/NAME, then build_NAME installs it into build/web-deps/NAME
+# (lib/, include/), which CMake is given. Those the writer will need for names in every
+# alphabet (HarfBuzz, FriBidi, FreeType) go the same way.
+from_debian() {
+  local name=$1
+  scripts/setup.sh source "$deps/src" "$name"
+  rm -rf "$deps/build/$name" "$deps/$name"
+  mkdir -p "$deps/build" "$deps/$name/lib" "$deps/$name/include"
+  cp -r "$(ls -d "$deps/src/$name"-*/ | head -n 1)" "$deps/build/$name"
+  (cd "$deps/build/$name" && "build_$name")
+}
+
 # zlib, for the checksum of the evaluation a sheet stores.
 build_zlib() {
-  [ -f "$deps/zlib/lib/libz.a" ] && return
-  scripts/setup.sh source "$deps/src" zlib
-  local src
-  src=$(ls -d "$deps"/src/zlib-*/ | head -n 1)
-  rm -rf "$deps/build/zlib"
-  mkdir -p "$deps/build" "$deps/zlib/lib" "$deps/zlib/include"
-  cp -r "$src" "$deps/build/zlib"
-  (cd "$deps/build/zlib" && CHOST=wasm32 emconfigure ./configure --static >/dev/null &&
-    nice -n 10 emmake make "${jobs[@]}" libz.a >/dev/null)
-  cp "$deps/build/zlib/libz.a" "$deps/zlib/lib/"
-  cp "$deps/build/zlib/zlib.h" "$deps/build/zlib/zconf.h" "$deps/zlib/include/"
+  CHOST=wasm32 emconfigure ./configure --static >/dev/null
+  nice -n 10 emmake make "${jobs[@]}" libz.a >/dev/null
+  cp libz.a "$deps/zlib/lib/"
+  cp zlib.h zconf.h "$deps/zlib/include/"
 }
 
 # The npm packages of the lock file, again only when it changed.
@@ -41,7 +47,7 @@ install_npm() {
   (cd "$deps/npm" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
 }
 
-build_zlib
+[ -f "$deps/zlib/lib/libz.a" ] || from_debian zlib
 install_npm
 emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release -DAGGIR_WERROR=ON \
   -DAGGIR_BUILD_WEB=ON -DAGGIR_BUILD_APP=OFF -DAGGIR_BUILD_BENCH=OFF -DAGGIR_BUILD_TESTS=ON \
