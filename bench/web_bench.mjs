@@ -8,7 +8,7 @@
 //   ("aggir-shown"), over LOADS fresh loads;
 // - "Imprimer" on the example evaluation: from the click to the sheet handed to the browser
 //   (written, refreshed, given as a download), PRINTS times in one page.
-import { readFileSync, statSync, mkdtempSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -50,10 +50,11 @@ async function open(browser) {
   return tab;
 }
 
+const profile = mkdtempSync(join(tmpdir(), 'aggir-bench-'));
 const browser = await puppeteer.launch({
   executablePath: '/usr/bin/chromium',
   headless: true,
-  userDataDir: mkdtempSync(join(tmpdir(), 'aggir-bench-')),
+  userDataDir: profile,
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
     '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
@@ -91,3 +92,4 @@ const printed = await tab.evaluate(async (times) => {
 }, Number(prints));
 console.log(`"Imprimer": ${summary(printed)}`);
 await browser.close();
+rmSync(profile, { recursive: true, force: true });

@@ -3,7 +3,7 @@
 // chromium: the example evaluation on a 1280 x 800 screen and on a 768 x 1024 tablet, and
 // its profile at 200 % zoom.
 //   node web_shot.mjs PAGE FOLDER
-import { mkdtempSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -33,10 +33,11 @@ async function coded(browser, viewport, after = async () => {}) {
   return tab;
 }
 
+const userDataDir = mkdtempSync(join(tmpdir(), 'aggir-shot-'));
 const browser = await puppeteer.launch({
   executablePath: '/usr/bin/chromium',
   headless: true,
-  userDataDir: mkdtempSync(join(tmpdir(), 'aggir-shot-')),
+  userDataDir,
   args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--hide-scrollbars'],
 });
 const desktop = await coded(browser, { width: 1280, height: 800 });
@@ -48,3 +49,4 @@ const zoomed = await coded(browser, { width: 1280, height: 800, deviceScaleFacto
 const profile = await zoomed.$(control('PanelProfil'));
 await profile.screenshot({ path: join(folder, 'web_profile_200.png') });
 await browser.close();
+rmSync(userDataDir, { recursive: true, force: true });

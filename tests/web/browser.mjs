@@ -2,7 +2,7 @@
 // The page in Debian's chromium, headless, from file:// with the network off: what the
 // browser tests share. Controls are found by the control they mirror (data-control).
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync } from 'node:fs';
+import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
@@ -25,11 +25,18 @@ export function desktop(args, input = '', cwd = undefined) {
     .toString();
 }
 
+// A folder of the session's own, removed with it.
+export function scratch(name) {
+  const folder = mkdtempSync(join(tmpdir(), `aggir-${name}-`));
+  process.on('exit', () => rmSync(folder, { recursive: true, force: true }));
+  return folder;
+}
+
 export async function openPage({ width = 1280, height = 800, scale = 1, touch = false } = {}) {
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
-    userDataDir: mkdtempSync(join(tmpdir(), 'aggir-chromium-')),
+    userDataDir: scratch('chromium'),
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
@@ -48,7 +55,7 @@ export async function openPage({ width = 1280, height = 800, scale = 1, touch = 
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('popup', (popup) => popup.close().catch(() => {}));
-  const downloads = mkdtempSync(join(tmpdir(), 'aggir-downloads-'));
+  const downloads = scratch('downloads');
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   await page.goto(pathToFileURL(pageFile).href);

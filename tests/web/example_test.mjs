@@ -4,12 +4,11 @@
 // time, read back by the page and by the desktop; the desktop's sheet read by the page; and
 // the files no evaluation comes from, refused by the page with the desktop's messages.
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
 import {
   answer, desktop, desktopBuild, downloaded, expectEqual, idle, openPage, openThroughChooser,
-  run, selector, state,
+  run, scratch, selector, state,
 } from './browser.mjs';
 
 const identity = ['DUPONT', 'Jeanne', '123', '12 rue des Lilas 29000 Quimper'];
@@ -89,8 +88,7 @@ run(async () => {
   execFileSync('qpdf', ['--check', sheet]);
   expectSameSheet(sheet);
   expectEqual(read(sheet), expected, 'the page\'s sheet reopened by the desktop');
-  execFileSync(join(desktopBuild, 'bin', 'aggir'), ['--batch', sheet, '--out',
-    mkdtempSync(join(tmpdir(), 'aggir-batch-'))]);
+  execFileSync(join(desktopBuild, 'bin', 'aggir'), ['--batch', sheet, '--out', scratch('batch')]);
 
   for (const [how, file] of [['chooser', sheet], ['drop', desktopSheet]]) {
     await page.click(selector('BtnSupprimer'));
@@ -101,7 +99,7 @@ run(async () => {
   }
 
   // Refused, with the desktop's message, and nothing on screen changed.
-  const folder = mkdtempSync(join(tmpdir(), 'aggir-refused-'));
+  const folder = scratch('refused');
   const text = readFileSync(sheet, 'latin1');
   for (const [name, make] of Object.entries(refused)) {
     const file = join(folder, name);
