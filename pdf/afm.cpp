@@ -2,11 +2,12 @@
 #include "pdf/afm.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
+
+#include "platform/number_text.h"
 
 namespace pdf {
 namespace {
@@ -39,7 +40,7 @@ std::optional<long> ParseInteger(std::string_view token) {
     return negative ? -value : value;
   }
   double value = 0;
-  auto result = std::from_chars(token.data(), token.data() + token.size(), value);
+  auto result = platform::FromChars(token.data(), token.data() + token.size(), value);
   // Infinities, NaN and numbers too large for any metric make the line unreadable.
   if (result.ec != std::errc{} || !(std::fabs(value) < kLargestMetric)) return std::nullopt;
   return static_cast<long>(value);  // widths are truncated

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "platform/number_text.h"
 
 namespace pdf {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // Shortest round-trip digits of a finite value in fixed notation, without the sign.
 std::string ShortestDigits(double magnitude) {
   char buffer[400];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed);
+  auto result = platform::ToCharsFixed(buffer, buffer + sizeof buffer, magnitude);
   return std::string(buffer, result.ptr);
 }
 
@@ -65,7 +66,7 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 char* PutPair(char* p, std::int64_t& number) {
   const std::int64_t rest = number / 100;
   p -= 2;
-  std::memcpy(p, &kDigitPairs[2 * (number - 100 * rest)], 2);
+  std::memcpy(p, &kDigitPairs[static_cast<std::size_t>(2 * (number - 100 * rest))], 2);
   number = rest;
   return p;
 }
@@ -151,7 +152,7 @@ std::size_t WriteFixedPoint(char* dest, double value, int decimals) {
     char text[kLongestFixedPoint];
   };
   thread_local std::array<Written, 256> recent;
-  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto bits = platform::BitCast<std::uint64_t>(value);
   Written& slot =
       recent[((bits ^ static_cast<std::uint64_t>(decimals)) * 0x9E3779B97F4A7C15u) >> 56];
   if (slot.bits == bits && slot.decimals == decimals) {
@@ -239,10 +240,9 @@ namespace {
 // At most 15 significant digits, no trailing zeros, no exponent.
 std::string PlainDigits(double value) {
   char buffer[64];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  auto result = platform::ToCharsGeneral(buffer, buffer + sizeof buffer, value, 15);
   double rounded = 0;
-  std::from_chars(buffer, result.ptr, rounded);
+  platform::FromChars(buffer, result.ptr, rounded);
   std::string text = ShortestDigits(std::fabs(rounded));
   return (rounded < 0 ? "-" : "") + text;
 }

@@ -47,7 +47,7 @@ bool CanCreateFilesIn(const std::filesystem::path& folder) {
 }
 
 void StartWriting(std::FILE* file) {
-#ifdef SYNC_FILE_RANGE_WRITE
+#if defined(SYNC_FILE_RANGE_WRITE) && !defined(__EMSCRIPTEN__)  // declared, but not there
   ::sync_file_range(fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
 #else
   static_cast<void>(file);

@@ -3,7 +3,6 @@
 // link targets.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <locale>
 #include <random>
@@ -13,6 +12,7 @@
 
 #include "pdf/format.h"
 #include "platform/encoding.h"
+#include "platform/number_text.h"
 #include "test_support/golden.h"
 
 namespace {
@@ -25,7 +25,7 @@ std::string Converted(const std::string& input) {
   in >> function;
   std::getline(in.ignore(1), text);
   double value = 0;  // from_chars: whatever the locale, also below the normal range
-  const char* end = std::from_chars(text.data(), text.data() + text.size(), value).ptr;
+  const char* end = platform::FromChars(text.data(), text.data() + text.size(), value).ptr;
   if (function == "number") return pdf::FormatNumber(value, std::atoi(end));
   if (function == "plain") return pdf::FormatPlain(value);
   if (function == "message") return pdf::MessageNumber(value);
@@ -45,8 +45,7 @@ TEST(FormatTest, ConversionsOfTheTable) {
 // back as the value, rounded half up at the last decimal kept.
 std::string RoundedShortestDigits(double value, int decimals) {
   char buffer[400];
-  auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed).ptr;
+  auto end = platform::ToCharsFixed(buffer, buffer + sizeof buffer, std::fabs(value)).ptr;
   std::string digits(buffer, end);
   if (digits.find('.') == std::string::npos) digits += '.';
   const std::size_t keep = digits.find('.') + 1 + static_cast<std::size_t>(decimals);
