@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 // aggir --batch: many evaluations at once, without a window. Scores and prints the lines of
-// a CSV file, or sums up sheets already printed, into a folder with the summary synthese.csv.
+// a CSV file, or sums up sheets already printed, into a folder with the summary synthese.csv
+// and its workbook synthese.xlsx.
 #pragma once
 
 #include <cstdio>

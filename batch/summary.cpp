@@ -5,6 +5,7 @@
 
 #include "batch/columns.h"
 #include "batch/csv_reader.h"
+#include "batch/summary_text.h"
 #include "grid/grid.h"
 #include "sheet/sheet.h"
 
@@ -12,22 +13,12 @@ namespace batch {
 namespace {
 
 constexpr char kSeparateur = ';';
-// Points per GIR for the GMP (code de l'action sociale et des familles, annexe 3-6).
-constexpr std::array<int, kGirs> kPoints = {1000, 840, 660, 420, 250, 70};
-
-// Quoted only when the field holds a separator, a quote or a line break.
-std::string Champ(const std::string& texte) {
-  if (texte.find_first_of(";\"\r\n") == std::string::npos) return texte;
-  std::string cite = "\"";
-  for (const char c : texte) cite += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return cite + '"';
-}
 
 std::string Ligne(const std::vector<std::string>& champs) {
   std::string ligne;
   for (std::size_t i = 0; i < champs.size(); ++i) {
     if (i > 0) ligne += kSeparateur;
-    ligne += Champ(champs[i]);
+    ligne += ChampCsv(champs[i]);
   }
   return ligne;
 }
@@ -56,28 +47,28 @@ std::string Coherence(const coherence::Drapeaux& drapeaux) {
   return mots;
 }
 
+LigneDeSynthese LigneDe(const Entree& entree, const Resultat& resultat) {
+  const fiche::Evaluation& evaluation = entree.evaluation;
+  LigneDeSynthese ligne;
+  ligne.dossier = evaluation.dossier;
+  ligne.nom = evaluation.nom;
+  ligne.prenom = evaluation.prenom;
+  ligne.refus = MotifDuRefus(entree, resultat);
+  if (!ligne.refus.empty()) return ligne;
+  ligne.codes = resultat.codes;
+  ligne.rang = resultat.rang;
+  ligne.gir = resultat.gir;
+  ligne.coherence = Coherence(resultat.drapeaux);
+  ligne.fiche = resultat.fiche.empty() ? entree.fiche : resultat.fiche;
+  return ligne;
+}
+
 }  // namespace
 
 std::string MotifDuRefus(const Entree& entree, const Resultat& resultat) {
   if (!entree.refus.empty()) return entree.refus;
   if (!resultat.refus.empty()) return entree.origine + " : " + resultat.refus;
   return "";
-}
-
-std::string Gmp(const std::array<std::size_t, kGirs>& par_gir) {
-  std::size_t personnes = 0, points = 0;
-  for (std::size_t g = 0; g < par_gir.size(); ++g) {
-    personnes += par_gir[g];
-    points += par_gir[g] * static_cast<std::size_t>(kPoints[g]);
-  }
-  if (personnes == 0) return "";
-  const std::size_t centiemes = (points * 200 + personnes) / (2 * personnes);
-  std::string texte = std::to_string(centiemes / 100);
-  const std::size_t reste = centiemes % 100;
-  if (reste == 0) return texte;
-  texte += ',' + std::to_string(reste / 10);
-  if (reste % 10 != 0) texte += std::to_string(reste % 10);
-  return texte;
 }
 
 bool Synthese::Commence(const std::filesystem::path& dossier, std::string& erreur) {
@@ -89,29 +80,34 @@ bool Synthese::Commence(const std::filesystem::path& dossier, std::string& erreu
   }
   fichier_.Write(kBom);
   Ecrit(EnTete());
-  return true;
+  return classeur_.Commence(dossier, erreur);
+}
+
+// A refused line keeps its identity and gives its reason in the last column.
+void Synthese::EcritCsv(const LigneDeSynthese& ligne) {
+  std::vector<std::string> champs = {ligne.dossier, ligne.nom, ligne.prenom};
+  if (!ligne.refus.empty()) {
+    champs.resize(champs.size() + grid::kVariables + 4);
+    champs.push_back(ligne.refus);
+    Ecrit(Ligne(champs));
+    return;
+  }
+  for (const char code : ligne.codes) champs.emplace_back(1, code);
+  for (const std::string* champ : {&ligne.rang, &ligne.gir, &ligne.coherence, &ligne.fiche})
+    champs.push_back(*champ);
+  champs.emplace_back();
+  Ecrit(Ligne(champs));
 }
 
 void Synthese::Ajoute(const Entree& entree, const Resultat& resultat) {
   ++totaux_.entrees;
-  const fiche::Evaluation& evaluation = entree.evaluation;
-  std::vector<std::string> champs = {evaluation.dossier, evaluation.nom, evaluation.prenom};
-  const std::string refus = MotifDuRefus(entree, resultat);
-  if (!refus.empty()) {
+  const LigneDeSynthese ligne = LigneDe(entree, resultat);
+  EcritCsv(ligne);
+  classeur_.Ajoute(ligne);
+  if (!ligne.refus.empty()) {
     ++totaux_.refusees;
-    champs.resize(champs.size() + grid::kVariables + 4);
-    champs.push_back(refus);
-    Ecrit(Ligne(champs));
     return;
   }
-  for (const char code : resultat.codes) champs.emplace_back(1, code);
-  const std::string fiche = resultat.fiche.empty() ? entree.fiche : resultat.fiche;
-  for (const std::string& champ :
-       {resultat.rang, resultat.gir, Coherence(resultat.drapeaux), fiche}) {
-    champs.push_back(champ);
-  }
-  champs.emplace_back();
-  Ecrit(Ligne(champs));
   totaux_.fiches += !resultat.fiche.empty();
   ++totaux_.par_gir.at(static_cast<std::size_t>(std::stoi(resultat.gir) - 1));
 }
@@ -131,7 +127,7 @@ bool Synthese::Termine(std::string& erreur) {
     fichier_.Discard();
     return false;
   }
-  return true;
+  return classeur_.Termine(totaux_, erreur);
 }
 
 }  // namespace batch

@@ -28,6 +28,8 @@ class OutputFile {
   void Write(std::string_view bytes);
   // Flushes and closes the temporary file; false when any write failed.
   bool Close();
+  // Where the bytes go until Publish, for a library that writes a file by its name.
+  const std::filesystem::path& TemporaryPath() const { return temporary_; }
   // Moves the closed temporary file over the target.
   std::error_code Publish();
   // Closes and removes the temporary file, if any.

@@ -7,7 +7,8 @@
 #   scripts/setup.sh test      package, and the tests: GoogleTest, Google Benchmark (the
 #                              benchmarks are compiled with the tests), the PDF tools, Debian's
 #                              package checkers, ImageMagick (a CMYK JPEG) and the French
-#                              locale (the default)
+#                              locale (the default), openpyxl and LibreOffice Calc (the
+#                              batch's summaries read back)
 #   scripts/setup.sh bench     test, and the benchmarks' peer libraries and process tools
 #   scripts/setup.sh fuzz      test, and clang with libFuzzer
 #   scripts/setup.sh docs      test, and the virtual screen of the window's pictures
@@ -20,10 +21,11 @@ set -euo pipefail
 
 run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-liberation2 python-matplotlib-data libqpdf-dev zlib1g-dev
-  libcsv-dev)
+  libcsv-dev libxlsxwriter-dev)
 package=("${run[@]}" dpkg-dev file)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
-  desktop-file-utils appstream lintian locales imagemagick python3)
+  desktop-file-utils appstream lintian locales imagemagick python3 python3-openpyxl
+  libreoffice-calc-nogui)
 bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}" xvfb xauth)

@@ -25,15 +25,19 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kEtablissement = AGGIR_SOURCE_DIR "/tests/batch/data/establishment.csv";
+// Names and file numbers a spreadsheet would take for formulas or numbers.
+const fs::path kHostile = AGGIR_SOURCE_DIR "/tests/batch/data/hostile.csv";
 
 class EndToEndTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = std::make_unique<pdftest::ScratchDir>();
     lancement_ = batchtest::Lance({kEtablissement, "--out", Fiches(), "--jobs", "2"});
+    batchtest::Lance({kHostile, "--out", Hostile()});
   }
   static void TearDownTestSuite() { dir_.reset(); }
   static fs::path Fiches() { return dir_->path() / "b"; }
+  static fs::path Hostile() { return dir_->path() / "h"; }
 
   static inline std::unique_ptr<pdftest::ScratchDir> dir_;
   static inline batchtest::Lancement lancement_;
@@ -48,7 +52,7 @@ TEST_F(EndToEndTest, EverySheetValidEveryGirRightAndTheGmp) {
                        "'/*.pdf; do qpdf --check \"$f\" >/dev/null || echo \"$f\"; "
                        "done; ls '" +
                        Fiches().string() + "' | wc -l");
-  EXPECT_EQ(controle.output, "241\n");
+  EXPECT_EQ(controle.output, "242\n");  // 240 sheets and both summaries
 }
 
 // What the user does in the window for the evaluation of record `rang`: types, ticks,
@@ -128,6 +132,27 @@ TEST_F(EndToEndTest, SummaryOfTheSheetsEqualsTheSummaryOfTheFile) {
             pdftest::ReadFile(Fiches() / "synthese.csv"));
   auto gmp = [](const std::string& bilan) { return bilan.substr(bilan.find(", GMP ")); };
   EXPECT_EQ(relecture.sortie, "240 fiches lues, 0 refusée" + gmp(lancement_.sortie));
+}
+
+// Both workbooks as openpyxl reads them: every cell typed, no formula.
+TEST_F(EndToEndTest, WorkbookTypedWithFiltersWidthsChartAndNoFormula) {
+  for (const auto& [dossier, golden] : {std::pair{Fiches(), "establishment_workbook.txt"},
+                                        std::pair{Hostile(), "hostile_workbook.txt"}}) {
+    const auto lu = pdftest::RunTool(std::string(AGGIR_DEBIAN_PYTHON " ") + AGGIR_SOURCE_DIR +
+                                     "/tests/batch/read_summary.py workbook '" +
+                                     (dossier / "synthese.xlsx").string() + "'");
+    ExpectGolden(std::string(AGGIR_SOURCE_DIR "/tests/batch/golden/") + golden, lu.output);
+  }
+}
+
+// Both CSV summaries as LibreOffice opens them by default: every cell in its column, the GMP
+// a number, no formula.
+TEST_F(EndToEndTest, CsvEveryCellInItsColumnInLibreOffice) {
+  const auto lu =
+      pdftest::RunTool(std::string(AGGIR_DEBIAN_PYTHON " ") + AGGIR_SOURCE_DIR +
+                       "/tests/batch/read_summary.py csv '" + (Fiches() / "synthese.csv").string() +
+                       "' '" + (Hostile() / "synthese.csv").string() + "'");
+  ExpectGolden(AGGIR_SOURCE_DIR "/tests/batch/golden/libreoffice_summaries.txt", lu.output);
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: EUPL-1.2
+"""The batch's summaries as a spreadsheet reads them, in words, for a golden file.
+
+    read_summary.py workbook FILE.xlsx    synthese.xlsx as openpyxl reads it
+    read_summary.py csv FILE.csv...       each synthese.csv opened by LibreOffice with its default
+                                          import (separators "," ";" and tab together, formulas
+                                          evaluated, French), then read the same way
+
+Each sheet: its size, frozen cell, filter, bold header and column widths, then every row, a
+cell a field: a number as #value, a formula as !formula (never expected), text as it is.
+"""
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+import openpyxl
+
+
+def cell(c):
+    if c.data_type == "f":
+        return "!" + str(c.value)
+    if c.value is None:
+        return ""
+    if c.data_type == "n":
+        return "#" + (f"{c.value:.2f}" if isinstance(c.value, float) else str(c.value))
+    return str(c.value).replace("\r", "\\r").replace("\n", "\\n").replace("\t", "\\t")
+
+
+def describe(path, layout):
+    book = openpyxl.load_workbook(path)
+    for sheet in book.worksheets:
+        print(f"== {sheet.title} {sheet.max_row}x{sheet.max_column}")
+        if layout:
+            header = next(sheet.iter_rows(max_row=1))
+            bold = all(c.font.b for c in header if c.value is not None)
+            widths = [str(round(sheet.column_dimensions[openpyxl.utils.get_column_letter(i)].width
+                                or 0)) for i in range(1, sheet.max_column + 1)]
+            print(f"frozen {sheet.freeze_panes} filter {sheet.auto_filter.ref} "
+                  f"bold header {bold} charts {len(sheet._charts)} widths {' '.join(widths)}")
+            formats = {c.number_format for row in sheet.iter_rows() for c in row
+                       if c.data_type == "n" and c.number_format != "General"}
+            if formats:
+                print("number formats " + " ".join(sorted(formats)))
+        for row in sheet.iter_rows():
+            fields = [cell(c) for c in row]
+            while fields and not fields[-1]:
+                fields.pop()
+            print(" | ".join(fields))
+
+
+def from_csv(paths):
+    """All in one start of LibreOffice, which takes seconds; each copied under a name of its own."""
+    with tempfile.TemporaryDirectory() as scratch:
+        copies = []
+        for i, path in enumerate(paths):
+            copies.append(Path(scratch) / f"summary{i}.csv")
+            copies[-1].write_bytes(Path(path).read_bytes())
+        subprocess.run(["soffice", f"-env:UserInstallation=file://{scratch}/profile", "--headless",
+                        "--infilter=CSV:44/59/9,34,76,1,,1036", "--convert-to", "xlsx",
+                        "--outdir", f"{scratch}/out"] + [str(c) for c in copies],
+                       check=True, capture_output=True, timeout=300)
+        for copy in copies:
+            describe(Path(scratch) / "out" / (copy.stem + ".xlsx"), False)
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "workbook":
+        describe(sys.argv[2], True)
+    else:
+        from_csv(sys.argv[2:])
