@@ -7,6 +7,7 @@
 
 #include "batch/columns.h"
 #include "batch/run.h"
+#include "batch/system_reason.h"
 #include "platform/files.h"
 
 namespace batch {
@@ -127,7 +128,7 @@ bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
   if (!code && platform::CanCreateFilesIn(dossier)) return true;
   erreur = "Le dossier " + Cite(dossier.string()) +
            " ne peut pas être créé ou n'accepte pas de fichiers" +
-           (code ? " : " + code.message() : "") + ".";
+           (code ? " : " + RaisonSysteme(code) : "") + ".";
   return false;
 }
 
@@ -175,8 +176,7 @@ int Lance(const std::vector<std::string>& arguments, std::FILE* sortie, std::FIL
     return Impossible(erreurs, erreur);
   }
   const bool imprime = !source->Fiches() || options.reimprime;
-  // Counting the entries reads the input once more: only for a bar that shows it.
-  Progression progression(erreurs, EstTerminal(erreurs) ? source->Total() : 0);
+  Progression progression(erreurs, source->Total());
   Execution execution(options.fils);
   execution.Traite(*source, imprime ? &options.sortie : nullptr, synthese, progression);
   progression.Termine();

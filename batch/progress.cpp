@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "batch/progress.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +22,12 @@ std::string Duree(double secondes) {
 }  // namespace
 
 bool EstTerminal(std::FILE* flux) { return isatty(fileno(flux)) == 1; }
+
+std::size_t LargeurDuTerminal(std::FILE* flux) {
+  winsize taille{};
+  if (ioctl(fileno(flux), TIOCGWINSZ, &taille) != 0) return 0;
+  return taille.ws_col;
+}
 
 std::string Milliers(std::size_t nombre) {
   std::string chiffres = std::to_string(nombre);
@@ -47,17 +54,28 @@ void Progression::Message(const std::string& texte) {
 
 void Progression::Termine() { Efface(); }
 
+// Cut to the terminal's width: a line longer than the terminal wraps, and every redraw
+// would leave a line behind. Without a total, the count and the rate alone.
 void Progression::Dessine() {
   const double secondes =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - debut_).count();
   const double rythme = secondes > 0 ? static_cast<double>(faits_) / secondes : 0;
-  const std::size_t pleins = total_ ? std::min(kLargeur, faits_ * kLargeur / total_) : 0;
-  const std::size_t restants = total_ > faits_ ? total_ - faits_ : 0;
-  const std::string reste =
-      rythme > 0 ? "reste " + Duree(static_cast<double>(restants) / rythme) : "";
-  std::fprintf(erreurs_, "\r[%s%s] %s/%s  %.0f/s  %s\033[K", std::string(pleins, '#').c_str(),
-               std::string(kLargeur - pleins, '.').c_str(), Milliers(faits_).c_str(),
-               Milliers(total_).c_str(), rythme, reste.c_str());
+  char texte[256];
+  if (total_ == 0) {
+    std::snprintf(texte, sizeof texte, "%s  %.0f/s", Milliers(faits_).c_str(), rythme);
+  } else {
+    const std::size_t pleins = std::min(kLargeur, faits_ * kLargeur / total_);
+    const std::size_t restants = total_ > faits_ ? total_ - faits_ : 0;
+    const std::string reste =
+        rythme > 0 ? "reste " + Duree(static_cast<double>(restants) / rythme) : "";
+    std::snprintf(texte, sizeof texte, "[%s%s] %s/%s  %.0f/s  %s", std::string(pleins, '#').c_str(),
+                  std::string(kLargeur - pleins, '.').c_str(), Milliers(faits_).c_str(),
+                  Milliers(total_).c_str(), rythme, reste.c_str());
+  }
+  const std::size_t colonnes = LargeurDuTerminal(erreurs_);
+  std::string ligne = texte;
+  if (colonnes > 0 && ligne.size() >= colonnes) ligne.resize(colonnes - 1);
+  std::fprintf(erreurs_, "\r%s\033[K", ligne.c_str());
   std::fflush(erreurs_);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The progress bar on standard error, only when it is a terminal: entries done out of all,
-// the rate and the time left. Messages go on lines of their own, never inside the bar.
+// the rate and the time left, or only the entries done and the rate when the total is not
+// known (a CSV file is read once, as it comes). Messages go on lines of their own, never inside the
+// bar.
 #pragma once
 
 #include <chrono>
@@ -33,6 +35,8 @@ class Progression {
 };
 
 bool EstTerminal(std::FILE* flux);
+// The terminal's width in columns; 0 when not known.
+std::size_t LargeurDuTerminal(std::FILE* flux);
 
 // 1234567 as "1 234 567".
 std::string Milliers(std::size_t nombre);

@@ -6,6 +6,7 @@
 #include "batch/columns.h"
 #include "batch/cotation.h"
 #include "batch/csv_reader.h"
+#include "batch/system_reason.h"
 #include "grid/grid.h"
 #include "sheet/sheet_reader.h"
 
@@ -56,9 +57,16 @@ class SourceCsv : public Source {
   SourceCsv(const fs::path& fichier, std::string& erreur) : fichier_(fichier), lecteur_(fichier) {
     Enregistrement entete;
     if (!lecteur_.Ouvert()) {
-      erreur = "Le fichier " + Cite(fichier.string()) + " ne peut pas être lu.";
+      erreur = "Le fichier " + Cite(fichier.string()) +
+               " ne peut pas être lu : " + RaisonSysteme(lecteur_.Erreur()) + ".";
     } else if (!lecteur_.Suivant(entete)) {
-      erreur = "Le fichier " + Cite(fichier.string()) + " est vide.";
+      erreur =
+          "Le fichier " + Cite(fichier.string()) +
+          (lecteur_.Erreur() ? " ne peut pas être lu : " + RaisonSysteme(lecteur_.Erreur()) + "."
+                             : " est vide.");
+    } else if (!entete.refus.empty()) {
+      erreur =
+          fichier.string() + ", ligne " + std::to_string(entete.ligne) + " : " + entete.refus + ".";
     } else {
       colonnes_ = LitEntete(entete.champs, erreur);
       if (!erreur.empty()) erreur = fichier.string() + ", ligne 1 : " + erreur + ".";
@@ -66,8 +74,14 @@ class SourceCsv : public Source {
   }
 
   bool Suivante(Entree& entree) override;
-  std::size_t Total() override;
+  // Not known before the end: the file is read once, as a stream.
+  std::size_t Total() override { return 0; }
   bool Fiches() const override { return false; }
+  std::string Erreur() const override {
+    if (lecteur_.Erreur() == 0) return "";
+    return "Le fichier " + Cite(fichier_.string()) +
+           " n'a pas pu être lu jusqu'au bout : " + RaisonSysteme(lecteur_.Erreur()) + ".";
+  }
 
  private:
   std::string Refus(const Enregistrement& ligne) const;
@@ -120,11 +134,19 @@ bool SourceCsv::Suivante(Entree& entree) {
   return true;
 }
 
-// The number of fields, then the file number, digits only as the window takes it.
+// What the reader refused, the number of fields, then the file number, digits only as the
+// window takes it.
 std::string SourceCsv::Refus(const Enregistrement& ligne) const {
   const std::string origine = "ligne " + std::to_string(ligne.ligne);
+  if (!ligne.refus.empty()) {
+    const bool colonne =
+        ligne.colonne >= 0 && static_cast<std::size_t>(ligne.colonne) < colonnes_.champs;
+    return origine + (colonne ? ", colonne " + Cite(NomLisible(ligne.colonne)) : "") + " : " +
+           ligne.refus;
+  }
   if (ligne.champs.size() != colonnes_.champs) {
-    return origine + " : " + std::to_string(ligne.champs.size()) + " valeurs au lieu de " +
+    return origine + " : " + std::to_string(ligne.champs.size()) +
+           (ligne.champs.size() > 1 ? " valeurs" : " valeur") + " au lieu de " +
            std::to_string(colonnes_.champs) + " (une par colonne de l'en-tête)";
   }
   const std::string dossier = Champ(ligne, colonnes_.dossier);
@@ -133,14 +155,6 @@ std::string SourceCsv::Refus(const Enregistrement& ligne) const {
            " n'est pas un numéro de dossier (des chiffres seulement)";
   }
   return "";
-}
-
-std::size_t SourceCsv::Total() {
-  LecteurCsv compte(fichier_);
-  Enregistrement ligne;
-  std::size_t lignes = 0;
-  while (compte.Suivant(ligne)) ++lignes;
-  return lignes == 0 ? 0 : lignes - 1;
 }
 
 class SourceFiches : public Source {

@@ -27,14 +27,16 @@ class Source {
   virtual ~Source() = default;
   // The next entry; false when there is none left.
   virtual bool Suivante(Entree& entree) = 0;
-  // How many entries there are in all, for the progress bar (it may read everything once).
+  // How many entries there are in all, for the progress bar; 0 when not known.
   virtual std::size_t Total() = 0;
   // Whether the entries are printed sheets rather than lines.
   virtual bool Fiches() const = 0;
+  // Why the entries stopped before the end of the input, in French; empty when they did not.
+  virtual std::string Erreur() const { return ""; }
 };
 
-// The lines of a CSV file after its header. Nothing, and `erreur` set, when the file cannot
-// be read or its header lacks a column.
+// The lines of a CSV file after its header, "-" for standard input. Nothing, and `erreur`
+// set, when the file cannot be read or its header lacks a column.
 std::unique_ptr<Source> OuvreCsv(const std::filesystem::path& fichier, std::string& erreur);
 
 // Sheets, in the order given.

@@ -6,6 +6,7 @@
 #include "batch/columns.h"
 #include "batch/csv_reader.h"
 #include "batch/summary_text.h"
+#include "batch/system_reason.h"
 #include "grid/grid.h"
 #include "sheet/sheet.h"
 
@@ -75,7 +76,7 @@ bool Synthese::Commence(const std::filesystem::path& dossier, std::string& erreu
   chemin_ = dossier / kNomSynthese;
   if (!fichier_.Create(chemin_)) {
     erreur = "La synthèse " + Cite(chemin_.string()) +
-             " ne peut pas être créée : " + fichier_.CreationError().message();
+             " ne peut pas être créée : " + RaisonSysteme(fichier_.CreationError());
     return false;
   }
   fichier_.Write(kBom);
@@ -123,7 +124,7 @@ bool Synthese::Termine(std::string& erreur) {
   std::error_code publication;
   if (!fichier_.Close() || (publication = fichier_.Publish())) {
     erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite" +
-             (publication ? " : " + publication.message() : "") + ".";
+             (publication ? " : " + RaisonSysteme(publication) : "") + ".";
     fichier_.Discard();
     return false;
   }

@@ -7,6 +7,7 @@
 
 #include "batch/columns.h"
 #include "batch/summary_text.h"
+#include "batch/system_reason.h"
 #include "grid/grid.h"
 #include "sheet/sheet.h"
 
@@ -50,7 +51,7 @@ bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreu
   chemin_ = dossier / kNomClasseur;
   if (!fichier_.Create(chemin_) || !fichier_.Close()) {
     erreur = "La synthèse " + Cite(chemin_.string()) +
-             " ne peut pas être créée : " + fichier_.CreationError().message();
+             " ne peut pas être créée : " + RaisonSysteme(fichier_.CreationError());
     return false;
   }
   lxw_workbook_options options{};
@@ -154,7 +155,7 @@ bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
   std::error_code publication;
   if (fermeture != LXW_NO_ERROR || (publication = fichier_.Publish())) {
     erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite : " +
-             (fermeture != LXW_NO_ERROR ? Raison(fermeture) : publication.message()) + ".";
+             (fermeture != LXW_NO_ERROR ? Raison(fermeture) : RaisonSysteme(publication)) + ".";
     fichier_.Discard();
     return false;
   }

@@ -17,20 +17,37 @@
 
 namespace {
 
-// "name bytes => separator, code page, then each record: its row and fields".
+// "{x*N}" in a case stands for N times x.
+std::string Deplie(std::string octets) {
+  for (std::size_t at; (at = octets.find("{")) != std::string::npos;) {
+    const std::size_t fois = octets.find('*', at), fin = octets.find('}', at);
+    std::string repete;
+    for (int n = std::stoi(octets.substr(fois + 1, fin - fois - 1)); n > 0; --n)
+      repete += octets.substr(at + 1, fois - at - 1);
+    octets.replace(at, fin + 1 - at, repete);
+  }
+  return octets;
+}
+
+// "name bytes => separator, code page, then each record: its row and fields, or its refusal".
+// Fields over 40 bytes are shown by their size.
 TEST(CsvTest, RecordsAsTheSpreadsheetShowsThemTable) {
   ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/csv.txt", [](const std::string& cas) {
-    const std::string nom = cas.substr(0, cas.find(' ')), octets = cas.substr(nom.size() + 1);
+    const std::string nom = cas.substr(0, cas.find(' ')),
+                      octets = Deplie(cas.substr(nom.size() + 1));
     pdftest::WriteFuzzSeed("csv_reader", nom, octets);
     pdftest::ScratchDir dir;
     pdftest::WriteFile(dir.path() / "e.csv", octets);
     batch::LecteurCsv lecteur(dir.path() / "e.csv");
-    std::string lu =
-        std::string(1, lecteur.Separateur()) + (lecteur.Windows1252() ? " cp1252" : "");
+    std::string lu;
     for (batch::Enregistrement e; lecteur.Suivant(e);) {
       lu += " | " + std::to_string(e.ligne) + ":";
-      for (const std::string& champ : e.champs) lu += " [" + champ + "]";
+      for (const std::string& champ : e.champs)
+        lu += " [" + (champ.size() > 40 ? std::to_string(champ.size()) + " octets" : champ) + "]";
+      if (!e.refus.empty()) lu += " refus " + std::to_string(e.colonne) + " " + e.refus;
     }
+    lu = std::string(1, lecteur.Separateur()) + (lecteur.Windows1252() ? " cp1252" : "") +
+         (lecteur.Utf16() ? " utf16" : "") + lu;
     return lecteur.Ouvert() ? lu : "not opened";
   });
 }

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: EUPL-1.2
+// A system error in French, whatever the session's language: the C library's own words are
+// English in a session without French translations, and the batch's messages are French.
+#pragma once
+
+#include <string>
+#include <system_error>
+
+namespace batch {
+
+// "plus de place sur le disque", "permission refusée", ...; the number for a rare one.
+std::string RaisonSysteme(int numero);
+std::string RaisonSysteme(const std::error_code& code);
+
+}  // namespace batch
