@@ -2,11 +2,15 @@
 #include "batch/batch.h"
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
 #include "batch/columns.h"
+#include "batch/csv_reader.h"
+#include "batch/interruption.h"
 #include "batch/run.h"
+#include "batch/stale_files.h"
 #include "batch/system_reason.h"
 #include "platform/files.h"
 
@@ -25,9 +29,12 @@ const char* const kAide =
     "  aggir --batch FICHES.pdf... | DOSSIER_DE_FICHES --out DOSSIER [--reprint]\n"
     "      La même synthèse à partir de fiches déjà imprimées ; --reprint les imprime à\n"
     "      nouveau dans DOSSIER.\n"
-    "  --jobs N   N évaluations à la fois (par défaut, le nombre de processeurs).\n"
-    "  Code de sortie : 0 toutes les fiches sont faites, 1 des lignes sont refusées,\n"
-    "  2 le traitement n'a pas pu commencer.\n";
+    "  EVALUATIONS.csv peut être « - », l'entrée standard.\n"
+    "  --jobs N   N évaluations à la fois (par défaut, le nombre de processeurs ; au plus\n"
+    "             4 par processeur).\n"
+    "  Code de sortie : 0 toutes les fiches sont faites, 1 des lignes sont refusées ou la\n"
+    "  synthèse n'a pas pu être écrite, 2 rien n'a pu commencer, 130 ou 143 arrêt demandé\n"
+    "  (Ctrl+C ou SIGTERM : les fiches en cours sont finies, pas de synthèse).\n";
 
 namespace {
 
@@ -72,7 +79,9 @@ bool LitOptions(const std::vector<std::string>& arguments, Options& options, std
                           std::all_of(fils->begin(), fils->end(), ::isdigit) &&
                           std::stoi(*fils) > 0;
       if (!nombre) erreur = "--jobs attend un nombre de 1 à 9999, pas " + Cite(*fils) + ".";
-      if (nombre) options.fils = static_cast<unsigned>(std::stoi(*fils));
+      // More threads than that only wait for the disk and take memory.
+      const unsigned utiles = 4 * std::max(1u, std::thread::hardware_concurrency());
+      if (nombre) options.fils = std::min(static_cast<unsigned>(std::stoi(*fils)), utiles);
     } else if (argument.starts_with("--")) {
       erreur = "Option inconnue : " + argument + ".";
     } else {
@@ -88,27 +97,35 @@ bool LitOptions(const std::vector<std::string>& arguments, Options& options, std
   return erreur.empty();
 }
 
-// The PDF files of a folder, in name order.
-std::vector<fs::path> FichesDuDossier(const fs::path& dossier) {
+// The PDF files of a folder, in name order; nothing, and `erreur` set, when it cannot be read.
+std::vector<fs::path> FichesDuDossier(const fs::path& dossier, std::string& erreur) {
   std::vector<fs::path> fiches;
-  for (const auto& element : fs::directory_iterator(dossier)) {
-    if (element.is_regular_file() && EstPdf(element.path())) fiches.push_back(element.path());
+  std::error_code code;
+  for (fs::directory_iterator element(dossier, code), fin; !code && element != fin;
+       element.increment(code)) {
+    if (element->is_regular_file(code) && EstPdf(element->path()))
+      fiches.push_back(element->path());
   }
+  if (code)
+    erreur = "Le dossier " + Cite(dossier.string()) +
+             " ne peut pas être lu : " + RaisonSysteme(code) + ".";
   std::sort(fiches.begin(), fiches.end());
   return fiches;
 }
 
-// One CSV file, or sheets and folders of sheets.
+// One CSV file ("-" for standard input), or sheets and folders of sheets.
 std::unique_ptr<Source> OuvreEntrees(const Options& options, std::string& erreur) {
   std::vector<fs::path> fiches, csv;
   for (const fs::path& entree : options.entrees) {
     std::error_code code;
-    if (!fs::exists(entree, code)) {
+    if (entree == kEntreeStandard) {
+      csv.push_back(entree);
+    } else if (!fs::exists(entree, code)) {
       erreur = "Le fichier " + Cite(entree.string()) + " est introuvable.";
       return nullptr;
-    }
-    if (fs::is_directory(entree, code)) {
-      const auto dossier = FichesDuDossier(entree);
+    } else if (fs::is_directory(entree, code)) {
+      const auto dossier = FichesDuDossier(entree, erreur);
+      if (!erreur.empty()) return nullptr;
       fiches.insert(fiches.end(), dossier.begin(), dossier.end());
     } else {
       (EstPdf(entree) ? fiches : csv).push_back(entree);
@@ -120,6 +137,21 @@ std::unique_ptr<Source> OuvreEntrees(const Options& options, std::string& erreur
   }
   if (csv.empty()) return OuvreFiches(std::move(fiches));
   return OuvreCsv(csv.front(), erreur);
+}
+
+// A summary written over the file being read would destroy it.
+bool EcraseLEntree(const Options& options, std::string& erreur) {
+  for (const fs::path& entree : options.entrees) {
+    for (const char* nom : {kNomSynthese, kNomClasseur}) {
+      std::error_code code;
+      if (entree == kEntreeStandard || !fs::equivalent(entree, options.sortie / nom, code))
+        continue;
+      erreur = "La synthèse " + Cite((options.sortie / nom).string()) +
+               " remplacerait le fichier lu : donnez un autre dossier à --out.";
+      return true;
+    }
+  }
+  return false;
 }
 
 bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
@@ -169,21 +201,34 @@ int Lance(const std::vector<std::string>& arguments, std::FILE* sortie, std::FIL
     std::fputs(kAide, sortie);
     return kToutImprime;
   }
+  if (EcraseLEntree(options, erreur)) return Impossible(erreurs, erreur);
   std::unique_ptr<Source> source = OuvreEntrees(options, erreur);
+  if (!source || !PrepareSortie(options.sortie, erreur)) return Impossible(erreurs, erreur);
+  RetireTemporairesAbandonnes(options.sortie);
   Synthese synthese;
-  if (!source || !PrepareSortie(options.sortie, erreur) ||
-      !synthese.Commence(options.sortie, erreur)) {
-    return Impossible(erreurs, erreur);
-  }
+  if (!synthese.Commence(options.sortie, erreur)) return Impossible(erreurs, erreur);
   const bool imprime = !source->Fiches() || options.reimprime;
   Progression progression(erreurs, source->Total());
+  const Interruption interruption;
   Execution execution(options.fils);
   execution.Traite(*source, imprime ? &options.sortie : nullptr, synthese, progression);
   progression.Termine();
-  if (!synthese.Termine(erreur)) return Impossible(erreurs, erreur);
+  if (const int signal = Interruption::Signal()) {
+    std::fprintf(erreurs,
+                 "aggir --batch : arrêt demandé (%s) : les fiches en cours sont finies, aucune "
+                 "synthèse n'est écrite.\n",
+                 signal == SIGINT ? "Ctrl+C" : "SIGTERM");
+    return 128 + signal;
+  }
+  int statut = kToutImprime;
+  for (const std::string& echec : {source->Erreur(), synthese.Termine(erreur) ? "" : erreur}) {
+    if (echec.empty()) continue;
+    std::fprintf(erreurs, "aggir --batch : %s\n", echec.c_str());
+    statut = kLignesRefusees;
+  }
   const Totaux& totaux = synthese.Compte();
   std::fprintf(sortie, "%s\n", Bilan(totaux, source->Fiches(), options.reimprime).c_str());
-  return totaux.refusees == 0 ? kToutImprime : kLignesRefusees;
+  return totaux.refusees == 0 ? statut : kLignesRefusees;
 }
 
 std::optional<int> LanceSiDemande(int argc, char** argv) {

@@ -12,9 +12,11 @@
 namespace batch {
 
 // Exit statuses.
-constexpr int kToutImprime = 0;  // every entry gave its evaluation and its sheet
-constexpr int kLignesRefusees = 1;
-constexpr int kImpossible = 2;  // the run could not start: input, output folder, arguments
+constexpr int kToutImprime = 0;     // every entry gave its evaluation and its sheet
+constexpr int kLignesRefusees = 1;  // or the input could not be read to its end, or a summary
+                                    // could not be written
+constexpr int kImpossible = 2;      // the run could not start: input, output folder, arguments
+// Stopped by SIGINT or SIGTERM: 128 and the signal's number, as shells tell it.
 
 // What `aggir --help` says of the batch command, in French.
 extern const char* const kAide;

@@ -2,13 +2,33 @@
 #include "batch/run.h"
 
 #include <atomic>
+#include <string>
+#include <system_error>
 #include <thread>
+
+#include "batch/interruption.h"
 
 namespace batch {
 namespace {
 
 // Large enough that the threads rarely wait for one another at the end of a lot.
 constexpr std::size_t kLot = 256;
+
+// A line whose scoring or printing raises is refused alone; the run goes on.
+Resultat EvalueSansLever(Evaluateur& evaluateur, const grid::Evaluation& evaluation,
+                         const std::filesystem::path* fiches) {
+  try {
+    return evaluateur.Evalue(evaluation, fiches);
+  } catch (const std::exception& erreur) {
+    Resultat resultat;
+    resultat.refus = std::string("erreur imprévue : ") + erreur.what();
+    return resultat;
+  } catch (...) {
+    Resultat resultat;
+    resultat.refus = "erreur imprévue";
+    return resultat;
+  }
+}
 
 }  // namespace
 
@@ -20,12 +40,13 @@ Execution::Execution(unsigned fils) {
 
 void Execution::Traite(Source& source, const std::filesystem::path* fiches, Synthese& synthese,
                        Progression& progression) {
-  for (;;) {
+  while (Interruption::Signal() == 0) {
     lot_.clear();
     Entree entree;
     while (lot_.size() < kLot && source.Suivante(entree)) lot_.push_back(std::move(entree));
     if (lot_.empty()) return;
     TraiteLot(fiches, progression);
+    if (Interruption::Signal() != 0) return;  // the lot is not all done: no summary of it
     for (std::size_t i = 0; i < lot_.size(); ++i) {
       synthese.Ajoute(lot_[i], resultats_[i]);
       const std::string refus = MotifDuRefus(lot_[i], resultats_[i]);
@@ -39,8 +60,9 @@ void Execution::TraiteLot(const std::filesystem::path* fiches, Progression& prog
   resultats_.assign(lot_.size(), {});
   std::atomic<std::size_t> suivante = 0, faites = 0;
   auto travail = [&](Evaluateur& evaluateur, bool appelant) {
-    for (std::size_t i; (i = suivante++) < lot_.size();) {
-      if (lot_[i].refus.empty()) resultats_[i] = evaluateur.Evalue(lot_[i].evaluation, fiches);
+    for (std::size_t i; Interruption::Signal() == 0 && (i = suivante++) < lot_.size();) {
+      if (lot_[i].refus.empty())
+        resultats_[i] = EvalueSansLever(evaluateur, lot_[i].evaluation, fiches);
       ++faites;
       if (appelant) progression.Avance(faits_ + faites);
     }
@@ -48,7 +70,16 @@ void Execution::TraiteLot(const std::filesystem::path* fiches, Progression& prog
   {
     std::vector<std::jthread> aides;
     for (std::size_t t = 1; t < evaluateurs_.size(); ++t) {
-      aides.emplace_back(travail, std::ref(*evaluateurs_[t]), false);
+      try {
+        aides.emplace_back(travail, std::ref(*evaluateurs_[t]), false);
+      } catch (const std::system_error&) {
+        // A thread that cannot start means fewer threads, from now on.
+        progression.Message(
+            "aggir --batch : " + std::to_string(t) + " évaluations à la fois au lieu de " +
+            std::to_string(evaluateurs_.size()) + ", le système n'en permet pas plus.");
+        evaluateurs_.resize(t);
+        break;
+      }
     }
     travail(*evaluateurs_[0], true);
   }

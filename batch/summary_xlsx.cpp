@@ -49,7 +49,8 @@ Classeur::~Classeur() {
 
 bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreur) {
   chemin_ = dossier / kNomClasseur;
-  if (!fichier_.Create(chemin_) || !fichier_.Close()) {
+  // Held open, empty, until the workbook is written into it: a later run sees it is alive.
+  if (!fichier_.Create(chemin_)) {
     erreur = "La synthèse " + Cite(chemin_.string()) +
              " ne peut pas être créée : " + RaisonSysteme(fichier_.CreationError());
     return false;
@@ -153,7 +154,7 @@ bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
   const lxw_error fermeture = workbook_close(classeur_);
   classeur_ = nullptr;
   std::error_code publication;
-  if (fermeture != LXW_NO_ERROR || (publication = fichier_.Publish())) {
+  if (fermeture != LXW_NO_ERROR || !fichier_.Close() || (publication = fichier_.Publish())) {
     erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite : " +
              (fermeture != LXW_NO_ERROR ? Raison(fermeture) : RaisonSysteme(publication)) + ".";
     fichier_.Discard();

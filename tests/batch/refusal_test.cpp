@@ -81,7 +81,7 @@ TEST(DossiersTest, OnlyTheSameNumberAgainIsRefused) {
 }
 
 // Arguments, DIR for a scratch folder holding in.csv (good), sans_toilette.csv (a column
-// missing) and fichier (a file) => exit status, then the first line of standard output
+// missing), fichier (a file) and o/synthese.csv (good) => exit status, then the first line of standard output
 // (status 0) or error.
 TEST(StatutTest, ExitStatusAndMessageTable) {
   ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/launches.txt", [](const std::string& ligne) {
@@ -89,6 +89,9 @@ TEST(StatutTest, ExitStatusAndMessageTable) {
     pdftest::WriteFile(dir.path() / "in.csv", batchtest::Entete() + "\n" + Ligne("1", Champs()));
     pdftest::WriteFile(dir.path() / "sans_toilette.csv", "dossier;Toilette du haut\n1;\n");
     pdftest::WriteFile(dir.path() / "fichier", "");
+    std::filesystem::create_directories(dir.path() / "o");
+    pdftest::WriteFile(dir.path() / "o" / "synthese.csv",
+                       batchtest::Entete() + "\n" + Ligne("1", Champs()));
     std::vector<std::string> arguments;
     std::istringstream mots(ligne);
     for (std::string mot; mots >> mot;) {
