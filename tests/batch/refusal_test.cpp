@@ -81,8 +81,8 @@ TEST(DossiersTest, OnlyTheSameNumberAgainIsRefused) {
 }
 
 // Arguments, DIR for a scratch folder holding in.csv (good), sans_toilette.csv (a column
-// missing), fichier (a file) and o/synthese.csv (good) => exit status, then the first line of standard output
-// (status 0) or error.
+// missing), fichier (a file) and o/synthese.csv (good) => exit status, then the first line of
+// standard output (status 0) or error.
 TEST(StatutTest, ExitStatusAndMessageTable) {
   ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/launches.txt", [](const std::string& ligne) {
     pdftest::ScratchDir dir;
