@@ -146,13 +146,16 @@ TEST_F(EndToEndTest, WorkbookTypedWithFiltersWidthsChartAndNoFormula) {
 }
 
 // Both CSV summaries as LibreOffice opens them by default: every cell in its column, the GMP
-// a number, no formula.
-TEST_F(EndToEndTest, CsvEveryCellInItsColumnInLibreOffice) {
-  const auto lu =
-      pdftest::RunTool(std::string(AGGIR_DEBIAN_PYTHON " ") + AGGIR_SOURCE_DIR +
-                       "/tests/batch/read_summary.py csv '" + (Fiches() / "synthese.csv").string() +
-                       "' '" + (Hostile() / "synthese.csv").string() + "'");
-  ExpectGolden(AGGIR_SOURCE_DIR "/tests/batch/golden/libreoffice_summaries.txt", lu.output);
+// a number, no formula; both workbooks as LibreOffice reads them, cell for cell openpyxl's.
+TEST_F(EndToEndTest, SummariesInLibreOffice) {
+  std::string commande = std::string(AGGIR_DEBIAN_PYTHON " ") + AGGIR_SOURCE_DIR +
+                         "/tests/batch/read_summary.py libreoffice";
+  for (const char* nom : {"synthese.csv", "synthese.xlsx"}) {
+    for (const fs::path& dossier : {Fiches(), Hostile()})
+      commande += " '" + (dossier / nom).string() + "'";
+  }
+  ExpectGolden(AGGIR_SOURCE_DIR "/tests/batch/golden/libreoffice_summaries.txt",
+               pdftest::RunTool(commande).output);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 """The batch's summaries as a spreadsheet reads them, in words, for a golden file.
 
     read_summary.py workbook FILE.xlsx    synthese.xlsx as openpyxl reads it
-    read_summary.py csv FILE.csv...       each synthese.csv opened by LibreOffice with its default
-                                          import (separators "," ";" and tab together, formulas
-                                          evaluated, French), then read the same way
+    read_summary.py libreoffice FILE...   each synthese.csv opened by LibreOffice with its
+                                          default import (separators "," ";" and tab together,
+                                          formulas evaluated, French), then read the same way;
+                                          each synthese.xlsx opened and saved by LibreOffice,
+                                          then compared with openpyxl's reading of the file
 
 Each sheet: its size, frozen cell, filter, bold header and column widths, then every row, a
 cell a field: a number as #value, a formula as !formula (never expected), text as it is.
@@ -28,45 +30,57 @@ def cell(c):
     return str(c.value).replace("\r", "\\r").replace("\n", "\\n").replace("\t", "\\t")
 
 
-def describe(path, layout):
+def describe(path, layout, out=print):
     book = openpyxl.load_workbook(path)
     for sheet in book.worksheets:
-        print(f"== {sheet.title} {sheet.max_row}x{sheet.max_column}")
+        out(f"== {sheet.title} {sheet.max_row}x{sheet.max_column}")
         if layout:
             header = next(sheet.iter_rows(max_row=1))
             bold = all(c.font.b for c in header if c.value is not None)
             widths = [str(round(sheet.column_dimensions[openpyxl.utils.get_column_letter(i)].width
                                 or 0)) for i in range(1, sheet.max_column + 1)]
-            print(f"frozen {sheet.freeze_panes} filter {sheet.auto_filter.ref} "
+            out(f"frozen {sheet.freeze_panes} filter {sheet.auto_filter.ref} "
                   f"bold header {bold} charts {len(sheet._charts)} widths {' '.join(widths)}")
             formats = {c.number_format for row in sheet.iter_rows() for c in row
                        if c.data_type == "n" and c.number_format != "General"}
             if formats:
-                print("number formats " + " ".join(sorted(formats)))
+                out("number formats " + " ".join(sorted(formats)))
         for row in sheet.iter_rows():
             fields = [cell(c) for c in row]
             while fields and not fields[-1]:
                 fields.pop()
-            print(" | ".join(fields))
+            out(" | ".join(fields))
 
 
-def from_csv(paths):
+def cells(path):
+    lines = []
+    describe(path, False, lines.append)
+    return lines
+
+
+def in_libreoffice(paths):
     """All in one start of LibreOffice, which takes seconds; each copied under a name of its own."""
     with tempfile.TemporaryDirectory() as scratch:
         copies = []
         for i, path in enumerate(paths):
-            copies.append(Path(scratch) / f"summary{i}.csv")
+            copies.append(Path(scratch) / f"summary{i}{Path(path).suffix}")
             copies[-1].write_bytes(Path(path).read_bytes())
         subprocess.run(["soffice", f"-env:UserInstallation=file://{scratch}/profile", "--headless",
                         "--infilter=CSV:44/59/9,34,76,1,,1036", "--convert-to", "xlsx",
                         "--outdir", f"{scratch}/out"] + [str(c) for c in copies],
                        check=True, capture_output=True, timeout=300)
-        for copy in copies:
-            describe(Path(scratch) / "out" / (copy.stem + ".xlsx"), False)
+        for path, copy in zip(paths, copies):
+            saved = Path(scratch) / "out" / (copy.stem + ".xlsx")
+            if copy.suffix == ".csv":
+                describe(saved, False)
+                continue
+            differences = sum(a != b for a, b in zip(cells(saved), cells(path)))
+            print(f"== {copy.stem}: LibreOffice reads {len(cells(saved))} lines of cells, "
+                  f"{differences} unlike openpyxl's")
 
 
 if __name__ == "__main__":
     if sys.argv[1] == "workbook":
         describe(sys.argv[2], True)
     else:
-        from_csv(sys.argv[2:])
+        in_libreoffice(sys.argv[2:])
