@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "batch/headless_host.h"
 #include "batch/sources.h"
@@ -17,8 +18,9 @@ struct Resultat {
   std::string codes;  // the 17 variable codes, Cohérence to Activités du temps libre
   std::string rang, gir;
   coherence::Drapeaux drapeaux;
-  std::string fiche;  // the file name of the sheet written
-  std::string refus;  // why the sheet could not be written
+  std::string fiche;                  // the file name of the sheet written
+  std::string refus;                  // why the sheet could not be written
+  std::vector<std::string> messages;  // what the writer said while printing it
 };
 
 class Evaluateur {

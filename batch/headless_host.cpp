@@ -8,9 +8,15 @@
 
 namespace batch {
 
-platform::MessageAnswer HeadlessHost::ShowMessage(const std::string&, const std::string&,
+platform::MessageAnswer HeadlessHost::ShowMessage(const std::string& text, const std::string& title,
                                                   platform::MessageIcon,
                                                   platform::MessageButtons buttons) {
+  std::string ligne = title + " : ";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) ++i;
+    ligne += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+  }
+  messages_.push_back(ligne);
   return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
                                                     : platform::MessageAnswer::Ok;
 }

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The writer's host in the batch command: no display, no one to answer. Sheets are never
-// opened and questions are taken as answered Yes, as the evaluations come already decided.
+// opened and questions are taken as answered Yes, as the evaluations come already decided;
+// the writer's messages (a value refused and the one used instead, an image refused) are
+// kept for the batch to tell.
 #pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/host.h"
 
@@ -29,9 +35,12 @@ class HeadlessHost : public platform::Host {
                                                   const std::filesystem::path&) override {
     return std::nullopt;
   }
+  // The messages shown since the last call, each on one line: "title : text".
+  std::vector<std::string> PrendsMessages() { return std::exchange(messages_, {}); }
 
  private:
   std::filesystem::path program_folder_;  // asked for at every sheet: found once
+  std::vector<std::string> messages_;
 };
 
 }  // namespace batch

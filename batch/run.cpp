@@ -51,6 +51,10 @@ void Execution::Traite(Source& source, const std::filesystem::path* fiches, Synt
       synthese.Ajoute(lot_[i], resultats_[i]);
       const std::string refus = MotifDuRefus(lot_[i], resultats_[i]);
       if (!refus.empty()) progression.Message(refus);
+      // The writer's messages, each told once, with the first line that gave it.
+      for (const std::string& message : resultats_[i].messages) {
+        if (dits_.insert(message).second) progression.Message(lot_[i].origine + " : " + message);
+      }
     }
   }
 }

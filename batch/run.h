@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "batch/evaluator.h"
@@ -30,6 +32,7 @@ class Execution {
   std::vector<Entree> lot_;
   std::vector<Resultat> resultats_;
   std::size_t faits_ = 0;
+  std::set<std::string> dits_;  // the writer's messages told so far
 };
 
 }  // namespace batch
