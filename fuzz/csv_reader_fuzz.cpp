@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the evaluations' file: the input is the file, read as the batch command
-// reads it, header and lines, without printing. Every field must come out as UTF-8 and the
-// rows must rise.
+// reads it, header and lines, without printing; UTF-8, Windows-1252 or UTF-16 alike. Every
+// field must come out as UTF-8 and within the bound of a field, and the rows must rise.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -22,7 +22,7 @@ void LitEnregistrements(const std::filesystem::path& fichier) {
   for (batch::Enregistrement e; lecteur.Suivant(e); precedente = e.ligne) {
     if (e.ligne <= precedente) std::abort();
     for (const std::string& champ : e.champs) {
-      if (!platform::IsUtf8(champ)) std::abort();
+      if (!platform::IsUtf8(champ) || champ.size() > 4 * batch::kCaracteresParChamp) std::abort();
     }
   }
 }
