@@ -57,13 +57,11 @@ class SourceCsv : public Source {
   SourceCsv(const fs::path& fichier, std::string& erreur) : fichier_(fichier), lecteur_(fichier) {
     Enregistrement entete;
     if (!lecteur_.Ouvert()) {
-      erreur = "Le fichier " + Cite(fichier.string()) +
-               " ne peut pas être lu : " + RaisonSysteme(lecteur_.Erreur()) + ".";
+      erreur = Nom() + " ne peut pas être " + Lu() + " : " + RaisonSysteme(lecteur_.Erreur()) + ".";
     } else if (!lecteur_.Suivant(entete)) {
-      erreur =
-          "Le fichier " + Cite(fichier.string()) +
-          (lecteur_.Erreur() ? " ne peut pas être lu : " + RaisonSysteme(lecteur_.Erreur()) + "."
-                             : " est vide.");
+      erreur = Nom() + (lecteur_.Erreur() ? " ne peut pas être " + Lu() + " : " +
+                                                RaisonSysteme(lecteur_.Erreur()) + "."
+                                          : " est vide.");
     } else if (!entete.refus.empty()) {
       erreur =
           fichier.string() + ", ligne " + std::to_string(entete.ligne) + " : " + entete.refus + ".";
@@ -79,11 +77,16 @@ class SourceCsv : public Source {
   bool Fiches() const override { return false; }
   std::string Erreur() const override {
     if (lecteur_.Erreur() == 0) return "";
-    return "Le fichier " + Cite(fichier_.string()) +
-           " n'a pas pu être lu jusqu'au bout : " + RaisonSysteme(lecteur_.Erreur()) + ".";
+    return Nom() + " n'a pas pu être " + Lu() +
+           " jusqu'au bout : " + RaisonSysteme(lecteur_.Erreur()) + ".";
   }
 
  private:
+  bool EntreeStandard() const { return fichier_ == kEntreeStandard; }
+  std::string Nom() const {
+    return EntreeStandard() ? "L'entrée standard" : "Le fichier " + Cite(fichier_.string());
+  }
+  std::string Lu() const { return EntreeStandard() ? "lue" : "lu"; }
   std::string Refus(const Enregistrement& ligne) const;
   std::string Champ(const Enregistrement& ligne, int colonne) const {
     if (colonne == kAbsente || static_cast<std::size_t>(colonne) >= ligne.champs.size()) return "";
