@@ -22,7 +22,7 @@ case "$target" in
     filter='ReopenTest.*:*RewrittenSheetTest.*:*RefusedFileTest.*:*RefusedTextTest.*' ;;
   csv_reader)
     tests=batch_tests
-    filter='Fichiers/CsvTest.*' ;;
+    filter='CsvTest.*' ;;
   *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 scripts/setup.sh
