@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "batch/summary_xlsx.h"
 
+#include <locale.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -40,14 +41,33 @@ std::string Raison(lxw_error erreur) {
   }
 }
 
+// libxlsxwriter writes numbers with printf, which follows the session's decimal comma; the
+// workbook's XML wants a point whatever the session. Only this thread's locale changes.
+class NombresAPoint {
+ public:
+  NombresAPoint() : avant_(uselocale(C())) {}
+  ~NombresAPoint() { uselocale(avant_); }
+  NombresAPoint(const NombresAPoint&) = delete;
+  NombresAPoint& operator=(const NombresAPoint&) = delete;
+
+ private:
+  static locale_t C() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
+  }
+  locale_t avant_;
+};
+
 }  // namespace
 
 Classeur::~Classeur() {
   // An abandoned workbook is still closed, into its temporary file, which is then removed.
+  const NombresAPoint point;
   if (classeur_ != nullptr) workbook_close(classeur_);
 }
 
 bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreur) {
+  const NombresAPoint point;
   chemin_ = dossier / kNomClasseur;
   // Held open, empty, until the workbook is written into it: a later run sees it is alive.
   if (!fichier_.Create(chemin_)) {
@@ -99,6 +119,7 @@ void Classeur::Nombre(Feuille& feuille, unsigned colonne, double nombre, lxw_for
 }
 
 void Classeur::Ajoute(const LigneDeSynthese& ligne) {
+  const NombresAPoint point;
   Feuille& feuille = ligne.refus.empty() ? evaluations_ : refus_;
   unsigned colonne = 0;
   for (const std::string* texte : {&ligne.dossier, &ligne.nom, &ligne.prenom})
@@ -139,6 +160,7 @@ void Classeur::Graphique() {
 }
 
 bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
+  const NombresAPoint point;
   for (std::size_t g = 0; g < kGirs; ++g, ++girs_.ligne) {
     Nombre(girs_, 0, static_cast<double>(g + 1));
     Nombre(girs_, 1, static_cast<double>(totaux.par_gir[g]));
