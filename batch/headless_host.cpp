@@ -11,8 +11,8 @@ namespace batch {
 platform::MessageAnswer HeadlessHost::ShowMessage(const std::string&, const std::string&,
                                                   platform::MessageIcon,
                                                   platform::MessageButtons buttons) {
-  return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
-                                                    : platform::MessageAnswer::Ok;
+  return buttons != platform::MessageButtons::Ok ? platform::MessageAnswer::Yes
+                                                 : platform::MessageAnswer::Ok;
 }
 
 // The running executable's folder, as the desktop's host gives it.

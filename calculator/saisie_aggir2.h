@@ -116,6 +116,8 @@ class SaisieAggir2 {
   void Form_Activate();
   void Form_MouseMove();
   void Form_F1();
+  // The window is being closed other than by "Quitter": Cancel = 1 keeps it open.
+  void Form_QueryUnload(int& Cancel);
   void Form_CtrlO();  // a sheet to open again, chosen by the user
   // Files dropped onto the window, a local file's path each; an empty path for anything else.
   void Form_DragDrop(const std::vector<std::filesystem::path>& fichiers);
@@ -164,6 +166,9 @@ class SaisieAggir2 {
   // Where sheets are written: the program's folder, or the documents folder when it is
   // read-only.
   std::filesystem::path DossierDesFiches() const;
+  // Whether the evaluation on screen may go: at once when it was printed, reopened or begun
+  // blank and has not changed since; otherwise the assessor is asked, No by default.
+  bool AbandonAccepte();
   // A failure that ended a handler, told to the user; the evaluation stays as it is.
   void AfficheErreur(const std::string& message);
 
@@ -196,6 +201,7 @@ class SaisieAggir2 {
 
   int RetraitSousVariable(int k, const window::Font& font) const;
 
+  void NouvelleEvaluation();
   void ChampsDerives();
   void RetireResultats();
   void ActionAdverbe(int Index);
@@ -227,7 +233,9 @@ class SaisieAggir2 {
   // The coding the boxes show; the identity lives in its text fields, which the front end
   // edits.
   grid::Evaluation evaluation_;
+  // The evaluation as last printed, reopened or begun blank: nothing of it can be lost.
+  grid::Evaluation conservee_;
 };
 
-// Centres a window on the screen; a window larger than the screen gets negative Left/Top.
+// Centres a window in the screen's free area, never beyond its edges.
 void CentreFormulaire(SaisieAggir2& form, const platform::Host& host);

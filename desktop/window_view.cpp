@@ -2,16 +2,23 @@
 #include "desktop/window_view.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <exception>
 
 #include "calculator/window/layout.h"
+#include "calculator/window/placement.h"
 #include "desktop/twips.h"
 #include "desktop/widgets.h"
 
@@ -23,17 +30,33 @@ bool IsEnter(const QKeyEvent* key) {
 
 int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? window::kEnterKey : key->key(); }
 
+// Title bar and borders before the desktop has framed the window: those of a classic one.
+QMargins EstimatedFrame() {
+  const int side = TwipsToPixels(layout::kFrameWidth) / 2;
+  return {side, TwipsToPixels(layout::kFrameHeight) - side, side, side};
+}
+
+window::Area ToArea(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
 }  // namespace
 
-WindowView::WindowView(SaisieAggir2& form) : form_(form) {
+WindowView::WindowView(SaisieAggir2& form)
+    : form_(form), scroll_(new QScrollArea(this)), client_(new QWidget) {
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFont(ToQFont(window::Font{}));
-  setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
-  setAutoFillBackground(true);
   QPalette background = palette();
   background.setColor(QPalette::Window, ToQColor(form_.BackColor));
   setPalette(background);
-  setMouseTracking(true);
+  client_->setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
+  client_->setAutoFillBackground(true);
+  client_->setMouseTracking(true);
+  client_->installEventFilter(this);  // the window's own background hides the tooltip
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setWidget(client_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
   Build();
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_F1(); }); });
@@ -41,15 +64,27 @@ WindowView::WindowView(SaisieAggir2& form) : form_(form) {
   connect(open, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlO(); }); });
   setAcceptDrops(true);
   form_.Form_Load();
-  // Placed once, where the load step centred it: afterwards the window stays where the
-  // user puts it.
-  move(TwipsToPixels(form_.Left), TwipsToPixels(form_.Top));
+  // Placed once, at load: afterwards the window stays where the user puts it.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    PlaceIn(screen->availableGeometry(), EstimatedFrame());
+  }
   Refresh();
+}
+
+void WindowView::PlaceIn(const QRect& free_area, const QMargins& frame) {
+  const QSize client = client_->size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const window::Area placed =
+      window::PlaceWindow(ToArea(free_area), client.width() + frame.left() + frame.right(),
+                          client.height() + frame.top() + frame.bottom(), bar);
+  setMaximumSize(client + QSize(bar, bar));
+  resize(placed.width - frame.left() - frame.right(), placed.height - frame.top() - frame.bottom());
+  move(placed.left, placed.top);
 }
 
 void WindowView::Build() {
   for (window::Control* control : form_.Controls()) {
-    QWidget* parent = control->Parent ? by_control_.at(control->Parent) : this;
+    QWidget* parent = control->Parent ? by_control_.at(control->Parent) : client_;
     QWidget* widget = CreateWidget(*control, parent);
     widgets_.emplace_back(control, widget);
     by_control_[control] = widget;
@@ -138,7 +173,9 @@ void WindowView::Refresh() {
     RefreshAccessible(accessible::Of(form_, *control), widget);
   }
   if (form_.Focus) {
-    by_control_.at(form_.Focus)->setFocus();
+    QWidget* focus = by_control_.at(form_.Focus);
+    focus->setFocus();
+    scroll_->ensureWidgetVisible(focus);
     form_.Focus = nullptr;
   }
 }
@@ -151,12 +188,23 @@ void WindowView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (activated_) return;
   activated_ = true;
+  // Framed now: placed again with the frame the desktop really drew, if it has one yet.
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  if (!frame.isNull() && screen()) PlaceIn(screen()->availableGeometry(), frame);
   Handle([this] { form_.Form_Activate(); });
 }
 
-void WindowView::mouseMoveEvent(QMouseEvent* event) {
-  QWidget::mouseMoveEvent(event);
-  Handle([this] { form_.Form_MouseMove(); });
+// Closed by the desktop (the title bar's button, a shortcut): the same question as "Quitter".
+void WindowView::closeEvent(QCloseEvent* event) {
+  int cancel = 0;
+  form_.Form_QueryUnload(cancel);
+  if (cancel) {
+    event->ignore();
+  } else {
+    QWidget::closeEvent(event);
+  }
 }
 
 void WindowView::OpenFile(const std::string& file) {
@@ -194,6 +242,10 @@ bool WindowView::FilterDroppedFiles(QEvent* event) {
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::MouseMove) {
+    Handle([this] { form_.Form_MouseMove(); });
+    return false;
+  }
   const auto found = by_widget_.find(watched);
   if (found == by_widget_.end()) return QWidget::eventFilter(watched, event);
   window::Control& control = *found->second;

@@ -125,6 +125,20 @@ const std::map<std::string, Op> kOps = {
     {"Profil", Command<&SaisieAggir2::SSCommand6_Click>()},
     {"Saisir", Command<&SaisieAggir2::BtnSupprimer_Click>()},
     {"Quitter", Command<&SaisieAggir2::CmdFermer_Click>()},
+    {"Close",  // by the desktop, not by "Quitter"
+     [](Session& s, std::istream&) {
+       int cancel = 0;
+       s.form.Form_QueryUnload(cancel);
+       s.out_ << "  cancel " << cancel << "\n";
+     }},
+    {"Imprimer",  // into the scratch folder, with the build's metric files
+     [](Session& s, std::istream&) {
+       s.host.program_folder = AGGIR_PROGRAM_DIR;
+       s.host.read_only_folders = {AGGIR_PROGRAM_DIR};
+       s.host.documents_folder = Printed().dir.path() / "imprimees";
+       std::filesystem::create_directories(s.host.documents_folder);
+       s.form.SSCommand1_Click();
+     }},
     {"Aide", Command<&SaisieAggir2::SSCommand4_Click>()},
     {"F1", Command<&SaisieAggir2::Form_F1>()},
     {"MoveForm", Command<&SaisieAggir2::Form_MouseMove>()},
@@ -179,10 +193,12 @@ const std::map<std::string, Op> kOps = {
     {"Ligne", [](Session& s,
                  std::istream& in) { s.form.LigneQuestions = static_cast<std::int16_t>(Int(in)); }},
     {"Folder", [](Session& s, std::istream& in) { s.host.program_folder = Quoted(in); }},
-    {"Centre",  // on a screen of the size given, in twips
+    {"Centre",  // in a free area of the size given, in twips, and where given
      [](Session& s, std::istream& in) {
        const float width = static_cast<float>(Int(in));
-       s.host.screen = {width, static_cast<float>(Int(in))};
+       const float height = static_cast<float>(Int(in));
+       const float left = static_cast<float>(Int(in));
+       s.host.screen = {width, height, left, static_cast<float>(Int(in))};
        CentreFormulaire(s.form, s.host);
      }},
     {"Error", [](Session& s, std::istream& in) { s.form.AfficheErreur(Quoted(in)); }},
