@@ -121,7 +121,8 @@ Text Grid(const SaisieAggir2& form, const window::Control& control) {
     return {"Variable " + VariableName(i) + ", code " + form.CFIN(i).Caption(), ""};
   }
   if (control.Name == "LabelVD") {
-    return {RowName(RowOfCaption(i)), "Un clic affiche les questions de l'activité"};
+    return {RowName(RowOfCaption(i)),
+            "Un clic, ou F2 sur une case de la ligne, affiche les questions de l'activité"};
   }
   return {};
 }
@@ -139,6 +140,16 @@ Text Of(const SaisieAggir2& form, const window::Control& control) {
   }
   if (control.Name == "Label8") return {AdverbName(control.Index), ""};
   return Grid(form, control);
+}
+
+std::string Keys(const window::Control& control) {
+  if (control.Name == "ADV" || control.Name == "ADV4") {
+    return "F2 ou Maj+F1 : les questions de la ligne. Flèches : d'une case à l'autre de la grille.";
+  }
+  if (control.Name == "Radar") {
+    return "Flèches : le codage de chaque axe. Échap : fermer le profil.";
+  }
+  return {};
 }
 
 }  // namespace accessible

@@ -106,6 +106,9 @@ class SaisieAggir2 {
   // Questions state: the LabelVD index of the last row caption clicked.
   std::int16_t LigneQuestions = 0;
 
+  // The row whose coding the keyboard shows on the profile; 0 before the first arrow key.
+  int AxeProfil = 0;
+
   // Profile state, by row k at position k - 1: radius in percent and coding shown on hover.
   grid::Profil ProfilCourant;
   std::uint8_t RadarCourant = 0;  // chart TraceRadar draws, 1 or 2
@@ -118,7 +121,9 @@ class SaisieAggir2 {
   void Form_F1();
   // The window is being closed other than by "Quitter": Cancel = 1 keeps it open.
   void Form_QueryUnload(int& Cancel);
-  void Form_CtrlO();  // a sheet to open again, chosen by the user
+  void Form_CtrlO();   // a sheet to open again, chosen by the user
+  void Form_CtrlP();   // "Imprimer", when it can be pressed
+  void Form_Escape();  // closes the panel that covers the grid
   // Files dropped onto the window, a local file's path each; an empty path for anything else.
   void Form_DragDrop(const std::vector<std::filesystem::path>& fichiers);
   void TxtDossier_KeyPress(int& KeyAscii);
@@ -172,6 +177,10 @@ class SaisieAggir2 {
   // A failure that ended a handler, told to the user; the evaluation stays as it is.
   void AfficheErreur(const std::string& message);
 
+  // Whether a panel (coherence, profile, questions) lies over the control: the keyboard and
+  // the shortcuts must not reach what cannot be seen.
+  bool Couvert(const window::Control& control) const;
+
   // The keyboard's walk through the window: identity, the grid row by row from the top
   // (NE FAIT PAS, then S, T, C, H), "Calcul du GIR", then the command bar.
   std::vector<const window::Control*> OrdreTabulation() const;
@@ -224,6 +233,8 @@ class SaisieAggir2 {
   void MarqueSuspects(const std::vector<int>& slots, bool code_gras);
   void Suspect(int i);
 
+  bool ToucheDeGrille(int k, int colonne, int KeyCode);
+  void ParcourtProfil(int chart, int pas);
   void CalculeProfil();
   void TraceRadar();
   bool SurvolProfil(const window::Control& control);

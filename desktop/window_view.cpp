@@ -28,7 +28,35 @@ bool IsEnter(const QKeyEvent* key) {
   return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? window::kEnterKey : key->key(); }
+// The key as the window's handlers know it.
+int KeyCode(const QKeyEvent* key) {
+  if (IsEnter(key)) return window::kEnterKey;
+  switch (key->key()) {
+    case Qt::Key_Left: return window::kLeftKey;
+    case Qt::Key_Up: return window::kUpKey;
+    case Qt::Key_Right: return window::kRightKey;
+    case Qt::Key_Down: return window::kDownKey;
+    case Qt::Key_F2: return window::kF2Key;
+    case Qt::Key_F1: return key->modifiers() & Qt::ShiftModifier ? window::kF2Key : key->key();
+    default: return key->key();
+  }
+}
+
+// Keys the window's handlers take for themselves: the toolkit must not act on them as well.
+bool WindowsOwnKey(int code) {
+  return code == window::kEnterKey || code == window::kF2Key ||
+         (code >= window::kLeftKey && code <= window::kDownKey);
+}
+
+// Controls a panel may cover and the keyboard could otherwise reach.
+bool TakesFocus(window::Kind kind) {
+  return kind == window::Kind::CheckBox || kind == window::Kind::TextBox ||
+         kind == window::Kind::Button || kind == window::Kind::PictureBox;
+}
+
+bool CoversGrid(const SaisieAggir2& form) {
+  return form.PanelProfil.Visible || form.PanelCoherence.Visible || form.PanelQuestions.Visible;
+}
 
 // Title bar and borders before the desktop has framed the window: those of a classic one.
 QMargins EstimatedFrame() {
@@ -62,6 +90,10 @@ WindowView::WindowView(SaisieAggir2& form)
   connect(help, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_F1(); }); });
   auto* open = new QShortcut(QKeySequence::Open, this);
   connect(open, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlO(); }); });
+  auto* print = new QShortcut(QKeySequence::Print, this);
+  connect(print, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlP(); }); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_Escape(); }); });
   setAcceptDrops(true);
   form_.Form_Load();
   // Placed once, at load: afterwards the window stays where the user puts it.
@@ -91,6 +123,7 @@ void WindowView::Build() {
     by_widget_[widget] = control;
     Connect(*control, widget);
     if (control->MouseMove) FollowMouse(widget);
+    widget->setToolTip(QString::fromStdString(accessible::Keys(*control)));
   }
   SetTabOrder();
 }
@@ -167,11 +200,20 @@ void WindowView::Handle(const std::function<void()>& handler) {
   if (form_.Fermee) close();
 }
 
+// What a panel covers takes neither the focus nor a shortcut; when the last panel goes, the
+// focus goes back where it was before the first one came.
 void WindowView::Refresh() {
+  const bool covered = CoversGrid(form_);
+  if (covered && !covering_) focus_before_ = focusWidget();
   for (const auto& [control, widget] : widgets_) {
-    RefreshWidget(*control, widget);
+    RefreshWidget(*control, widget, TakesFocus(control->kind) && form_.Couvert(*control));
     RefreshAccessible(accessible::Of(form_, *control), widget);
   }
+  if (!covered && covering_ && !form_.Focus && focus_before_ && focus_before_->isEnabled() &&
+      focus_before_->isVisible()) {
+    focus_before_->setFocus();
+  }
+  covering_ = covered;
   if (form_.Focus) {
     QWidget* focus = by_control_.at(form_.Focus);
     focus->setFocus();
@@ -259,6 +301,10 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     return FilterClick(control, static_cast<QWidget*>(watched), event);
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  if (control.kind == window::Kind::Button && IsEnter(static_cast<QKeyEvent*>(event))) {
+    static_cast<QPushButton*>(watched)->animateClick();  // Enter presses it, as the space bar
+    return true;
+  }
   if (control.kind == window::Kind::TextBox) {
     return FilterTypedKey(static_cast<const window::TextBox&>(control), event);
   }
@@ -276,14 +322,13 @@ bool WindowView::FilterClick(const window::Control& control, QWidget* widget, QE
   return true;
 }
 
-// The control hears every key; Enter is the window's own, the others keep their usual effect
-// as well (Tab, the space bar that ticks a box).
+// The control hears every key; Enter, F2 and the arrows are the window's own, the others keep
+// their usual effect as well (Tab, the space bar that ticks a box).
 bool WindowView::FilterKeyDown(const window::Control& control, QEvent* event) {
   if (!control.KeyDown) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  const int code = KeyCode(key);
+  const int code = KeyCode(static_cast<QKeyEvent*>(event));
   Handle([&control, code] { control.KeyDown(code); });
-  return IsEnter(key);
+  return WindowsOwnKey(code);
 }
 
 // Characters typed into a field that filters them go through its handler first; keys that

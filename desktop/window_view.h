@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -57,4 +58,6 @@ class WindowView : public QWidget {
   std::unordered_map<const window::Control*, QWidget*> by_control_;
   std::unordered_map<const QObject*, window::Control*> by_widget_;
   bool activated_ = false;
+  bool covering_ = false;           // a panel lies over the grid
+  QPointer<QWidget> focus_before_;  // where the focus was when it came
 };

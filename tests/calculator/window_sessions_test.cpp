@@ -108,6 +108,14 @@ void OtherGir(const std::filesystem::path& copy) {
   Rewrite(copy, text, body + " " + hex);
 }
 
+// Sheets printed in a session go to the scratch folder, with the build's metric files.
+void PrintsIntoScratch(Session& s) {
+  s.host.program_folder = AGGIR_PROGRAM_DIR;
+  s.host.read_only_folders = {AGGIR_PROGRAM_DIR};
+  s.host.documents_folder = Printed().dir.path() / "imprimees";
+  std::filesystem::create_directories(s.host.documents_folder);
+}
+
 const std::map<std::string, Op> kOps = {
     {"ADV", Toggle<decltype(SaisieAggir2::ADV), &SaisieAggir2::ADV_Click>(&SaisieAggir2::ADV)},
     {"ADV4", Toggle<decltype(SaisieAggir2::ADV4), &SaisieAggir2::ADV4_Click>(&SaisieAggir2::ADV4)},
@@ -131,16 +139,19 @@ const std::map<std::string, Op> kOps = {
        s.form.Form_QueryUnload(cancel);
        s.out_ << "  cancel " << cancel << "\n";
      }},
-    {"Imprimer",  // into the scratch folder, with the build's metric files
+    {"Imprimer",
      [](Session& s, std::istream&) {
-       s.host.program_folder = AGGIR_PROGRAM_DIR;
-       s.host.read_only_folders = {AGGIR_PROGRAM_DIR};
-       s.host.documents_folder = Printed().dir.path() / "imprimees";
-       std::filesystem::create_directories(s.host.documents_folder);
+       PrintsIntoScratch(s);
        s.form.SSCommand1_Click();
      }},
     {"Aide", Command<&SaisieAggir2::SSCommand4_Click>()},
     {"F1", Command<&SaisieAggir2::Form_F1>()},
+    {"Escape", Command<&SaisieAggir2::Form_Escape>()},
+    {"CtrlP",
+     [](Session& s, std::istream&) {
+       PrintsIntoScratch(s);
+       s.form.Form_CtrlP();
+     }},
     {"MoveForm", Command<&SaisieAggir2::Form_MouseMove>()},
     {"InitialiseAjout", Command<&SaisieAggir2::InitialiseAjout>()},
     {"AfficheQuestions", Command<&SaisieAggir2::AfficheQuestions>()},
