@@ -232,6 +232,7 @@ class SaisieAggir2 {
   void MarqueFonctionsC(const coherence::Codes& cases);
   void MarqueSuspects(const std::vector<int>& slots, bool code_gras);
   void Suspect(int i);
+  const window::Control* PremiereConstatation() const;
 
   bool ToucheDeGrille(int k, int colonne, int KeyCode);
   void ParcourtProfil(int chart, int pas);

@@ -108,3 +108,12 @@ void LineView::paintEvent(QPaintEvent*) {
   painter.setPen(pen);
   painter.drawLine(line_);
 }
+
+FocusLabel::FocusLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+void FocusLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  DrawFocusFrame(painter, rect(), palette());
+}

@@ -79,7 +79,7 @@ void RefreshLook(const window::Control& control, QWidget* widget) {
 }
 
 QWidget* CreateLabel(const window::Label& label, QWidget* parent) {
-  auto* widget = new QLabel(parent);
+  QLabel* widget = label.TabStop ? new FocusLabel(parent) : new QLabel(parent);
   widget->setAlignment(label.WordWrap ? ToQt(label.Alignment) | Qt::AlignTop
                                       : ToQt(label.Alignment));
   widget->setWordWrap(label.WordWrap);
@@ -185,6 +185,8 @@ void RefreshContent(const window::Control& control, QWidget* widget) {
     case window::Kind::TextBox: {
       const QString text = ToQString(static_cast<const window::TextBox&>(control).Text);
       auto* edit = static_cast<QLineEdit*>(widget);
+      // A field never shown (the codes as strings) is no stop of the keyboard either.
+      edit->setFocusPolicy(control.Visible ? Qt::StrongFocus : Qt::NoFocus);
       if (edit->text() != text) edit->setText(text);
       break;
     }

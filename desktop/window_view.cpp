@@ -163,7 +163,7 @@ void WindowView::ConnectCheckBox(window::CheckBox& box, QWidget* widget) {
 // textEdited fires for typing, paste, drop and input methods alike, never for setText.
 void WindowView::ConnectTextBox(window::TextBox& box, QWidget* widget) {
   auto* edit = static_cast<QLineEdit*>(widget);
-  if (box.Locked) edit->setFocusPolicy(Qt::NoFocus);
+
   edit->installEventFilter(this);  // its typed keys, and files dropped onto it
   connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
     Handle([&box, text] {
@@ -302,7 +302,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   if (control.kind == window::Kind::Button && IsEnter(static_cast<QKeyEvent*>(event))) {
-    static_cast<QPushButton*>(watched)->animateClick();  // Enter presses it, as the space bar
+    static_cast<QPushButton*>(watched)->click();  // Enter presses it, as the space bar
     return true;
   }
   if (control.kind == window::Kind::TextBox) {

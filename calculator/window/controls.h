@@ -71,6 +71,7 @@ class Label : public Control {
   Align Alignment = Align::Left;
   bool Transparent = true;
   bool WordWrap = false;
+  bool TabStop = false;  // a result the keyboard reaches, so that a screen reader reads it
 
  private:
   std::string caption_;

@@ -90,4 +90,38 @@ TEST_F(AccessibilityTest, TabReachesOnlyWhatThePanelsLeaveInView) {
   }
 }
 
+// No name a voice would stumble on: no blanks around or doubled, no frame's caption lent to
+// what it holds; and no field that is never shown among the keyboard's stops.
+TEST_F(AccessibilityTest, NamesAreCleanAndHiddenFieldsTakeNoFocus) {
+  for (QWidget* widget : view.findChildren<QWidget*>()) {
+    const QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    const QString name = node->text(QAccessible::Name);
+    const std::string id = widget->objectName().toStdString() + " \"" + name.toStdString() + "\"";
+    EXPECT_EQ(name, name.simplified()) << id;
+    EXPECT_NE(name, "AGGIR") << id;
+    if (node->state().focusable) {
+      EXPECT_FALSE(widget->isHidden()) << id;
+    }
+  }
+}
+
+// The results go where the keyboard is, so that a screen reader says them at once: the group
+// after "Calcul du GIR", the first code to look at again after "Vérifier".
+TEST_F(AccessibilityTest, ResultsTakeTheFocus) {
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  for (int box : {101, 102}) QTest::mouseClick(view.WidgetOf(form.ADV4(box)), Qt::LeftButton);
+  QTest::keyClick(view.WidgetOf(form.SSCommand7), Qt::Key_Enter);
+  const auto said = [] {
+    return QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+        ->text(QAccessible::Name)
+        .toStdString();
+  };
+  EXPECT_EQ(said(), "Groupe iso-ressources " + form.TxtGroupe.Text);
+  QTest::keyClick(view.WidgetOf(form.SSCommand2), Qt::Key_Enter);
+  EXPECT_EQ(said(), "Déplacements intérieurs : A, à vérifier");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // the codes, one by one
+  EXPECT_EQ(said(), "Orientation : A");
+}
+
 }  // namespace
