@@ -24,6 +24,7 @@ class PictureView : public QWidget {
 
  private:
   QPixmap image_;
+  const window::PictureBox* box_ = nullptr;  // the model's box, which outlives the view
   std::uint64_t painted_ = 0;
   bool empty_ = true;
 };

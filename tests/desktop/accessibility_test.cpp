@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -122,6 +124,48 @@ TEST_F(AccessibilityTest, ResultsTakeTheFocus) {
   EXPECT_EQ(said(), "Déplacements intérieurs : A, à vérifier");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // the codes, one by one
   EXPECT_EQ(said(), "Orientation : A");
+}
+
+// WCAG's contrast of two colours, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The most any pixel of an image stands out against the window's grey.
+double MostContrast(const QImage& image) {
+  double most = 1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      most = std::max(most, Contrast(image.pixelColor(x, y), QColor(192, 192, 192)));
+    }
+  }
+  return most;
+}
+
+// An empty box's outline and the focus frame stand out 3:1 at least against the grey.
+TEST_F(AccessibilityTest, MarksStandOutAgainstTheGrey) {
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  QWidget* box = view.WidgetOf(form.ADV(53));
+  EXPECT_GE(MostContrast(box->grab().toImage()), 3.0);
+  QWidget* button = view.WidgetOf(form.CmdFermer);
+  const QImage without = button->grab().toImage();
+  button->setFocus();
+  QImage frame = button->grab().toImage();
+  for (int y = 0; y < frame.height(); ++y) {
+    for (int x = 0; x < frame.width(); ++x) {
+      if (frame.pixel(x, y) == without.pixel(x, y))
+        frame.setPixelColor(x, y, QColor(192, 192, 192));
+    }
+  }
+  EXPECT_GE(MostContrast(frame), 3.0);  // what the focus added
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
+
+#include "desktop/drawn_widgets.h"
 
 #include "view_fixture.h"
 
@@ -28,6 +31,16 @@ TEST_F(ScreenTest, WholeWindowReachable) {
   const QWidget* bar = view.WidgetOf(form.Panel3D11);
   const QRect in_view(bar->mapTo(viewport, QPoint(0, 0)), bar->size());
   EXPECT_TRUE(viewport->rect().contains(in_view));
+}
+
+// The charts are painted at the screen's density: as many image pixels as the screen shows.
+TEST_F(ScreenTest, ChartsSharpAtTheScreensDensity) {
+  QTest::mouseClick(view.WidgetOf(form.SSCommand6), Qt::LeftButton);
+  const auto* chart = static_cast<const PictureView*>(view.WidgetOf(form.Radar(1)));
+  const qreal ratio = view.screen()->devicePixelRatio();
+  RecordProperty("ratio", QString::number(ratio).toStdString());
+  EXPECT_EQ(chart->Image().devicePixelRatio(), ratio);
+  EXPECT_EQ(chart->Image().size(), (QSizeF(chart->size()) * ratio).toSize());
 }
 
 }  // namespace
