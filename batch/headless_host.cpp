@@ -17,8 +17,8 @@ platform::MessageAnswer HeadlessHost::ShowMessage(const std::string& text, const
     ligne += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
   }
   messages_.push_back(ligne);
-  return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
-                                                    : platform::MessageAnswer::Ok;
+  return buttons != platform::MessageButtons::Ok ? platform::MessageAnswer::Yes
+                                                 : platform::MessageAnswer::Ok;
 }
 
 // The running executable's folder, as the desktop's host gives it.

@@ -8,6 +8,7 @@
 #include "calculator/window/layout.h"
 #include "calculator/window/profile_layout.h"
 #include "calculator/window/questions_layout.h"
+#include "grid/coherence.h"
 #include "grid/questions.h"
 
 namespace accessible {
@@ -106,29 +107,69 @@ Text Field(const SaisieAggir2& form, const window::Control& field) {
   return {hidden == kHidden.end() ? std::string() : hidden->second, ""};
 }
 
+std::string RowCode(const SaisieAggir2& form, int k) {
+  return "Code " + form.CmdVD(k).Caption() + ". ";
+}
+
+// A code of the check: its variable, its value, and whether it is one to look at again.
+Text Finding(const SaisieAggir2& form, int slot) {
+  const coherence::Case& source = coherence::CaseNumero(slot);
+  const int v =
+      source.position + (source.chaine == coherence::Chaine::VI ? layout::kDiscriminants : 0);
+  const window::Label& box = form.TxtDE(slot);
+  return {VariableName(v) + " : " + box.Caption() +
+              (box.BackColor == window::kPaleRed ? ", à vérifier" : ""),
+          ""};
+}
+
+// The containers, named for what they hold (a frame's own caption, " AGGIR", would otherwise
+// name every control in it without a name of its own).
+const std::map<std::string, std::string>& ContainerNames() {
+  static const std::map<std::string, std::string> kNames{
+      {"Panel3D11", "Commandes"},
+      {"Frame1", "Identité"},
+      {"Panel2", "Grille AGGIR"},
+      {"PanelCalculGIR", "Résultat"},
+      {"PanelCoherence", "Vérification du codage"},
+      {"PanelAnomalies1", "Fonctions clés et activités corporelles"},
+      {"PanelAnomalies2", "Activités domestiques"},
+      {"PanelQuestions", "Questions de l'activité"},
+      {"PanelProfil", "Profil d'autonomie"},
+      {"Image1", "Illustration"},
+      {"CadreEchelle", "Échelle"},
+      {"Fleche", "Flèche"}};
+  return kNames;
+}
+
 Text Grid(const SaisieAggir2& form, const window::Control& control) {
   const int i = control.Index;
+  // A box says its row's code first: a tick that changes it is heard on the box itself.
   if (control.Name == "ADV") {
     const int k = layout::RowOfAdverbBox(i), j = (i - 1) % layout::kAdverbs + 1;
-    return {RowName(k) + ", " + AdverbName(j), Question(k, j)};
+    return {RowName(k) + ", " + AdverbName(j), RowCode(form, k) + Question(k, j)};
   }
   if (control.Name == "ADV4") {
-    return {RowName(layout::RowOfNeFaitPasBox(i)) + ", ne fait pas",
-            Collapsed(layout::kNeFaitPasExplanation.caption)};
+    const int k = layout::RowOfNeFaitPasBox(i);
+    return {RowName(k) + ", ne fait pas",
+            RowCode(form, k) + Collapsed(layout::kNeFaitPasExplanation.caption)};
   }
+  if (control.Name == "Shape1") return {"Codes : " + VariableName(i + 1), ""};
   if (control.Name == "CmdVD") return {RowName(i) + ", code " + form.CmdVD(i).Caption(), ""};
   if (control.Name == "CFIN") {
     return {"Variable " + VariableName(i) + ", code " + form.CFIN(i).Caption(), ""};
   }
   if (control.Name == "LabelVD") {
-    return {RowName(RowOfCaption(i)), "Un clic affiche les questions de l'activité"};
+    return {RowName(RowOfCaption(i)),
+            "Un clic, ou F2 sur une case de la ligne, affiche les questions de l'activité"};
   }
   return {};
 }
 
 }  // namespace
 
-Text Of(const SaisieAggir2& form, const window::Control& control) {
+namespace {
+
+Text Composed(const SaisieAggir2& form, const window::Control& control) {
   switch (control.kind) {
     case window::Kind::Button: return Button(static_cast<const window::Panel&>(control));
     case window::Kind::TextBox: return Field(form, control);
@@ -137,8 +178,41 @@ Text Of(const SaisieAggir2& form, const window::Control& control) {
               ProfileText(form, control.Index)};
     default: break;
   }
+  const auto container = ContainerNames().find(control.Name);
+  if (container != ContainerNames().end()) return {container->second, ""};
   if (control.Name == "Label8") return {AdverbName(control.Index), ""};
+  if (control.Name == "TxtDE") return Finding(form, control.Index);
+  if (&control == &form.Label4 || &control == &form.Label5) {
+    return {"Codage en clair : " + static_cast<const window::Label&>(control).Caption(), ""};
+  }
+  if (control.Name == "Label3") {
+    return {Collapsed(layout::kProfileLegend[static_cast<std::size_t>(control.Index - 1)]), ""};
+  }
   return Grid(form, control);
+}
+
+}  // namespace
+
+// What the control shows when nothing better is known, single-spaced.
+Text Of(const SaisieAggir2& form, const window::Control& control) {
+  Text text = Composed(form, control);
+  if (text.name.empty() && control.kind == window::Kind::Label) {
+    text.name = static_cast<const window::Label&>(control).Caption();
+  }
+  if (text.name.empty() && control.kind == window::Kind::Panel) {
+    text.name = static_cast<const window::Panel&>(control).Caption;
+  }
+  return {Collapsed(text.name), Collapsed(text.description)};
+}
+
+std::string Keys(const window::Control& control) {
+  if (control.Name == "ADV" || control.Name == "ADV4") {
+    return "F2 ou Maj+F1 : les questions de la ligne. Flèches : d'une case à l'autre de la grille.";
+  }
+  if (control.Name == "Radar") {
+    return "Flèches : le codage de chaque axe. Échap : fermer le profil.";
+  }
+  return {};
 }
 
 }  // namespace accessible

@@ -18,4 +18,8 @@ struct Text {
 
 Text Of(const SaisieAggir2& form, const window::Control& control);
 
+// The keys that act on the control besides Tab and the space bar, for its tooltip; empty for
+// none.
+std::string Keys(const window::Control& control);
+
 }  // namespace accessible

@@ -34,6 +34,8 @@ void SaisieAggir2::ADV_Click(int Index) {
 
 void SaisieAggir2::ADV_KeyDown(int Index, int KeyCode) {
   window::CheckBox& box = ADV(Index);
+  const int colonne = (Index - 1) % layout::kAdverbs + 1;
+  if (ToucheDeGrille(layout::RowOfAdverbBox(Index), colonne, KeyCode)) return;
   if (KeyCode != window::kEnterKey) return;
   RetireResultats();
   box.Value = box.Value == 0 ? 1 : 0;
@@ -54,6 +56,7 @@ void SaisieAggir2::ADV4_Click(int Index) {
 
 void SaisieAggir2::ADV4_KeyDown(int Index, int KeyCode) {
   window::CheckBox& box = ADV4(Index);
+  if (ToucheDeGrille(layout::RowOfNeFaitPasBox(Index), 0, KeyCode)) return;
   if (KeyCode != window::kEnterKey) return;
   RetireResultats();
   box.Value = box.Value != 1 ? 1 : 0;

@@ -66,6 +66,8 @@ void SaisieAggir2::ConstruitCoherence() {
   PlaceTexte(Label6, "Label6", -1, &PanelCoherence, layout::kLabel6);
   PlaceTexte(Label11, "Label11", -1, &PanelCoherence, layout::kLabel11);
   PlaceTexte(AucuneAnomalie, "AucuneAnomalie", -1, &PanelCoherence, layout::kAucuneAnomalie);
+  AucuneAnomalie.TabStop = true;
+  Label11.TabStop = true;
   AucuneAnomalie.Alignment = window::Align::Center;
   for (window::Label* texte : {&IntroCoherence, &TitreVerifie(1), &TitreVerifie(2), &Label6,
                                &Label12, &AucuneAnomalie, &ParAilleurs, &TitreCoherence}) {
@@ -93,6 +95,7 @@ void SaisieAggir2::ConstruitCodeCoherence(const layout::CodeRow& row) {
         layout::kCodeBoxHeight);
   box.Alignment = window::Align::Center;
   box.Transparent = false;  // its background tells how the code stands
+  box.TabStop = true;
   box.BackColor = window::kWhite;
 }
 
@@ -119,6 +122,23 @@ void SaisieAggir2::SSCommand2_Click() {
   PanelQuestions.Visible = false;
   // "dans l'espace" stays dead until "Effacer", even when another command hides the panel.
   LabelVD(0).Enabled = false;
+  Focus = PremiereConstatation();
+}
+
+// Where the keyboard, and a screen reader with it, reads what the check found: the verdict
+// when nothing is suspect, else the first suspect code.
+const window::Control* SaisieAggir2::PremiereConstatation() const {
+  for (const window::Label* verdict : {&AucuneAnomalie, &Label11}) {
+    if (verdict->Visible) return verdict;
+  }
+  const window::Control* premier = nullptr;
+  for (const layout::CodeRow& row : layout::kCodeRows) {
+    const window::Label& box = TxtDE(row.slot);
+    if (!box.Parent->Visible) continue;
+    if (box.BackColor == window::kPaleRed) return &box;
+    if (!premier) premier = &box;
+  }
+  return premier ? premier : &SSCommand3;
 }
 
 void SaisieAggir2::SSCommand3_Click() {

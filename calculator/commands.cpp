@@ -7,6 +7,7 @@ namespace {
 
 constexpr const char* kFichierAide = "GUIDE SORVANE.HLP";
 constexpr const char* kVisionneuseAide = "winhlp32.exe ";
+constexpr const char* kAbandon = "L'évaluation affichée n'a pas été imprimée. L'abandonner ?";
 
 // The tooltip of a command of the bar; null for any other control and for "Aide = F1".
 const char* TexteBulle(const window::Control& control) {
@@ -18,9 +19,28 @@ const char* TexteBulle(const window::Control& control) {
 
 }  // namespace
 
-void SaisieAggir2::CmdFermer_Click() { Fermee = true; }
+void SaisieAggir2::CmdFermer_Click() {
+  if (AbandonAccepte()) Fermee = true;
+}
+
+void SaisieAggir2::Form_QueryUnload(int& Cancel) {
+  if (Fermee) return;  // "Quitter" has asked already
+  Fermee = AbandonAccepte();
+  Cancel = Fermee ? 0 : 1;
+}
+
+bool SaisieAggir2::AbandonAccepte() {
+  if (EvaluationAffichee() == conservee_) return true;
+  return host_.ShowMessage(kAbandon, Caption, platform::MessageIcon::Exclamation,
+                           platform::MessageButtons::YesNoDefaultNo) ==
+         platform::MessageAnswer::Yes;
+}
 
 void SaisieAggir2::BtnSupprimer_Click() {
+  if (AbandonAccepte()) NouvelleEvaluation();
+}
+
+void SaisieAggir2::NouvelleEvaluation() {
   for (window::Panel* panel : {&PanelProfil, &PanelCoherence, &PanelCalculGIR, &PanelQuestions}) {
     panel->Visible = false;
   }

@@ -15,4 +15,5 @@ void SaisieAggir2::SSCommand7_Click() {
   PanelQuestions.Visible = false;
   SSCommand1.Enabled = true;
   SSCommand2.Enabled = true;
+  Focus = &TxtGroupe;  // the group read out at once by a screen reader
 }

@@ -180,9 +180,12 @@ void SaisieAggir2::TraceRadar() {
 
 void SaisieAggir2::Radar_Click(int) { PanelProfil.Visible = false; }
 
-// Only Enter on the first chart closes the panel; it holds the focus once the panel opens.
+// Enter on the first chart closes the panel; it holds the focus once the panel opens. The
+// arrows show the codings one by one (Escape closes the panel from anywhere).
 void SaisieAggir2::Radar_KeyDown(int Index, int KeyCode) {
   if (Index == 1 && KeyCode == window::kEnterKey) PanelProfil.Visible = false;
+  if (KeyCode == window::kRightKey || KeyCode == window::kDownKey) ParcourtProfil(Index, 1);
+  if (KeyCode == window::kLeftKey || KeyCode == window::kUpKey) ParcourtProfil(Index, -1);
 }
 
 // The coding of a row shows under its chart while the mouse is on the row's number; it goes

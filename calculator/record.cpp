@@ -6,6 +6,7 @@
 
 #include "calculator/saisie_aggir2.h"
 #include "calculator/window/layout.h"
+#include "calculator/window/placement.h"
 
 namespace {
 
@@ -19,10 +20,12 @@ bool EstChiffre(int key) { return key >= '0' && key <= '9'; }
 
 void CentreFormulaire(SaisieAggir2& form, const platform::Host& host) {
   const platform::ScreenSize screen = host.ScreenTwips();
-  const float top = screen.height / 2.0f - static_cast<float>(form.Height) / 2.0f;
-  const float left = screen.width / 2.0f - static_cast<float>(form.Width) / 2.0f;
-  form.Top = static_cast<int>(std::nearbyint(top));
-  form.Left = static_cast<int>(std::nearbyint(left));
+  const auto twips = [](float value) { return static_cast<int>(std::nearbyint(value)); };
+  const window::Area placed = window::PlaceWindow(
+      {twips(screen.left), twips(screen.top), twips(screen.width), twips(screen.height)},
+      form.Width, form.Height);
+  form.Top = placed.top;
+  form.Left = placed.left;
 }
 
 void SaisieAggir2::Form_Load() {
@@ -61,6 +64,7 @@ void SaisieAggir2::InitialiseAjout() {
   TxtADV.Text = std::string(layout::kAdverbBoxes, '0');
   TxtVI.Text = std::string(layout::kRows - layout::kSubVariables, 'A');
   Bulle.Visible = false;
+  conservee_ = EvaluationAffichee();
 }
 
 void SaisieAggir2::TxtDossier_KeyPress(int& KeyAscii) {

@@ -58,7 +58,7 @@ bool SaisieAggir2::RemplacementAccepte(const std::filesystem::path& fichier) {
 // "Saisir", the identity typed, the boxes ticked (the three-adverb question was answered
 // when the sheet was made), "Calcul du GIR".
 void SaisieAggir2::Restaure(const grid::Evaluation& evaluation) {
-  BtnSupprimer_Click();
+  NouvelleEvaluation();
   TxtDossier.Text = evaluation.dossier;
   TxtNom.Text = evaluation.nom;
   TxtPrenom.Text = evaluation.prenom;
@@ -67,4 +67,5 @@ void SaisieAggir2::Restaure(const grid::Evaluation& evaluation) {
   AfficheCoches();
   ActualiseADV();
   SSCommand7_Click();
+  conservee_ = EvaluationAffichee();
 }

@@ -186,6 +186,7 @@ std::vector<const window::Control*> SaisieAggir2::OrdreTabulation() const {
     for (int j = 1; j <= layout::kAdverbs; ++j) order.push_back(&ADV(layout::AdverbBox(k, j)));
   }
   order.push_back(&SSCommand7);
+  order.push_back(&TxtGroupe);  // the group, once computed
   for (const window::Panel* button : Commandes(*this)) order.push_back(button);
   return order;
 }

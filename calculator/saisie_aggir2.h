@@ -106,6 +106,9 @@ class SaisieAggir2 {
   // Questions state: the LabelVD index of the last row caption clicked.
   std::int16_t LigneQuestions = 0;
 
+  // The row whose coding the keyboard shows on the profile; 0 before the first arrow key.
+  int AxeProfil = 0;
+
   // Profile state, by row k at position k - 1: radius in percent and coding shown on hover.
   grid::Profil ProfilCourant;
   std::uint8_t RadarCourant = 0;  // chart TraceRadar draws, 1 or 2
@@ -116,7 +119,11 @@ class SaisieAggir2 {
   void Form_Activate();
   void Form_MouseMove();
   void Form_F1();
-  void Form_CtrlO();  // a sheet to open again, chosen by the user
+  // The window is being closed other than by "Quitter": Cancel = 1 keeps it open.
+  void Form_QueryUnload(int& Cancel);
+  void Form_CtrlO();   // a sheet to open again, chosen by the user
+  void Form_CtrlP();   // "Imprimer", when it can be pressed
+  void Form_Escape();  // closes the panel that covers the grid
   // Files dropped onto the window, a local file's path each; an empty path for anything else.
   void Form_DragDrop(const std::vector<std::filesystem::path>& fichiers);
   void TxtDossier_KeyPress(int& KeyAscii);
@@ -164,8 +171,15 @@ class SaisieAggir2 {
   // Where sheets are written: the program's folder, or the documents folder when it is
   // read-only.
   std::filesystem::path DossierDesFiches() const;
+  // Whether the evaluation on screen may go: at once when it was printed, reopened or begun
+  // blank and has not changed since; otherwise the assessor is asked, No by default.
+  bool AbandonAccepte();
   // A failure that ended a handler, told to the user; the evaluation stays as it is.
   void AfficheErreur(const std::string& message);
+
+  // Whether a panel (coherence, profile, questions) lies over the control: the keyboard and
+  // the shortcuts must not reach what cannot be seen.
+  bool Couvert(const window::Control& control) const;
 
   // The keyboard's walk through the window: identity, the grid row by row from the top
   // (NE FAIT PAS, then S, T, C, H), "Calcul du GIR", then the command bar.
@@ -196,6 +210,7 @@ class SaisieAggir2 {
 
   int RetraitSousVariable(int k, const window::Font& font) const;
 
+  void NouvelleEvaluation();
   void ChampsDerives();
   void RetireResultats();
   void ActionAdverbe(int Index);
@@ -217,7 +232,10 @@ class SaisieAggir2 {
   void MarqueFonctionsC(const coherence::Codes& cases);
   void MarqueSuspects(const std::vector<int>& slots, bool code_gras);
   void Suspect(int i);
+  const window::Control* PremiereConstatation() const;
 
+  bool ToucheDeGrille(int k, int colonne, int KeyCode);
+  void ParcourtProfil(int chart, int pas);
   void CalculeProfil();
   void TraceRadar();
   bool SurvolProfil(const window::Control& control);
@@ -227,7 +245,9 @@ class SaisieAggir2 {
   // The coding the boxes show; the identity lives in its text fields, which the front end
   // edits.
   grid::Evaluation evaluation_;
+  // The evaluation as last printed, reopened or begun blank: nothing of it can be lost.
+  grid::Evaluation conservee_;
 };
 
-// Centres a window on the screen; a window larger than the screen gets negative Left/Top.
+// Centres a window in the screen's free area, never beyond its edges.
 void CentreFormulaire(SaisieAggir2& form, const platform::Host& host);

@@ -19,8 +19,9 @@ void SaisieAggir2::SSCommand1_Click() {
 // the evaluation on screen is untouched and an earlier sheet of the same name stays.
 void SaisieAggir2::ImprimeFiche() {
   pdf::vaROR pdf(host_);
-  fiche::ImprimeFiche(EvaluationAffichee(), DossierDesFiches(), host_.ProgramFolder(),
-                      host_.LocalTime(), pdf);
+  const grid::Evaluation imprimee = EvaluationAffichee();
+  fiche::ImprimeFiche(imprimee, DossierDesFiches(), host_.ProgramFolder(), host_.LocalTime(), pdf);
+  conservee_ = imprimee;
 }
 
 grid::Evaluation SaisieAggir2::EvaluationAffichee() const {

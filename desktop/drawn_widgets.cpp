@@ -55,9 +55,17 @@ void Paint(QPainter& painter, const window::Primitive& primitive) {
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
 
+// Painted at the screen's own density (two image pixels a point at 200 %), so that nothing is
+// stretched.
 void PictureView::Show(const window::PictureBox& box) {
-  if (!empty_ && painted_ == box.Revision() && image_.size() == size()) return;
-  image_ = QPixmap(size());
+  box_ = &box;
+  const qreal ratio = devicePixelRatioF();
+  if (!empty_ && painted_ == box.Revision() && image_.deviceIndependentSize() == QSizeF(size()) &&
+      image_.devicePixelRatio() == ratio) {
+    return;
+  }
+  image_ = QPixmap(size() * ratio);
+  image_.setDevicePixelRatio(ratio);
   image_.fill(ToQColor(box.BackColor));
   QPainter painter(&image_);
   for (const window::Primitive& primitive : box.Picture()) Paint(painter, primitive);
@@ -67,9 +75,11 @@ void PictureView::Show(const window::PictureBox& box) {
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another density: painted again for it.
+  if (box_ && image_.devicePixelRatio() != devicePixelRatioF()) Show(*box_);
   QPainter painter(this);
   painter.drawPixmap(0, 0, image_);
-  if (hasFocus()) DrawFocusFrame(painter, rect(), palette());
+  if (hasFocus()) DrawFocusFrame(painter, rect());
 }
 
 void PictureView::focusInEvent(QFocusEvent* event) {
@@ -107,4 +117,13 @@ void LineView::paintEvent(QPaintEvent*) {
   pen.setWidth(width_);
   painter.setPen(pen);
   painter.drawLine(line_);
+}
+
+FocusLabel::FocusLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+void FocusLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  DrawFocusFrame(painter, rect());
 }

@@ -2,6 +2,7 @@
 // Widgets that paint what the model draws: a picture box's drawing list, and a line control.
 #pragma once
 
+#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
@@ -23,8 +24,18 @@ class PictureView : public QWidget {
 
  private:
   QPixmap image_;
+  const window::PictureBox* box_ = nullptr;  // the model's box, which outlives the view
   std::uint64_t painted_ = 0;
   bool empty_ = true;
+};
+
+// A label the keyboard reaches (a result to read out): framed while it holds the focus.
+class FocusLabel : public QLabel {
+ public:
+  explicit FocusLabel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // A straight line, in a widget as large as the box it spans plus its width on each side.

@@ -12,6 +12,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBro
   setSizeGripEnabled(true);
   resize(640, 560);
   browser_->setOpenExternalLinks(true);
+  // A caret, so that the keyboard and a screen reader go through the help part by part; Tab
+  // goes from link to link.
+  browser_->setTextInteractionFlags(browser_->textInteractionFlags() |
+                                    Qt::TextSelectableByKeyboard);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);

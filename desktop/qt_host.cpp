@@ -38,9 +38,10 @@ platform::MessageAnswer QtHost::ShowMessage(const std::string& text, const std::
     case platform::MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case platform::MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
   }
-  if (buttons == platform::MessageButtons::YesNo) {
+  if (buttons != platform::MessageButtons::Ok) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(buttons == platform::MessageButtons::YesNo ? QMessageBox::Yes
+                                                                    : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? platform::MessageAnswer::Yes
                                           : platform::MessageAnswer::No;
   }
@@ -54,9 +55,10 @@ void QtHost::Beep() { QApplication::beep(); }
 platform::ScreenSize QtHost::ScreenTwips() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
-  const QSize size = screen->size();
-  return {static_cast<float>(PixelsToTwips(size.width())),
-          static_cast<float>(PixelsToTwips(size.height()))};
+  const QRect free = screen->availableGeometry();
+  return {static_cast<float>(PixelsToTwips(free.width())),
+          static_cast<float>(PixelsToTwips(free.height())),
+          static_cast<float>(PixelsToTwips(free.x())), static_cast<float>(PixelsToTwips(free.y()))};
 }
 
 int QtHost::TextWidthTwips(const std::string& text, float points, bool bold) const {

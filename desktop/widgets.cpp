@@ -10,6 +10,7 @@
 
 #include <optional>
 
+#include "calculator/window/layout.h"
 #include "desktop/drawn_widgets.h"
 #include "desktop/twips.h"
 
@@ -78,7 +79,7 @@ void RefreshLook(const window::Control& control, QWidget* widget) {
 }
 
 QWidget* CreateLabel(const window::Label& label, QWidget* parent) {
-  auto* widget = new QLabel(parent);
+  QLabel* widget = label.TabStop ? new FocusLabel(parent) : new QLabel(parent);
   widget->setAlignment(label.WordWrap ? ToQt(label.Alignment) | Qt::AlignTop
                                       : ToQt(label.Alignment));
   widget->setWordWrap(label.WordWrap);
@@ -116,6 +117,15 @@ QWidget* CreateShape(QWidget* parent) {
   return widget;
 }
 
+// "&Quitter": the letter Alt presses the button with, underlined.
+QString WithAccessKey(const window::Panel& button) {
+  QString caption = ToQString(button.Caption);
+  const char key = layout::AccessKey(button.Name);
+  const qsizetype at = key ? caption.indexOf(QChar(key), 0, Qt::CaseInsensitive) : -1;
+  if (at >= 0) caption.insert(at, '&');
+  return caption;
+}
+
 QWidget* CreateKind(const window::Control& control, QWidget* parent) {
   switch (control.kind) {
     case window::Kind::Label:
@@ -127,7 +137,7 @@ QWidget* CreateKind(const window::Control& control, QWidget* parent) {
     case window::Kind::Frame:
       return CreateFrame(static_cast<const window::Panel&>(control), parent);
     case window::Kind::Button:
-      return new QPushButton(ToQString(static_cast<const window::Panel&>(control).Caption), parent);
+      return new QPushButton(WithAccessKey(static_cast<const window::Panel&>(control)), parent);
     case window::Kind::Shape: return CreateShape(parent);
     case window::Kind::Image: return new QLabel(parent);
     case window::Kind::PictureBox: return new PictureView(parent);
@@ -175,6 +185,8 @@ void RefreshContent(const window::Control& control, QWidget* widget) {
     case window::Kind::TextBox: {
       const QString text = ToQString(static_cast<const window::TextBox&>(control).Text);
       auto* edit = static_cast<QLineEdit*>(widget);
+      // A field never shown (the codes as strings) is no stop of the keyboard either.
+      edit->setFocusPolicy(control.Visible ? Qt::StrongFocus : Qt::NoFocus);
       if (edit->text() != text) edit->setText(text);
       break;
     }
@@ -198,7 +210,7 @@ void RefreshContent(const window::Control& control, QWidget* widget) {
 
 }  // namespace
 
-void RefreshWidget(const window::Control& control, QWidget* widget) {
+void RefreshWidget(const window::Control& control, QWidget* widget, bool covered) {
   const QSignalBlocker block(widget);
   const QRect geometry = TwipsRect(control.Left, control.Top, control.Width, control.Height);
   if (control.kind != window::Kind::Line && widget->geometry() != geometry) {
@@ -206,7 +218,7 @@ void RefreshWidget(const window::Control& control, QWidget* widget) {
   }
   RefreshContent(control, widget);
   RefreshLook(control, widget);
-  widget->setEnabled(control.Enabled);
+  widget->setEnabled(control.Enabled && !covered);
   widget->setVisible(control.Visible);
 }
 

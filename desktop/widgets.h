@@ -8,7 +8,8 @@
 #include "calculator/window/controls.h"
 
 QWidget* CreateWidget(const window::Control& control, QWidget* parent);
-void RefreshWidget(const window::Control& control, QWidget* widget);
+// A covered control (a panel lies over it) takes neither the focus nor a shortcut.
+void RefreshWidget(const window::Control& control, QWidget* widget, bool covered = false);
 // What assistive technologies say of the widget, as the model words it.
 void RefreshAccessible(const accessible::Text& text, QWidget* widget);
 QColor ToQColor(window::Colour colour);

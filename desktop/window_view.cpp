@@ -2,16 +2,23 @@
 #include "desktop/window_view.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <exception>
 
 #include "calculator/window/layout.h"
+#include "calculator/window/placement.h"
 #include "desktop/twips.h"
 #include "desktop/widgets.h"
 
@@ -21,41 +28,102 @@ bool IsEnter(const QKeyEvent* key) {
   return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-int KeyCode(const QKeyEvent* key) { return IsEnter(key) ? window::kEnterKey : key->key(); }
+// The key as the window's handlers know it.
+int KeyCode(const QKeyEvent* key) {
+  if (IsEnter(key)) return window::kEnterKey;
+  switch (key->key()) {
+    case Qt::Key_Left: return window::kLeftKey;
+    case Qt::Key_Up: return window::kUpKey;
+    case Qt::Key_Right: return window::kRightKey;
+    case Qt::Key_Down: return window::kDownKey;
+    case Qt::Key_F2: return window::kF2Key;
+    case Qt::Key_F1: return key->modifiers() & Qt::ShiftModifier ? window::kF2Key : key->key();
+    default: return key->key();
+  }
+}
+
+// Keys the window's handlers take for themselves: the toolkit must not act on them as well.
+bool WindowsOwnKey(int code) {
+  return code == window::kEnterKey || code == window::kF2Key ||
+         (code >= window::kLeftKey && code <= window::kDownKey);
+}
+
+// Controls a panel may cover and the keyboard could otherwise reach.
+bool TakesFocus(window::Kind kind) {
+  return kind == window::Kind::CheckBox || kind == window::Kind::TextBox ||
+         kind == window::Kind::Button || kind == window::Kind::PictureBox;
+}
+
+bool CoversGrid(const SaisieAggir2& form) {
+  return form.PanelProfil.Visible || form.PanelCoherence.Visible || form.PanelQuestions.Visible;
+}
+
+// Title bar and borders before the desktop has framed the window: those of a classic one.
+QMargins EstimatedFrame() {
+  const int side = TwipsToPixels(layout::kFrameWidth) / 2;
+  return {side, TwipsToPixels(layout::kFrameHeight) - side, side, side};
+}
+
+window::Area ToArea(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
 }  // namespace
 
-WindowView::WindowView(SaisieAggir2& form) : form_(form) {
+WindowView::WindowView(SaisieAggir2& form)
+    : form_(form), scroll_(new QScrollArea(this)), client_(new QWidget) {
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFont(ToQFont(window::Font{}));
-  setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
-  setAutoFillBackground(true);
   QPalette background = palette();
   background.setColor(QPalette::Window, ToQColor(form_.BackColor));
   setPalette(background);
-  setMouseTracking(true);
+  client_->setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
+  client_->setAutoFillBackground(true);
+  client_->setMouseTracking(true);
+  client_->installEventFilter(this);  // the window's own background hides the tooltip
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setWidget(client_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
   Build();
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_F1(); }); });
   auto* open = new QShortcut(QKeySequence::Open, this);
   connect(open, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlO(); }); });
+  auto* print = new QShortcut(QKeySequence::Print, this);
+  connect(print, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_CtrlP(); }); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { Handle([this] { form_.Form_Escape(); }); });
   setAcceptDrops(true);
   form_.Form_Load();
-  // Placed once, where the load step centred it: afterwards the window stays where the
-  // user puts it.
-  move(TwipsToPixels(form_.Left), TwipsToPixels(form_.Top));
+  // Placed once, at load: afterwards the window stays where the user puts it.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    PlaceIn(screen->availableGeometry(), EstimatedFrame());
+  }
   Refresh();
+}
+
+void WindowView::PlaceIn(const QRect& free_area, const QMargins& frame) {
+  const QSize client = client_->size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const window::Area placed =
+      window::PlaceWindow(ToArea(free_area), client.width() + frame.left() + frame.right(),
+                          client.height() + frame.top() + frame.bottom(), bar);
+  setMaximumSize(client + QSize(bar, bar));
+  resize(placed.width - frame.left() - frame.right(), placed.height - frame.top() - frame.bottom());
+  move(placed.left, placed.top);
 }
 
 void WindowView::Build() {
   for (window::Control* control : form_.Controls()) {
-    QWidget* parent = control->Parent ? by_control_.at(control->Parent) : this;
+    QWidget* parent = control->Parent ? by_control_.at(control->Parent) : client_;
     QWidget* widget = CreateWidget(*control, parent);
     widgets_.emplace_back(control, widget);
     by_control_[control] = widget;
     by_widget_[widget] = control;
     Connect(*control, widget);
     if (control->MouseMove) FollowMouse(widget);
+    widget->setToolTip(QString::fromStdString(accessible::Keys(*control)));
   }
   SetTabOrder();
 }
@@ -95,7 +163,7 @@ void WindowView::ConnectCheckBox(window::CheckBox& box, QWidget* widget) {
 // textEdited fires for typing, paste, drop and input methods alike, never for setText.
 void WindowView::ConnectTextBox(window::TextBox& box, QWidget* widget) {
   auto* edit = static_cast<QLineEdit*>(widget);
-  if (box.Locked) edit->setFocusPolicy(Qt::NoFocus);
+
   edit->installEventFilter(this);  // its typed keys, and files dropped onto it
   connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
     Handle([&box, text] {
@@ -132,13 +200,24 @@ void WindowView::Handle(const std::function<void()>& handler) {
   if (form_.Fermee) close();
 }
 
+// What a panel covers takes neither the focus nor a shortcut; when the last panel goes, the
+// focus goes back where it was before the first one came.
 void WindowView::Refresh() {
+  const bool covered = CoversGrid(form_);
+  if (covered && !covering_) focus_before_ = focusWidget();
   for (const auto& [control, widget] : widgets_) {
-    RefreshWidget(*control, widget);
+    RefreshWidget(*control, widget, TakesFocus(control->kind) && form_.Couvert(*control));
     RefreshAccessible(accessible::Of(form_, *control), widget);
   }
+  if (!covered && covering_ && !form_.Focus && focus_before_ && focus_before_->isEnabled() &&
+      focus_before_->isVisible()) {
+    focus_before_->setFocus();
+  }
+  covering_ = covered;
   if (form_.Focus) {
-    by_control_.at(form_.Focus)->setFocus();
+    QWidget* focus = by_control_.at(form_.Focus);
+    focus->setFocus();
+    scroll_->ensureWidgetVisible(focus);
     form_.Focus = nullptr;
   }
 }
@@ -151,12 +230,23 @@ void WindowView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (activated_) return;
   activated_ = true;
+  // Framed now: placed again with the frame the desktop really drew, if it has one yet.
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  if (!frame.isNull() && screen()) PlaceIn(screen()->availableGeometry(), frame);
   Handle([this] { form_.Form_Activate(); });
 }
 
-void WindowView::mouseMoveEvent(QMouseEvent* event) {
-  QWidget::mouseMoveEvent(event);
-  Handle([this] { form_.Form_MouseMove(); });
+// Closed by the desktop (the title bar's button, a shortcut): the same question as "Quitter".
+void WindowView::closeEvent(QCloseEvent* event) {
+  int cancel = 0;
+  form_.Form_QueryUnload(cancel);
+  if (cancel) {
+    event->ignore();
+  } else {
+    QWidget::closeEvent(event);
+  }
 }
 
 void WindowView::OpenFile(const std::string& file) {
@@ -194,6 +284,10 @@ bool WindowView::FilterDroppedFiles(QEvent* event) {
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::MouseMove) {
+    Handle([this] { form_.Form_MouseMove(); });
+    return false;
+  }
   const auto found = by_widget_.find(watched);
   if (found == by_widget_.end()) return QWidget::eventFilter(watched, event);
   window::Control& control = *found->second;
@@ -207,6 +301,10 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     return FilterClick(control, static_cast<QWidget*>(watched), event);
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  if (control.kind == window::Kind::Button && IsEnter(static_cast<QKeyEvent*>(event))) {
+    static_cast<QPushButton*>(watched)->click();  // Enter presses it, as the space bar
+    return true;
+  }
   if (control.kind == window::Kind::TextBox) {
     return FilterTypedKey(static_cast<const window::TextBox&>(control), event);
   }
@@ -224,14 +322,13 @@ bool WindowView::FilterClick(const window::Control& control, QWidget* widget, QE
   return true;
 }
 
-// The control hears every key; Enter is the window's own, the others keep their usual effect
-// as well (Tab, the space bar that ticks a box).
+// The control hears every key; Enter, F2 and the arrows are the window's own, the others keep
+// their usual effect as well (Tab, the space bar that ticks a box).
 bool WindowView::FilterKeyDown(const window::Control& control, QEvent* event) {
   if (!control.KeyDown) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  const int code = KeyCode(key);
+  const int code = KeyCode(static_cast<QKeyEvent*>(event));
   Handle([&control, code] { control.KeyDown(code); });
-  return IsEnter(key);
+  return WindowsOwnKey(code);
 }
 
 // Characters typed into a field that filters them go through its handler first; keys that

@@ -3,6 +3,8 @@
 // to the handlers each control carries and refreshes every widget from the model afterwards.
 #pragma once
 
+#include <QMargins>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -10,6 +12,8 @@
 #include <vector>
 
 #include "calculator/saisie_aggir2.h"
+
+class QScrollArea;
 
 class WindowView : public QWidget {
  public:
@@ -19,10 +23,15 @@ class WindowView : public QWidget {
   void Refresh();
   // Opens the sheet named on the command line; an empty name opens nothing.
   void OpenFile(const std::string& file);
+  // Centres the window in a screen's free area, never beyond its edges; `frame` is what the
+  // desktop adds around it (title bar, borders). A window larger than the area is cut to it
+  // and scrolls, its top-left corner (title, command bar) in view.
+  void PlaceIn(const QRect& free_area, const QMargins& frame);
+  QScrollArea* ScrollArea() const { return scroll_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,8 +52,12 @@ class WindowView : public QWidget {
   bool FilterClick(const window::Control& control, QWidget* widget, QEvent* event);
 
   SaisieAggir2& form_;
+  QScrollArea* scroll_;
+  QWidget* client_;  // the window's client area, at its full size inside the scroll area
   std::vector<std::pair<const window::Control*, QWidget*>> widgets_;
   std::unordered_map<const window::Control*, QWidget*> by_control_;
   std::unordered_map<const QObject*, window::Control*> by_widget_;
   bool activated_ = false;
+  bool covering_ = false;           // a panel lies over the grid
+  QPointer<QWidget> focus_before_;  // where the focus was when it came
 };

@@ -11,13 +11,17 @@
 namespace platform {
 
 enum class MessageIcon { None, Critical, Exclamation };
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose safe answer is No, the button Enter presses.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 enum class WindowStyle { Minimized };
 
+// The part of the screen a window may take (the screen less its panels and docks).
 struct ScreenSize {
   float width = 0;   // twips
   float height = 0;  // twips
+  float left = 0;    // twips from the screen's left edge
+  float top = 0;     // twips from the screen's top edge
 };
 
 class Host {

@@ -25,10 +25,10 @@ run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l1
 package=("${run[@]}" dpkg-dev file)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
   desktop-file-utils appstream lintian locales imagemagick python3 python3-openpyxl
-  libreoffice-calc-nogui)
+  libreoffice-calc-nogui xvfb xauth dbus at-spi2-core python3-pyatspi)
 bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
-docs=("${test[@]}" xvfb xauth)
+docs=("${test[@]}")
 web=("${test[@]}" emscripten chromium nodejs)
 # npm comes with some builds of node; Debian's own is a package of its own.
 command -v npm >/dev/null || web+=(npm)

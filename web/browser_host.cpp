@@ -78,10 +78,11 @@ void BrowserHost::LayOutProgramFolder() {
 platform::MessageAnswer BrowserHost::ShowMessage(const std::string& text, const std::string& title,
                                                  platform::MessageIcon icon,
                                                  platform::MessageButtons buttons) {
-  const bool question = buttons == platform::MessageButtons::YesNo;
-  const std::optional<int> pressed =
-      page::Ask(text, title, static_cast<int>(icon),
-                question ? std::vector<std::string>{kYes, kNo} : std::vector<std::string>{kOk});
+  const bool question = buttons != platform::MessageButtons::Ok;
+  const int focused = buttons == platform::MessageButtons::YesNoDefaultNo ? 1 : 0;
+  const std::optional<int> pressed = page::Ask(
+      text, title, static_cast<int>(icon),
+      question ? std::vector<std::string>{kYes, kNo} : std::vector<std::string>{kOk}, focused);
   if (!question) return platform::MessageAnswer::Ok;
   // Closed without an answer is No, as the desktop's Escape.
   return pressed == 0 ? platform::MessageAnswer::Yes : platform::MessageAnswer::No;

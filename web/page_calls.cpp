@@ -44,9 +44,10 @@ EM_JS(void, JsLine, (int id, int x1, int y1, int x2, int y2, int width, int colo
 EM_JS(void, JsFocus, (int id), { Module.page.focus(id); });
 EM_JS(void, JsReady, (), { Module.page.ready(); });
 
-EM_ASYNC_JS(int, JsAsk, (const char* text, const char* title, int icon, const char* buttons), {
+EM_ASYNC_JS(int, JsAsk,
+            (const char* text, const char* title, int icon, const char* buttons, int focused), {
   return await Module.page.ask(UTF8ToString(text), UTF8ToString(title), icon,
-                               UTF8ToString(buttons).split("\n"));
+                               UTF8ToString(buttons).split("\n"), focused);
 });
 EM_JS(void, JsBeep, (), { Module.page.beep(); });
 EM_JS(double, JsTextWidth, (const char* text, double points, int bold), {
@@ -119,10 +120,10 @@ void Focus(int id) { JsFocus(id); }
 void Ready() { JsReady(); }
 
 std::optional<int> Ask(const std::string& text, const std::string& title, int icon,
-                       const std::vector<std::string>& buttons) {
+                       const std::vector<std::string>& buttons, int focused) {
   std::string labels;
   for (const std::string& button : buttons) labels += (labels.empty() ? "" : "\n") + button;
-  const int pressed = JsAsk(text.c_str(), title.c_str(), icon, labels.c_str());
+  const int pressed = JsAsk(text.c_str(), title.c_str(), icon, labels.c_str(), focused);
   if (pressed < 0) return std::nullopt;
   return pressed;
 }

@@ -44,9 +44,10 @@ void Focus(int id);
 void Ready();
 
 // Host services.
-// A modal dialog; the index of the button pressed, or nothing when it was closed.
+// A modal dialog, the focus on button `focused`; the index of the button pressed, or nothing
+// when it was closed.
 std::optional<int> Ask(const std::string& text, const std::string& title, int icon,
-                       const std::vector<std::string>& buttons);
+                       const std::vector<std::string>& buttons, int focused);
 void Beep();
 // Width and line height of a text in the window's font, in CSS pixels.
 double TextWidth(const std::string& text, float points, bool bold);

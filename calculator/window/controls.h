@@ -25,8 +25,11 @@ constexpr Colour kRed = RGB(255, 0, 0);  // colour 12 of the 16-colour console p
 // The screen's unit: twips per pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
 
-// Key code of Enter, as key events reach the window's handlers.
+// Key codes, as key events reach the window's handlers.
 constexpr int kEnterKey = 13;
+constexpr int kEscapeKey = 27;
+constexpr int kLeftKey = 37, kUpKey = 38, kRightKey = 39, kDownKey = 40;
+constexpr int kF2Key = 113;  // Shift+F1 reaches the handlers as F2
 
 enum class Kind { Label, TextBox, CheckBox, Panel, Frame, Button, Shape, Image, PictureBox, Line };
 enum class Align { Left, Center, Right };
@@ -68,6 +71,7 @@ class Label : public Control {
   Align Alignment = Align::Left;
   bool Transparent = true;
   bool WordWrap = false;
+  bool TabStop = false;  // a result the keyboard reaches, so that a screen reader reads it
 
  private:
   std::string caption_;

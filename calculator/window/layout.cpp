@@ -2,6 +2,7 @@
 #include "calculator/window/layout.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace layout {
 
@@ -54,6 +55,21 @@ const std::array<Command, 6> kCommands{{
     {"SSCommand6", "Profil", "Afficher le profil d'autonomie en cours", 6600},
     {"SSCommand4", "Aide = F1", "", 8250},
 }};
+
+char AccessKey(const std::string& button_name) {
+  static const std::array<std::pair<const char*, char>, 8> kKeys{{{"CmdFermer", 'Q'},
+                                                                  {"BtnSupprimer", 'S'},
+                                                                  {"SSCommand2", 'V'},
+                                                                  {"SSCommand1", 'I'},
+                                                                  {"SSCommand6", 'P'},
+                                                                  {"SSCommand4", 'A'},
+                                                                  {"SSCommand7", 'C'},
+                                                                  {"SSCommand3", 'E'}}};
+  for (const auto& [name, key] : kKeys) {
+    if (button_name == name) return key;
+  }
+  return 0;
+}
 
 const std::array<Field, 4> kIdentityFields{{
     {"TxtNom", "LabelNom", "Nom", 270, 330, 1260, 270, 2595},

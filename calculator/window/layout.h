@@ -68,6 +68,8 @@ struct Command {
   int left;
 };
 extern const std::array<Command, 6> kCommands;
+// The letter Alt presses a command button with, underlined in its caption; 0 for none.
+char AccessKey(const std::string& button_name);
 constexpr Rect kBulle{6000, 480, 3615, 315};
 
 // Identity frame and its fields (fields relative to the frame).

@@ -108,6 +108,14 @@ void OtherGir(const std::filesystem::path& copy) {
   Rewrite(copy, text, body + " " + hex);
 }
 
+// Sheets printed in a session go to the scratch folder, with the build's metric files.
+void PrintsIntoScratch(Session& s) {
+  s.host.program_folder = AGGIR_PROGRAM_DIR;
+  s.host.read_only_folders = {AGGIR_PROGRAM_DIR};
+  s.host.documents_folder = Printed().dir.path() / "imprimees";
+  std::filesystem::create_directories(s.host.documents_folder);
+}
+
 const std::map<std::string, Op> kOps = {
     {"ADV", Toggle<decltype(SaisieAggir2::ADV), &SaisieAggir2::ADV_Click>(&SaisieAggir2::ADV)},
     {"ADV4", Toggle<decltype(SaisieAggir2::ADV4), &SaisieAggir2::ADV4_Click>(&SaisieAggir2::ADV4)},
@@ -125,8 +133,25 @@ const std::map<std::string, Op> kOps = {
     {"Profil", Command<&SaisieAggir2::SSCommand6_Click>()},
     {"Saisir", Command<&SaisieAggir2::BtnSupprimer_Click>()},
     {"Quitter", Command<&SaisieAggir2::CmdFermer_Click>()},
+    {"Close",  // by the desktop, not by "Quitter"
+     [](Session& s, std::istream&) {
+       int cancel = 0;
+       s.form.Form_QueryUnload(cancel);
+       s.out_ << "  cancel " << cancel << "\n";
+     }},
+    {"Imprimer",
+     [](Session& s, std::istream&) {
+       PrintsIntoScratch(s);
+       s.form.SSCommand1_Click();
+     }},
     {"Aide", Command<&SaisieAggir2::SSCommand4_Click>()},
     {"F1", Command<&SaisieAggir2::Form_F1>()},
+    {"Escape", Command<&SaisieAggir2::Form_Escape>()},
+    {"CtrlP",
+     [](Session& s, std::istream&) {
+       PrintsIntoScratch(s);
+       s.form.Form_CtrlP();
+     }},
     {"MoveForm", Command<&SaisieAggir2::Form_MouseMove>()},
     {"InitialiseAjout", Command<&SaisieAggir2::InitialiseAjout>()},
     {"AfficheQuestions", Command<&SaisieAggir2::AfficheQuestions>()},
@@ -179,10 +204,12 @@ const std::map<std::string, Op> kOps = {
     {"Ligne", [](Session& s,
                  std::istream& in) { s.form.LigneQuestions = static_cast<std::int16_t>(Int(in)); }},
     {"Folder", [](Session& s, std::istream& in) { s.host.program_folder = Quoted(in); }},
-    {"Centre",  // on a screen of the size given, in twips
+    {"Centre",  // in a free area of the size given, in twips, and where given
      [](Session& s, std::istream& in) {
        const float width = static_cast<float>(Int(in));
-       s.host.screen = {width, static_cast<float>(Int(in))};
+       const float height = static_cast<float>(Int(in));
+       const float left = static_cast<float>(Int(in));
+       s.host.screen = {width, height, left, static_cast<float>(Int(in))};
        CentreFormulaire(s.form, s.host);
      }},
     {"Error", [](Session& s, std::istream& in) { s.form.AfficheErreur(Quoted(in)); }},

@@ -12,7 +12,10 @@ namespace {
 class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, on the screens CMake may describe to it.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("offscreen")) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     static int argc = 1;
     static char name[] = "desktop_tests";
     static char* argv[] = {name, nullptr};

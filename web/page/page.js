@@ -314,7 +314,7 @@ const icons = {
     + ' stroke="#000"/><path d="M16 11v10M16 24v3" stroke="#000" stroke-width="3"/></svg>',
 };
 
-function ask(text, title, icon, buttons) {
+function ask(text, title, icon, buttons, focused = 0) {
   const dialog = document.getElementById('aggir-message');
   dialog.querySelector('h2').textContent = title;
   dialog.querySelector('.icon').innerHTML = icons[icon] ?? '';
@@ -340,7 +340,7 @@ function ask(text, title, icon, buttons) {
     // Escape. (A dialog's close event comes later, when the next question may be open.)
     dialog.oncancel = () => answer(-1);
     dialog.showModal();
-    row.firstChild.focus();
+    row.children[focused].focus();
   });
 }
 
