@@ -11,8 +11,8 @@
 #include "batch/interruption.h"
 #include "batch/run.h"
 #include "batch/stale_files.h"
-#include "batch/system_reason.h"
 #include "platform/files.h"
+#include "platform/system_reason.h"
 
 namespace batch {
 
@@ -108,7 +108,7 @@ std::vector<fs::path> FichesDuDossier(const fs::path& dossier, std::string& erre
   }
   if (code)
     erreur = "Le dossier " + Cite(dossier.string()) +
-             " ne peut pas être lu : " + RaisonSysteme(code) + ".";
+             " ne peut pas être lu : " + platform::SystemReason(code) + ".";
   std::sort(fiches.begin(), fiches.end());
   return fiches;
 }
@@ -160,7 +160,7 @@ bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
   if (!code && platform::CanCreateFilesIn(dossier)) return true;
   erreur = "Le dossier " + Cite(dossier.string()) +
            " ne peut pas être créé ou n'accepte pas de fichiers" +
-           (code ? " : " + RaisonSysteme(code) : "") + ".";
+           (code ? " : " + platform::SystemReason(code) : "") + ".";
   return false;
 }
 
