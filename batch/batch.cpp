@@ -184,6 +184,12 @@ std::string Bilan(const Totaux& totaux, bool depuis_fiches, bool reimprime) {
   return gmp.empty() ? bilan : bilan + ", GMP " + gmp;
 }
 
+int Arrete(std::FILE* erreurs, int signal, const char* suite) {
+  std::fprintf(erreurs, "aggir --batch : arrêt demandé (%s) : %s\n",
+               signal == SIGINT ? "Ctrl+C" : "SIGTERM", suite);
+  return 128 + signal;
+}
+
 int Impossible(std::FILE* erreurs, const std::string& message) {
   std::fprintf(erreurs, "aggir --batch : %s\n", message.c_str());
   return kImpossible;
@@ -202,24 +208,23 @@ int Lance(const std::vector<std::string>& arguments, std::FILE* sortie, std::FIL
     return kToutImprime;
   }
   if (EcraseLEntree(options, erreur)) return Impossible(erreurs, erreur);
+  // From here: opening a FIFO may wait for its writer.
+  const Interruption interruption;
   std::unique_ptr<Source> source = OuvreEntrees(options, erreur);
+  if (const int signal = Interruption::Signal())
+    return Arrete(erreurs, signal, "aucune fiche n'est faite.");
   if (!source || !PrepareSortie(options.sortie, erreur)) return Impossible(erreurs, erreur);
   RetireTemporairesAbandonnes(options.sortie);
   Synthese synthese;
   if (!synthese.Commence(options.sortie, erreur)) return Impossible(erreurs, erreur);
   const bool imprime = !source->Fiches() || options.reimprime;
   Progression progression(erreurs, source->Total());
-  const Interruption interruption;
   Execution execution(options.fils);
   execution.Traite(*source, imprime ? &options.sortie : nullptr, synthese, progression);
   progression.Termine();
-  if (const int signal = Interruption::Signal()) {
-    std::fprintf(erreurs,
-                 "aggir --batch : arrêt demandé (%s) : les fiches en cours sont finies, aucune "
-                 "synthèse n'est écrite.\n",
-                 signal == SIGINT ? "Ctrl+C" : "SIGTERM");
-    return 128 + signal;
-  }
+  if (const int signal = Interruption::Signal())
+    return Arrete(erreurs, signal,
+                  "les fiches en cours sont finies, aucune synthèse n'est écrite.");
   int statut = kToutImprime;
   for (const std::string& echec : {source->Erreur(), synthese.Termine(erreur) ? "" : erreur}) {
     if (echec.empty()) continue;
