@@ -121,7 +121,10 @@ std::unique_ptr<Source> OuvreEntrees(const Options& options, std::string& erreur
     if (entree == kEntreeStandard) {
       csv.push_back(entree);
     } else if (!fs::exists(entree, code)) {
-      erreur = "Le fichier " + Cite(entree.string()) + " est introuvable.";
+      // A folder on the way that may not be read hides the file: not the same as no file.
+      erreur = "Le fichier " + Cite(entree.string()) +
+               (code ? " ne peut pas être lu : " + platform::SystemReason(code) + "."
+                     : " est introuvable.");
       return nullptr;
     } else if (fs::is_directory(entree, code)) {
       const auto dossier = FichesDuDossier(entree, erreur);
