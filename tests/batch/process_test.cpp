@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The batch command as a process: its input from a pipe, a FIFO, standard input or an endless
 // device, read once with memory bounded; locked folders, a full disk and a thread limit told
-// in French; stopped by a signal in the middle of a run, it
-// leaves complete sheets only, and the next run makes the folder a clean run's.
+// in French; stopped by a signal in the middle of a run, it leaves complete sheets only, and
+// the next run makes the folder a clean run's.
 #include <gtest/gtest.h>
 
 #include <csignal>
