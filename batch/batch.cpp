@@ -11,8 +11,8 @@
 #include "batch/interruption.h"
 #include "batch/run.h"
 #include "batch/stale_files.h"
-#include "batch/system_reason.h"
 #include "platform/files.h"
+#include "platform/system_reason.h"
 
 namespace batch {
 
@@ -108,7 +108,7 @@ std::vector<fs::path> FichesDuDossier(const fs::path& dossier, std::string& erre
   }
   if (code)
     erreur = "Le dossier " + Cite(dossier.string()) +
-             " ne peut pas être lu : " + RaisonSysteme(code) + ".";
+             " ne peut pas être lu : " + platform::SystemReason(code) + ".";
   std::sort(fiches.begin(), fiches.end());
   return fiches;
 }
@@ -121,7 +121,10 @@ std::unique_ptr<Source> OuvreEntrees(const Options& options, std::string& erreur
     if (entree == kEntreeStandard) {
       csv.push_back(entree);
     } else if (!fs::exists(entree, code)) {
-      erreur = "Le fichier " + Cite(entree.string()) + " est introuvable.";
+      // A folder on the way that may not be read hides the file: not the same as no file.
+      erreur = "Le fichier " + Cite(entree.string()) +
+               (code ? " ne peut pas être lu : " + platform::SystemReason(code) + "."
+                     : " est introuvable.");
       return nullptr;
     } else if (fs::is_directory(entree, code)) {
       const auto dossier = FichesDuDossier(entree, erreur);
@@ -160,7 +163,7 @@ bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
   if (!code && platform::CanCreateFilesIn(dossier)) return true;
   erreur = "Le dossier " + Cite(dossier.string()) +
            " ne peut pas être créé ou n'accepte pas de fichiers" +
-           (code ? " : " + RaisonSysteme(code) : "") + ".";
+           (code ? " : " + platform::SystemReason(code) : "") + ".";
   return false;
 }
 
@@ -184,6 +187,12 @@ std::string Bilan(const Totaux& totaux, bool depuis_fiches, bool reimprime) {
   return gmp.empty() ? bilan : bilan + ", GMP " + gmp;
 }
 
+int Arrete(std::FILE* erreurs, int signal, const char* suite) {
+  std::fprintf(erreurs, "aggir --batch : arrêt demandé (%s) : %s\n",
+               signal == SIGINT ? "Ctrl+C" : "SIGTERM", suite);
+  return 128 + signal;
+}
+
 int Impossible(std::FILE* erreurs, const std::string& message) {
   std::fprintf(erreurs, "aggir --batch : %s\n", message.c_str());
   return kImpossible;
@@ -202,24 +211,23 @@ int Lance(const std::vector<std::string>& arguments, std::FILE* sortie, std::FIL
     return kToutImprime;
   }
   if (EcraseLEntree(options, erreur)) return Impossible(erreurs, erreur);
+  // From here: opening a FIFO may wait for its writer.
+  const Interruption interruption;
   std::unique_ptr<Source> source = OuvreEntrees(options, erreur);
+  if (const int signal = Interruption::Signal())
+    return Arrete(erreurs, signal, "aucune fiche n'est faite.");
   if (!source || !PrepareSortie(options.sortie, erreur)) return Impossible(erreurs, erreur);
   RetireTemporairesAbandonnes(options.sortie);
   Synthese synthese;
   if (!synthese.Commence(options.sortie, erreur)) return Impossible(erreurs, erreur);
   const bool imprime = !source->Fiches() || options.reimprime;
   Progression progression(erreurs, source->Total());
-  const Interruption interruption;
   Execution execution(options.fils);
   execution.Traite(*source, imprime ? &options.sortie : nullptr, synthese, progression);
   progression.Termine();
-  if (const int signal = Interruption::Signal()) {
-    std::fprintf(erreurs,
-                 "aggir --batch : arrêt demandé (%s) : les fiches en cours sont finies, aucune "
-                 "synthèse n'est écrite.\n",
-                 signal == SIGINT ? "Ctrl+C" : "SIGTERM");
-    return 128 + signal;
-  }
+  if (const int signal = Interruption::Signal())
+    return Arrete(erreurs, signal,
+                  "les fiches en cours sont finies, aucune synthèse n'est écrite.");
   int statut = kToutImprime;
   for (const std::string& echec : {source->Erreur(), synthese.Termine(erreur) ? "" : erreur}) {
     if (echec.empty()) continue;

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "batch/waiting_open.h"
 #include "platform/encoding.h"
 
 namespace batch {
@@ -59,11 +60,8 @@ LecteurCsv::LecteurCsv(const std::filesystem::path& fichier) {
     erreur_ = EISDIR;
     return;
   }
-  flux_ = fichier == kEntreeStandard ? stdin : std::fopen(fichier.c_str(), "rb");
-  if (flux_ == nullptr) {
-    erreur_ = errno;
-    return;
-  }
+  flux_ = fichier == kEntreeStandard ? stdin : OuvreEnLecture(fichier, erreur_);
+  if (flux_ == nullptr) return;
   lignes_lues_ = std::make_unique<LecteurDeLignes>(flux_);
 }
 

@@ -78,9 +78,10 @@ void Execution::TraiteLot(const std::filesystem::path* fiches, Progression& prog
         aides.emplace_back(travail, std::ref(*evaluateurs_[t]), false);
       } catch (const std::system_error&) {
         // A thread that cannot start means fewer threads, from now on.
-        progression.Message(
-            "aggir --batch : " + std::to_string(t) + " évaluations à la fois au lieu de " +
-            std::to_string(evaluateurs_.size()) + ", le système n'en permet pas plus.");
+        progression.Message("aggir --batch : " + std::to_string(t) +
+                            (t > 1 ? " évaluations" : " évaluation") + " à la fois au lieu de " +
+                            std::to_string(evaluateurs_.size()) +
+                            ", le système n'en permet pas plus.");
         evaluateurs_.resize(t);
         break;
       }

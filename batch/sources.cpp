@@ -6,8 +6,8 @@
 #include "batch/columns.h"
 #include "batch/cotation.h"
 #include "batch/csv_reader.h"
-#include "batch/system_reason.h"
 #include "grid/grid.h"
+#include "platform/system_reason.h"
 #include "sheet/sheet_reader.h"
 
 namespace batch {
@@ -57,10 +57,11 @@ class SourceCsv : public Source {
   SourceCsv(const fs::path& fichier, std::string& erreur) : fichier_(fichier), lecteur_(fichier) {
     Enregistrement entete;
     if (!lecteur_.Ouvert()) {
-      erreur = Nom() + " ne peut pas être " + Lu() + " : " + RaisonSysteme(lecteur_.Erreur()) + ".";
+      erreur = Nom() + " ne peut pas être " + Lu() + " : " +
+               platform::SystemReason(lecteur_.Erreur()) + ".";
     } else if (!lecteur_.Suivant(entete)) {
       erreur = Nom() + (lecteur_.Erreur() ? " ne peut pas être " + Lu() + " : " +
-                                                RaisonSysteme(lecteur_.Erreur()) + "."
+                                                platform::SystemReason(lecteur_.Erreur()) + "."
                                           : " est vide.");
     } else if (!entete.refus.empty()) {
       erreur =
@@ -78,7 +79,7 @@ class SourceCsv : public Source {
   std::string Erreur() const override {
     if (lecteur_.Erreur() == 0) return "";
     return Nom() + " n'a pas pu être " + Lu() +
-           " jusqu'au bout : " + RaisonSysteme(lecteur_.Erreur()) + ".";
+           " jusqu'au bout : " + platform::SystemReason(lecteur_.Erreur()) + ".";
   }
 
  private:

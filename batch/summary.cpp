@@ -6,8 +6,8 @@
 #include "batch/columns.h"
 #include "batch/csv_reader.h"
 #include "batch/summary_text.h"
-#include "batch/system_reason.h"
 #include "grid/grid.h"
+#include "platform/system_reason.h"
 #include "sheet/sheet.h"
 
 namespace batch {
@@ -76,7 +76,7 @@ bool Synthese::Commence(const std::filesystem::path& dossier, std::string& erreu
   chemin_ = dossier / kNomSynthese;
   if (!fichier_.Create(chemin_)) {
     erreur = "La synthèse " + Cite(chemin_.string()) +
-             " ne peut pas être créée : " + RaisonSysteme(fichier_.CreationError());
+             " ne peut pas être créée : " + platform::SystemReason(fichier_.CreationError());
     return false;
   }
   fichier_.Write(kBom);
@@ -121,10 +121,11 @@ bool Synthese::Termine(std::string& erreur) {
         {std::to_string(g + 1), std::to_string(totaux_.par_gir[g]), std::to_string(kPoints[g])}));
   }
   Ecrit(Ligne({"GMP", Gmp(totaux_.par_gir)}));
-  std::error_code publication;
-  if (!fichier_.Close() || (publication = fichier_.Publish())) {
-    erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite" +
-             (publication ? " : " + RaisonSysteme(publication) : "") + ".";
+  std::error_code echec = fichier_.Close();
+  if (!echec) echec = fichier_.Publish();
+  if (echec) {
+    erreur = "La synthèse " + Cite(chemin_.string()) +
+             " n'a pas pu être écrite : " + platform::SystemReason(echec) + ".";
     fichier_.Discard();
     return false;
   }

@@ -8,8 +8,8 @@
 
 #include "batch/columns.h"
 #include "batch/summary_text.h"
-#include "batch/system_reason.h"
 #include "grid/grid.h"
+#include "platform/system_reason.h"
 #include "sheet/sheet.h"
 
 namespace batch {
@@ -72,7 +72,7 @@ bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreu
   // Held open, empty, until the workbook is written into it: a later run sees it is alive.
   if (!fichier_.Create(chemin_)) {
     erreur = "La synthèse " + Cite(chemin_.string()) +
-             " ne peut pas être créée : " + RaisonSysteme(fichier_.CreationError());
+             " ne peut pas être créée : " + platform::SystemReason(fichier_.CreationError());
     return false;
   }
   lxw_workbook_options options{};
@@ -175,10 +175,11 @@ bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
   Graphique();
   const lxw_error fermeture = workbook_close(classeur_);
   classeur_ = nullptr;
-  std::error_code publication;
-  if (fermeture != LXW_NO_ERROR || !fichier_.Close() || (publication = fichier_.Publish())) {
+  std::error_code echec = fichier_.Close();
+  if (!echec && fermeture == LXW_NO_ERROR) echec = fichier_.Publish();
+  if (fermeture != LXW_NO_ERROR || echec) {
     erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite : " +
-             (fermeture != LXW_NO_ERROR ? Raison(fermeture) : RaisonSysteme(publication)) + ".";
+             (fermeture != LXW_NO_ERROR ? Raison(fermeture) : platform::SystemReason(echec)) + ".";
     fichier_.Discard();
     return false;
   }

@@ -12,6 +12,7 @@
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
 #include "platform/encoding.h"
+#include "platform/system_reason.h"
 
 namespace pdf {
 namespace {
@@ -401,11 +402,12 @@ void vaROR::PutXref() {
 }
 
 void vaROR::FinishFile() {
-  auto fail = [this](const char* what) {
-    throw PdfError(PdfErrorCode::FileNotWritten,
-                   "Le fichier PDF « " + str_FilePath + " » n'a pas pu être " + what + ".");
+  auto fail = [this](const char* what, std::error_code why) {
+    throw PdfError(PdfErrorCode::FileNotWritten, "Le fichier PDF « " + str_FilePath +
+                                                     " » n'a pas pu être " + what + " : " +
+                                                     platform::SystemReason(why) + ".");
   };
-  if (!obj_File.Close()) fail("écrit");
+  if (const auto error = obj_File.Close()) fail("écrit", error);
   auto error = obj_File.Publish();
   if (error == std::errc::permission_denied) {
     // The reader may hold the earlier file: ask its window to close, then try once more.
@@ -414,7 +416,7 @@ void vaROR::FinishFile() {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     error = obj_File.Publish();
   }
-  if (error) fail("remplacé");
+  if (error) fail("remplacé", error);
 }
 
 void vaROR::ShowCritical(const std::string& text, const std::string& topic) {

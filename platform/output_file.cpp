@@ -36,7 +36,7 @@ bool OutputFile::Create(const std::filesystem::path& target) {
     if ((file_ = std::fopen(candidate.string().c_str(), "wbx")) != nullptr) {
       target_ = target;
       temporary_ = candidate;
-      failed_ = false;
+      write_error_.clear();
       return true;
     }
     if (errno != EEXIST) break;
@@ -47,15 +47,23 @@ bool OutputFile::Create(const std::filesystem::path& target) {
 
 void OutputFile::Write(std::string_view bytes) {
   if (file_ == nullptr) return;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) NoteWriteError();
 }
 
-bool OutputFile::Close() {
-  if (file_ == nullptr) return false;
-  if (std::fflush(file_) == 0) platform::StartWriting(file_);
-  if (std::fclose(file_) != 0) failed_ = true;
+void OutputFile::NoteWriteError() {
+  if (!write_error_) write_error_ = std::error_code(errno, std::generic_category());
+}
+
+std::error_code OutputFile::Close() {
+  if (file_ == nullptr)
+    return write_error_ ? write_error_ : std::make_error_code(std::errc::bad_file_descriptor);
+  if (std::fflush(file_) == 0)
+    platform::StartWriting(file_);
+  else
+    NoteWriteError();
+  if (std::fclose(file_) != 0) NoteWriteError();
   file_ = nullptr;
-  return !failed_;
+  return write_error_;
 }
 
 std::error_code OutputFile::Publish() {

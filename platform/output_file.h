@@ -24,10 +24,11 @@ class OutputFile {
   bool IsOpen() const { return file_ != nullptr; }
   // Why the last Create failed; empty after a success.
   std::error_code CreationError() const { return creation_error_; }
-  // Appends bytes; a failure is remembered and reported by Close.
+  // Appends bytes; the first failure is remembered and reported by Close.
   void Write(std::string_view bytes);
-  // Flushes and closes the temporary file; false when any write failed.
-  bool Close();
+  // Flushes and closes the temporary file; why a write failed (disk full, ...), empty when
+  // none did.
+  std::error_code Close();
   // Where the bytes go until Publish, for a library that writes a file by its name.
   const std::filesystem::path& TemporaryPath() const { return temporary_; }
   // Moves the closed temporary file over the target.
@@ -36,8 +37,10 @@ class OutputFile {
   void Discard();
 
  private:
+  void NoteWriteError();
+
   std::FILE* file_ = nullptr;
-  bool failed_ = false;
+  std::error_code write_error_;
   std::error_code creation_error_;
   std::filesystem::path target_;
   std::filesystem::path temporary_;

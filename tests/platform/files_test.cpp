@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "platform/files.h"
 #include "platform/output_file.h"
+#include "platform/system_reason.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,10 @@
 #include <fstream>
 #include <random>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 namespace {
 
@@ -92,12 +96,40 @@ TEST(OutputFile, NoTemporaryFileLeftWhateverTheRenameGives) {
       platform::OutputFile file;
       ASSERT_TRUE(file.Create(folder / c.target)) << c.target;
       file.Write("%PDF-1.5\n");
-      ASSERT_TRUE(file.Close());
+      ASSERT_FALSE(file.Close());
       EXPECT_EQ(!file.Publish(), c.published) << c.target;
     }
     EXPECT_EQ(Entries(folder), c.left) << c.target;
   }
   EXPECT_TRUE(std::filesystem::is_directory(folder / "occupe.pdf" / "dedans"));
+  std::filesystem::remove_all(folder);
+}
+
+// A full disk, made without one: past the file size limit, with SIGXFSZ ignored, write()
+// fails as on a full device. The reason is told, in French; not a byte more than the limit.
+TEST(OutputFile, TellsWhyAWriteFailed) {
+  constexpr rlim_t kLimit = 64 * 1024;
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("aggir-full-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  const struct {
+    std::size_t bytes;
+    std::string reason;
+  } cases[] = {{kLimit, ""}, {kLimit + 1, "fichier trop gros"}};
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  for (const auto& c : cases) {
+    platform::OutputFile file;
+    ASSERT_TRUE(file.Create(folder / "synthese.csv"));
+    rlimit small{kLimit, previous.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    file.Write(std::string(c.bytes, 'x'));
+    const std::error_code error = file.Close();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_EQ(error ? platform::SystemReason(error) : "", c.reason) << c.bytes;
+  }
+  std::signal(SIGXFSZ, previous_handler);
   std::filesystem::remove_all(folder);
 }
 

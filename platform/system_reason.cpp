@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: EUPL-1.2
-#include "batch/system_reason.h"
+#include "platform/system_reason.h"
 
 #include <cerrno>
 #include <utility>
 
-namespace batch {
+namespace platform {
 namespace {
 
 // The errors a run can meet with its files and folders.
@@ -33,17 +33,17 @@ constexpr std::pair<int, const char*> kRaisons[] = {
 
 }  // namespace
 
-std::string RaisonSysteme(int numero) {
+std::string SystemReason(int numero) {
   for (const auto& [code, texte] : kRaisons) {
     if (code == numero) return texte;
   }
   return "erreur du système n° " + std::to_string(numero);
 }
 
-std::string RaisonSysteme(const std::error_code& code) {
+std::string SystemReason(const std::error_code& code) {
   if (code.category() == std::generic_category() || code.category() == std::system_category())
-    return RaisonSysteme(code.value());
+    return SystemReason(code.value());
   return code.message();
 }
 
-}  // namespace batch
+}  // namespace platform

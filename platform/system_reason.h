@@ -6,10 +6,10 @@
 #include <string>
 #include <system_error>
 
-namespace batch {
+namespace platform {
 
 // "plus de place sur le disque", "permission refusée", ...; the number for a rare one.
-std::string RaisonSysteme(int numero);
-std::string RaisonSysteme(const std::error_code& code);
+std::string SystemReason(int numero);
+std::string SystemReason(const std::error_code& code);
 
-}  // namespace batch
+}  // namespace platform
