@@ -118,6 +118,8 @@ void vaROR::ResetDocument() {
   obj_EndFailure = nullptr;
   tab_Offsets.assign(1, 0);
   tab_FontObjects.assign(1, 0);
+  tab_UnicodeObjects.assign(1, 0);
+  obj_UnicodeFonts->Reset();
   tab_PageContents.assign(2, 0);
   tab_PageObjects.assign(2, 0);
   tab_Links.assign(2, {});
@@ -165,6 +167,7 @@ void vaROR::PDFEndDoc() {
     throw;
   }
   EnterState(DocumentState::Ended);
+  ReportMissingFonts();
   if (boConfirm) {
     host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
                       platform::MessageIcon::None, platform::MessageButtons::Ok);
@@ -176,6 +179,7 @@ void vaROR::PDFEndDoc() {
 void vaROR::WriteEnd() {
   CloseContent();
   PutFonts();
+  PutUnicodeFonts();
   PutPages();
   PutResources();
   for (int image = 1; image <= in_ImageCount; ++image) PutImage(image);
@@ -339,6 +343,10 @@ void vaROR::PutResources() {
   for (int font = 1; font <= in_FontCount; ++font) {
     out.Text("/F").Integer(font).Text(" ");
     out.Ref(tab_FontObjects[static_cast<std::size_t>(font)]).Line(" ");
+  }
+  for (std::size_t font = 1; font < tab_UnicodeObjects.size(); ++font) {
+    out.Text("/U").Integer(static_cast<std::int64_t>(font)).Text(" ");
+    out.Ref(tab_UnicodeObjects[font]).Line(" ");
   }
   out.Line(">>").Line(">>");
   EndObject(out);
