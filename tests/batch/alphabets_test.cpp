@@ -80,6 +80,28 @@ std::string TexteLu(const std::string& sortie) {
   return pdf::Nfc(texte);
 }
 
+fs::path ImprimeDansLaFenetre(const Identite& identite, const fs::path& dossier,
+                              platform::RecordingHost& host);
+
+// Chinese, Japanese and Korean need many more outlines than an alphabet.
+std::uintmax_t PoidsPermis(const Identite& identite) {
+  for (const pdf::CodePoint& c :
+       pdf::CodePoints(identite.nom + identite.prenom + identite.adresse)) {
+    if (c.value >= 0x1100) return 40000;
+  }
+  return 25000;
+}
+
+// The sheet of an identity that Windows-1252 holds.
+std::uintmax_t PoidsLatin() {
+  static const std::uintmax_t poids = [] {
+    pdftest::ScratchDir dir;
+    platform::RecordingHost host;
+    return fs::file_size(ImprimeDansLaFenetre({"Lefèvre", "Jeanne", "Quimper"}, dir.path(), host));
+  }();
+  return poids;
+}
+
 std::string Verdict(const fs::path& fiche, const Identite& identite) {
   if (!fs::exists(fiche)) return "pas de fiche";
   const std::string chemin = "'" + fiche.string() + "'";
@@ -94,6 +116,7 @@ std::string Verdict(const fs::path& fiche, const Identite& identite) {
     verdict += " nom";
   }
   if (texte.find(pdf::Nfc(identite.adresse)) == std::string::npos) verdict += " adresse";
+  if (fs::file_size(fiche) > PoidsLatin() + PoidsPermis(identite)) verdict += " lourde";
   return verdict.empty() ? "lue" : "fausse :" + verdict;
 }
 
