@@ -27,6 +27,7 @@ Resultat Evaluateur::Evalue(const grid::Evaluation& evaluation,
   } catch (const std::exception& erreur) {
     resultat.refus = "la fiche " + Cite(fiche) + " n'a pas pu être écrite : " + erreur.what();
   }
+  resultat.avis = host_.PrendAvis();
   return resultat;
 }
 

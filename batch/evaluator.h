@@ -19,6 +19,7 @@ struct Resultat {
   coherence::Drapeaux drapeaux;
   std::string fiche;  // the file name of the sheet written
   std::string refus;  // why the sheet could not be written
+  std::string avis;   // what the writer told of it: characters printed without their font
 };
 
 class Evaluateur {

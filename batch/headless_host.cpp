@@ -3,17 +3,25 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "platform/files.h"
 
 namespace batch {
 
-platform::MessageAnswer HeadlessHost::ShowMessage(const std::string&, const std::string&,
+platform::MessageAnswer HeadlessHost::ShowMessage(const std::string& text, const std::string&,
                                                   platform::MessageIcon,
                                                   platform::MessageButtons buttons) {
+  if (!avis_.empty()) avis_ += ' ';
+  for (char c : text) {
+    if (c == '\n') continue;
+    avis_ += c == '\r' ? ' ' : c;
+  }
   return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
                                                     : platform::MessageAnswer::Ok;
 }
+
+std::string HeadlessHost::PrendAvis() { return std::exchange(avis_, {}); }
 
 // The running executable's folder, as the desktop's host gives it.
 HeadlessHost::HeadlessHost() {

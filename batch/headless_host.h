@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The writer's host in the batch command: no display, no one to answer. Sheets are never
-// opened and questions are taken as answered Yes, as the evaluations come already decided.
+// opened and questions are taken as answered Yes, as the evaluations come already decided;
+// what the writer tells is kept for the batch's report. One host per thread.
 #pragma once
 
 #include "platform/host.h"
@@ -25,6 +26,8 @@ class HeadlessHost : public platform::Host {
   void OpenPdf(const std::filesystem::path&) override {}
   bool CloseReaderWindow(const std::string&) override { return false; }
   std::tm LocalTime() const override;
+  // The messages shown since the last call, on one line, "" when none.
+  std::string PrendAvis();
   std::optional<std::filesystem::path> ChooseFile(const std::string&, const std::string&,
                                                   const std::filesystem::path&) override {
     return std::nullopt;
@@ -32,6 +35,7 @@ class HeadlessHost : public platform::Host {
 
  private:
   std::filesystem::path program_folder_;  // asked for at every sheet: found once
+  std::string avis_;
 };
 
 }  // namespace batch

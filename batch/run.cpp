@@ -30,6 +30,9 @@ void Execution::Traite(Source& source, const std::filesystem::path* fiches, Synt
       synthese.Ajoute(lot_[i], resultats_[i]);
       const std::string refus = MotifDuRefus(lot_[i], resultats_[i]);
       if (!refus.empty()) progression.Message(refus);
+      if (!resultats_[i].avis.empty()) {
+        progression.Message(lot_[i].origine + " : " + resultats_[i].avis);
+      }
     }
   }
 }

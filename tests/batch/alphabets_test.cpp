@@ -32,16 +32,13 @@ Identite Lit(const std::string& ligne) {
   return {champs[0], champs[1], champs[2]};
 }
 
-// "U+1F600 U+2603": the characters the messages shown name as printed without their font.
-std::string SansPolice(const std::vector<platform::RecordedMessage>& messages) {
+// " sans police U+1F600 U+2603": the characters a message names as printed without their font.
+std::string SansPolice(const std::string& message) {
   std::string codes;
-  for (const auto& message : messages) {
-    for (auto at = message.text.find("(U+"); at != std::string::npos;
-         at = message.text.find("(U+", at + 1)) {
-      codes += " " + message.text.substr(at + 1, message.text.find(')', at) - at - 1);
-    }
+  for (auto at = message.find("(U+"); at != std::string::npos; at = message.find("(U+", at + 1)) {
+    codes += " " + message.substr(at + 1, message.find(')', at) - at - 1);
   }
-  return codes;
+  return codes.empty() ? "" : " sans police" + codes;
 }
 
 // Every font a standard one, or a subset embedded with its Unicode map.
@@ -137,12 +134,13 @@ fs::path ImprimeDansLaFenetre(const Identite& identite, const fs::path& dossier,
   return dossier / "1.pdf";
 }
 
-fs::path ImprimeEnLot(const Identite& identite, const fs::path& dossier) {
+fs::path ImprimeEnLot(const Identite& identite, const fs::path& dossier, std::string& erreurs) {
   const fs::path csv = dossier / "lot.csv";
   pdftest::WriteFile(csv, batchtest::Entete() + "\n2;" + identite.nom + ";" + identite.prenom +
                               ";" + identite.adresse + std::string(24, ';') + "\n");
   const auto lancement = batchtest::Lance({csv, "--out", dossier / "fiches"});
   EXPECT_EQ(lancement.statut, 0) << lancement.erreurs;
+  erreurs = lancement.erreurs;
   return dossier / "fiches" / "2.pdf";
 }
 
@@ -152,10 +150,12 @@ TEST(AlphabetsTest, EveryIdentityPrintsAsTyped) {
     pdftest::ScratchDir dir;
     platform::RecordingHost host;
     const fs::path fenetre = ImprimeDansLaFenetre(identite, dir.path(), host);
-    std::string sortie = "fenêtre " + Verdict(fenetre, identite);
-    sortie += ", lot " + Verdict(ImprimeEnLot(identite, dir.path()), identite);
-    const std::string manquants = SansPolice(host.messages);
-    return manquants.empty() ? sortie : sortie + ", sans police" + manquants;
+    std::string messages;
+    for (const auto& message : host.messages) messages += message.text;
+    std::string erreurs;
+    const fs::path lot = ImprimeEnLot(identite, dir.path(), erreurs);
+    return "fenêtre " + Verdict(fenetre, identite) + SansPolice(messages) + ", lot " +
+           Verdict(lot, identite) + SansPolice(erreurs);
   });
 }
 
