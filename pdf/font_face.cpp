@@ -135,10 +135,7 @@ std::unique_ptr<FontFace> Load(const std::string& file, unsigned index) {
   face->cff = hb_blob_get_length(cff) > 0;
   hb_blob_destroy(cff);
   face->units_per_em = hb_face_get_upem(face->face);
-  if (hb_face_get_glyph_count(face->face) == 0 || !ReadWithFreeType(*face)) {
-    hb_face_destroy(face->face);
-    return nullptr;
-  }
+  if (hb_face_get_glyph_count(face->face) == 0 || !ReadWithFreeType(*face)) return nullptr;
   face->font = hb_font_create(face->face);
   hb_font_make_immutable(face->font);
   return face;
@@ -185,6 +182,11 @@ const FontFace* CoveringLocked(char32_t character, const Style& style) {
 }
 
 }  // namespace
+
+FontFace::~FontFace() {
+  hb_font_destroy(font);
+  hb_face_destroy(face);
+}
 
 bool FontFace::Has(char32_t character) const {
   hb_codepoint_t glyph = 0;

@@ -22,6 +22,11 @@ struct FaceMetrics {
 };
 
 struct FontFace {
+  FontFace() = default;
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+  ~FontFace();
+
   std::string file;
   unsigned index = 0;  // the face's place in a collection (.ttc)
   hb_face_t* face = nullptr;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/encoding.h"
+
 namespace pdf {
 namespace {
 
@@ -27,20 +29,6 @@ const char* PackageFor(char32_t c) {
   return "fonts-noto-core";
 }
 
-void AppendUtf8(std::string& text, char32_t c) {
-  if (c < 0x80) {
-    text += static_cast<char>(c);
-  } else if (c < 0x800) {
-    text += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-  } else if (c < 0x10000) {
-    text += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
-             static_cast<char>(0x80 | (c & 0x3F))};
-  } else {
-    text += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
-             static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-  }
-}
-
 // « ŋ » (U+014B), « 😀 » (U+1F600)
 std::string CharacterList(const std::u32string& missing) {
   std::string list;
@@ -49,7 +37,7 @@ std::string CharacterList(const std::u32string& missing) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
     list += "« ";
-    AppendUtf8(list, c);
+    platform::AppendUtf8(list, c);
     list += " » (" + std::string(code) + ")";
   }
   return list;

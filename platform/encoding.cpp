@@ -68,6 +68,8 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
   return code_point;
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& bytes, char32_t code_point) {
   auto byte = [&bytes](char32_t value) {
     bytes += static_cast<char>(static_cast<unsigned char>(value));
@@ -85,8 +87,6 @@ void AppendUtf8(std::string& bytes, char32_t code_point) {
   }
   byte(0x80 | (code_point & 0x3F));
 }
-
-}  // namespace
 
 void AppendWindows1252(std::string& out, std::string_view utf8) {
   for (std::size_t pos = 0; pos < utf8.size();) {

@@ -29,6 +29,9 @@ std::string Utf16BeHex(std::string_view utf8);
 // The value's last `digits` hexadecimal digits, upper case: HexDigits(0x2A, 4) is "002A".
 std::string HexDigits(std::uint32_t value, int digits);
 
+// The character's UTF-8 bytes appended to `bytes`.
+void AppendUtf8(std::string& bytes, char32_t code_point);
+
 // Whether the bytes are well-formed UTF-8 throughout.
 bool IsUtf8(std::string_view bytes);
 // Windows-1252 bytes as UTF-8; the five bytes the code page leaves unused become "?".

@@ -31,22 +31,6 @@ void Draw(pdf::vaROR& writer, const std::string& row) {
   }
 }
 
-void AppendUtf8(std::string& bytes, char32_t c) {
-  auto byte = [&bytes](char32_t value) { bytes += static_cast<char>(value & 0xFF); };
-  if (c < 0x80) return byte(c);
-  if (c < 0x800) {
-    byte(0xC0 | (c >> 6));
-  } else if (c < 0x10000) {
-    byte(0xE0 | (c >> 12));
-    byte(0x80 | ((c >> 6) & 0x3F));
-  } else {
-    byte(0xF0 | (c >> 18));
-    byte(0x80 | ((c >> 12) & 0x3F));
-    byte(0x80 | ((c >> 6) & 0x3F));
-  }
-  byte(0x80 | (c & 0x3F));
-}
-
 // The text of an /ActualText's UTF-16BE hexadecimal digits.
 std::string FromUtf16Hex(const std::string& hex) {
   std::string bytes;
@@ -57,7 +41,7 @@ std::string FromUtf16Hex(const std::string& hex) {
       c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
       i += 4;
     }
-    AppendUtf8(bytes, c);
+    platform::AppendUtf8(bytes, c);
   }
   return bytes;
 }
