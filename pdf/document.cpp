@@ -287,8 +287,13 @@ void vaROR::PutHeader() { WriteBlock("%PDF-1.5"); }
 void vaROR::PutInfo() {
   BeginObject();
   Composer out(str_Object);
+  // A value that Windows-1252 holds is written in it, as always; any other in UTF-16.
   auto entry = [&out](const char* key, std::string_view value) {
-    out.Text(key).Text(" (").Escaped(value).Line(")");
+    if (platform::OutsideWindows1252(value)) {
+      out.Text(key).Text(" <FEFF").Text(platform::Utf16BeHex(value)).Line(">");
+    } else {
+      out.Text(key).Text(" (").Escaped(platform::ToWindows1252(value)).Line(")");
+    }
   };
   out.Line("<<");
   entry("/Producer", str_Producer);

@@ -321,7 +321,7 @@ class vaROR {
   bool boView = false;
   bool boThumbs = false;
   bool boOutlines = false;
-  std::string str_Title, str_Author, str_Creator, str_Keywords, str_Subject, str_Producer;
+  std::string str_Title, str_Author, str_Creator, str_Keywords, str_Subject, str_Producer;  // UTF-8
   std::int32_t in_ZoomMode = 0;
   std::int32_t in_LayoutMode = 0;
 

@@ -113,6 +113,10 @@ std::string Verdict(const fs::path& fiche, const Identite& identite) {
     verdict += " nom";
   }
   if (texte.find(pdf::Nfc(identite.adresse)) == std::string::npos) verdict += " adresse";
+  const std::string info = TexteLu(pdftest::RunTool("pdfinfo -enc UTF-8 " + chemin).output);
+  if (info.find(pdf::Nfc(identite.nom + " " + identite.prenom)) == std::string::npos) {
+    verdict += " titre";
+  }
   if (fs::file_size(fiche) > PoidsLatin() + PoidsPermis(identite)) verdict += " lourde";
   return verdict.empty() ? "lue" : "fausse :" + verdict;
 }
