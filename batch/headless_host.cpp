@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "platform/files.h"
 

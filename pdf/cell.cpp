@@ -6,12 +6,9 @@
 
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
-#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
-
-bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -26,7 +23,9 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
   if (!PageIsOpen("PDFCell")) return;
   // Break and measure before writing, so a failure leaves the page untouched: the lines
   // are then measured with the metric table read here.
-  std::vector<CellLine> lines = BreakLines(platform::ToWindows1252(text), W);
+  std::string run;
+  const bool unicode = PrepareRun(text, run, CurrentRequest());
+  std::vector<CellLine> lines = unicode ? BreakUnicode(run, W) : BreakLines(run, W);
   const double line_x = X - in_CellMargin / in_Scale;
   Composer out(str_PageContent);
   out.Line("%DEBUT_CELL/%");
@@ -49,49 +48,31 @@ void vaROR::PDFCell(const std::string& text, double X, double Y, double W, doubl
   in_Y = Y + height;
 }
 
+namespace {
+
+// The bytes of a Windows-1252 text, each as wide as its metric says.
+struct ByteUnits {
+  const std::string& bytes;
+  const WidthTable& widths;
+  double points;  // the font size
+  std::size_t size() const { return bytes.size(); }
+  char Char(std::size_t i) const { return bytes[i]; }
+  double Width(std::size_t i) const {
+    return widths[static_cast<unsigned char>(bytes[i])] * points / 1000.0;
+  }
+};
+
+}  // namespace
+
 std::vector<vaROR::CellLine> vaROR::BreakLines(const std::string& bytes, double W) {
-  const WidthTable& widths = Metrics(FontInUse().name);
   // Text starts two cell margins from the left border and must end one margin before the
   // right one. Exact widths are summed: rounding at each character could overrun the border.
   const double room = W * in_Scale - 3.0 * in_CellMargin;
-  const double size = FontSizeInUse();
+  const ByteUnits units{bytes, Metrics(FontInUse().name), static_cast<double>(FontSizeInUse())};
   std::vector<CellLine> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  std::size_t blank = std::string::npos;
-  double used = 0;
-  bool wrapped = false;  // the line in progress was opened by a wrap, not by the text
-  auto cut = [&](std::size_t end, std::size_t next, bool forced) {
-    lines.push_back({bytes.substr(start, end - start), forced});
-    start = i = next;
-    blank = std::string::npos;
-    used = 0;
-    wrapped = !forced;
-  };
-  while (i < bytes.size()) {
-    char c = bytes[i];
-    if (c == ' ' && wrapped && i == start) {
-      start = ++i;  // a wrap already separates the words: a cell narrower than a blank
-      continue;     // would otherwise turn every blank into an empty line
-    }
-    if (IsBreak(c)) {
-      bool crlf = c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
-      cut(i, i + (crlf ? 2 : 1), true);
-      continue;
-    }
-    if (c == ' ') blank = i;
-    used += widths[static_cast<unsigned char>(c)] * size / 1000.0;
-    if (used <= room) {
-      ++i;
-    } else if (blank != std::string::npos) {
-      cut(blank, blank + 1, false);
-    } else {
-      std::size_t end = std::max(i, start + 1);  // at least one character per line
-      cut(end, end, false);
-    }
+  for (const LinePiece& piece : BreakIntoLines(units, room)) {
+    lines.push_back({bytes.substr(piece.begin, piece.end - piece.begin), piece.last});
   }
-  // A break at the very end of the text opens no empty line.
-  if (start < bytes.size() || lines.empty()) lines.push_back({bytes.substr(start), true});
   return lines;
 }
 
@@ -131,9 +112,16 @@ void vaROR::PutCell(Composer& out, const CellLine& line, const std::string& bord
   const double y0 = P - (0.5 * H * k + Y * k + 0.3 * size);
   bool coloured = !str_TextColor.empty();
   if (coloured) out.Text("q ").Text(str_TextColor).Line(" ");
-  if (boUnderline) PutUnderlineBar(out, line.text, x, y0, true);
-  out.Line("BT").Text("/F").Integer(font.number).Text(" ").Integer(size).Line(" Tf");
-  out.Numbers({x, y0}).Line(" Td").Text("(").Escaped(line.text).Line(") Tj").Line("ET");
+  if (boUnderline) PutUnderlineBar(out, line.text, line.unicode, x, y0, true);
+  out.Line("BT");
+  if (line.unicode) {
+    out.Numbers({x, y0}).Line(" Td");
+    PutGlyphs(out, line.text, size, 0, in_WordSpacing);
+  } else {
+    out.Text("/F").Integer(font.number).Text(" ").Integer(size).Line(" Tf");
+    out.Numbers({x, y0}).Line(" Td").Text("(").Escaped(line.text).Line(") Tj");
+  }
+  out.Line("ET");
   if (coloured) out.Line("Q");
 }
 
@@ -163,7 +151,7 @@ void vaROR::PutCellSides(Composer& out, const std::string& border, double X, dou
 
 double vaROR::CellOffset(Composer& out, const CellLine& line, double W) {
   const double room = W * in_Scale;
-  const double width = MeasureCurrent(line.text);
+  const double width = RunWidth(line.text, line.unicode, FontSizeInUse());
   const double tw = std::nearbyint(width);
   if (str_Align == "R") return std::nearbyint(room - in_CellMargin - tw);
   if (str_Align == "C") return std::nearbyint((room - tw) / 2.0);

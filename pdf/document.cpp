@@ -119,6 +119,8 @@ void vaROR::ResetDocument() {
   obj_EndFailure = nullptr;
   tab_Offsets.assign(1, 0);
   tab_FontObjects.assign(1, 0);
+  tab_UnicodeObjects.assign(1, 0);
+  obj_UnicodeFonts->Reset();
   tab_PageContents.assign(2, 0);
   tab_PageObjects.assign(2, 0);
   tab_Links.assign(2, {});
@@ -166,6 +168,7 @@ void vaROR::PDFEndDoc() {
     throw;
   }
   EnterState(DocumentState::Ended);
+  ReportMissingFonts();
   if (boConfirm) {
     host_.ShowMessage("Fichier PDF généré.", std::string("Génération du Fichier PDF - ") + kVersion,
                       platform::MessageIcon::None, platform::MessageButtons::Ok);
@@ -177,6 +180,7 @@ void vaROR::PDFEndDoc() {
 void vaROR::WriteEnd() {
   CloseContent();
   PutFonts();
+  PutUnicodeFonts();
   PutPages();
   PutResources();
   for (int image = 1; image <= in_ImageCount; ++image) PutImage(image);
@@ -284,8 +288,13 @@ void vaROR::PutHeader() { WriteBlock("%PDF-1.5"); }
 void vaROR::PutInfo() {
   BeginObject();
   Composer out(str_Object);
+  // A value that Windows-1252 holds is written in it, as always; any other in UTF-16.
   auto entry = [&out](const char* key, std::string_view value) {
-    out.Text(key).Text(" (").Escaped(value).Line(")");
+    if (platform::OutsideWindows1252(value)) {
+      out.Text(key).Text(" <FEFF").Text(platform::Utf16BeHex(value)).Line(">");
+    } else {
+      out.Text(key).Text(" (").Escaped(platform::ToWindows1252(value)).Line(")");
+    }
   };
   out.Line("<<");
   entry("/Producer", str_Producer);
@@ -340,6 +349,10 @@ void vaROR::PutResources() {
   for (int font = 1; font <= in_FontCount; ++font) {
     out.Text("/F").Integer(font).Text(" ");
     out.Ref(tab_FontObjects[static_cast<std::size_t>(font)]).Line(" ");
+  }
+  for (std::size_t font = 1; font < tab_UnicodeObjects.size(); ++font) {
+    out.Text("/U").Integer(static_cast<std::int64_t>(font)).Text(" ");
+    out.Ref(tab_UnicodeObjects[font]).Line(" ");
   }
   out.Line(">>").Line(">>");
   EndObject(out);

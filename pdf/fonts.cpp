@@ -67,7 +67,20 @@ void vaROR::PDFSetFont(std::int32_t str_Fontname, int font_size, std::int32_t st
     boItalic = boBold = false;
   }
   in_FontSize = font_size;
+  str_FontFile.clear();
   str_ReportedFont.clear();
+}
+
+void vaROR::PDFSetFontFile(const std::string& pFontFile, int font_size) {
+  if (!UnicodeFonts::IsFontFile(pFontFile)) {
+    ShowCritical("Fichier de police refusé : " + pFontFile + ".\r\n" +
+                     "Ce n'est pas une police TrueType ou OpenType lisible ; la font reste " +
+                     (str_FontFile.empty() ? str_FontName : str_FontFile) + ".",
+                 "Nom de Font");
+    return;
+  }
+  str_FontFile = pFontFile;
+  in_FontSize = font_size;
 }
 
 // The decimal digits of the style, read without a string: 1 italic, 2 bold, 3 underline.
@@ -123,9 +136,11 @@ std::vector<std::string> vaROR::ListMetricFiles(const std::string& folder) {
 }
 
 double vaROR::PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size) {
-  if (font_name.empty()) font_name = str_FontName;
-  str_Bytes.clear();
-  platform::AppendWindows1252(str_Bytes, text);
+  if (font_name.empty()) font_name = str_FontFile.empty() ? str_FontName : str_FontFile;
+  const FontRequest request = UnicodeRequest(font_name);
+  if (PrepareRun(text, str_Bytes, request)) {
+    return obj_UnicodeFonts->Width(str_Bytes, request) * font_size / 1000.0;
+  }
   return Measure(str_Bytes, font_name, font_size);
 }
 

@@ -22,12 +22,13 @@ void vaROR::PDFLink(double X, double Y, const std::string& str_Text, const std::
   if (!PageIsOpen("PDFLink")) return;
   if (X == 0) X = in_X;
   if (Y == 0) Y = in_Y;
-  std::string text = platform::ToWindows1252(str_Text);
+  std::string text;
+  const bool unicode = PrepareRun(str_Text, text, CurrentRequest());
   const int size = FontSizeInUse();
-  const double width = std::trunc(MeasureCurrent(text, size));  // fails before writing
+  const double width = std::trunc(RunWidth(text, unicode, size));  // fails before writing
   Composer(str_PageContent).Line("%DEBUT_LINK/%").Done();
   boUnderline = true;
-  TextOut(text, X, Y);
+  TextOut(text, X, Y, unicode);
   boUnderline = false;
   const double k = in_Scale;
   RecordLink((in_LeftMargin + X) * k, PDFGetPageHeight() - Y * k + kAscentShare * size, width, size,

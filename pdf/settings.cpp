@@ -145,11 +145,11 @@ int vaROR::PDFGetY() const { return RoundToInt16(in_Y); }
 int vaROR::PDFPageNumber() const { return in_PageCount; }
 int vaROR::PDFNbPage() const { return static_cast<int>(tab_PageContents.size()) - 1; }
 
-void vaROR::PDFTitle(const std::string& text) { str_Title = platform::ToWindows1252(text); }
-void vaROR::PDFAuthor(const std::string& text) { str_Author = platform::ToWindows1252(text); }
-void vaROR::PDFCreator(const std::string& text) { str_Creator = platform::ToWindows1252(text); }
-void vaROR::PDFKeywords(const std::string& text) { str_Keywords = platform::ToWindows1252(text); }
-void vaROR::PDFSubject(const std::string& text) { str_Subject = platform::ToWindows1252(text); }
-void vaROR::PDFProducer(const std::string& text) { str_Producer = platform::ToWindows1252(text); }
+void vaROR::PDFTitle(const std::string& text) { str_Title = text; }
+void vaROR::PDFAuthor(const std::string& text) { str_Author = text; }
+void vaROR::PDFCreator(const std::string& text) { str_Creator = text; }
+void vaROR::PDFKeywords(const std::string& text) { str_Keywords = text; }
+void vaROR::PDFSubject(const std::string& text) { str_Subject = text; }
+void vaROR::PDFProducer(const std::string& text) { str_Producer = text; }
 
 }  // namespace pdf

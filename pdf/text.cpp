@@ -5,7 +5,6 @@
 
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
-#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -19,19 +18,18 @@ constexpr double kUnderlineThickness = 50.0;
 
 void vaROR::PDFTextOut(const std::string& text, double X, double Y) {
   if (!PageIsOpen("PDFTextOut")) return;
-  str_Bytes.clear();
-  platform::AppendWindows1252(str_Bytes, text);
-  TextOut(str_Bytes, X, Y);
+  const bool unicode = PrepareRun(text, str_Bytes, CurrentRequest());
+  TextOut(str_Bytes, X, Y, unicode);
 }
 
-void vaROR::TextOut(const std::string& bytes, double X, double Y) {
+void vaROR::TextOut(const std::string& bytes, double X, double Y, bool unicode) {
   if (X == 0) X = in_X;
   if (Y == 0) Y = in_Y;
   const double k = in_Scale;
   FontChoice font = FontInUse();
   const int size = FontSizeInUse();
   // Measure first: a missing metric file must leave the page untouched.
-  const double width = Measure(bytes, font.name, size);
+  const double width = unicode ? RunWidth(bytes, true, size) : Measure(bytes, font.name, size);
 
   Composer out(str_PageContent);
   bool coloured = !str_TextColor.empty();
@@ -43,9 +41,14 @@ void vaROR::TextOut(const std::string& bytes, double X, double Y) {
   } else {
     out.Numbers({(in_LeftMargin + X) * k, PDFGetPageHeight() - Y * k}).Line(" Td");
   }
-  out.Text("/F").Integer(font.number).Text(" ").Number(size, 2).Line(" Tf");
-  out.Text("(").Escaped(bytes).Line(") Tj").Line("ET");
-  if (boUnderline) PutUnderlineBar(out, bytes, X * k, Y * k, false);
+  if (unicode) {
+    PutGlyphs(out, bytes, size, 2, 0);
+  } else {
+    out.Text("/F").Integer(font.number).Text(" ").Number(size, 2).Line(" Tf");
+    out.Text("(").Escaped(bytes).Line(") Tj");
+  }
+  out.Line("ET");
+  if (boUnderline) PutUnderlineBar(out, bytes, unicode, X * k, Y * k, false);
   if (coloured) out.Line("Q");
   out.Line("%FIN_TEXT/%").Done();
   boUnderline = false;
@@ -59,14 +62,14 @@ void vaROR::PutRotation(Composer& out, double X, double Y) const {
   out.Numbers({X * in_Scale, PDFGetPageHeight() - Y * in_Scale}).Line(" Tm");
 }
 
-void vaROR::PutUnderlineBar(Composer& out, const std::string& bytes, double x, double y,
-                            bool cell_case) {
+void vaROR::PutUnderlineBar(Composer& out, const std::string& bytes, bool unicode, double x,
+                            double y, bool cell_case) {
   const double size = FontSizeInUse();
   const double k = in_Scale;
   double u = std::nearbyint(MeasureCurrent("up", size));
   auto blanks = std::count(bytes.begin(), bytes.end(), ' ');
   // The bar spans the text as drawn, word spacing included.
-  double width = MeasureCurrent(bytes, size) + static_cast<double>(blanks) * in_WordSpacing;
+  double width = RunWidth(bytes, unicode, size) + static_cast<double>(blanks) * in_WordSpacing;
   double thickness = -size * kUnderlineThickness / 1000.0;
   double bar_x = cell_case ? x : std::nearbyint(in_LeftMargin * k + x);
   double bar_y = cell_case ? y - 3 : PDFGetPageHeight() - (y - u / 1000.0 * size) - 2;

@@ -3,7 +3,9 @@
 // draws page by page and ends the document; objects are written to the file as soon as
 // they are finished. One object writes one document.
 //
-// Text is UTF-8 at this interface and Windows-1252 inside the writer and in the file.
+// Text is UTF-8 at this interface. A text that Windows-1252 holds is written in it with the
+// standard fonts; one with any other character is drawn whole in an embedded Unicode face
+// (Liberation, or the face fontconfig picks for the characters it lacks).
 // Invalid setting codes show a message through the host and go on with the default;
 // failures that abandon an operation raise pdf::PdfError, and so do the life-cycle
 // operations called out of order (a document is not begun, open, or ended).
@@ -14,6 +16,7 @@
 #include <exception>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +25,9 @@
 #include "pdf/afm.h"
 #include "pdf/colours.h"
 #include "pdf/format.h"
+#include "pdf/line_breaking.h"
 #include "pdf/pdf_error.h"
+#include "pdf/unicode_fonts.h"
 #include "platform/host.h"
 #include "platform/output_file.h"
 
@@ -90,7 +95,12 @@ class vaROR {
   // are kept across PDFInit, the files taken as unchanged meanwhile. Off by default, when
   // every document reads them afresh.
   void PDFKeepMetrics(bool keep);
-  // Width in points; an empty name measures with the current font and receives its name.
+  // A TrueType or OpenType file as the current font: every text is then drawn with it,
+  // embedded. A file that holds no usable face is refused with a message; the font stays.
+  // PDFSetFont returns to the standard fonts.
+  void PDFSetFontFile(const std::string& pFontFile, int in_FontSize);
+  // Width in points; an empty name measures with the current font and receives its name (the
+  // file's path for a font file).
   double PDFGetStringWidth(const std::string& text, std::string& font_name, int font_size);
 
   // Text, cells and links (text.cpp, cell.cpp, links.cpp).
@@ -211,18 +221,34 @@ class vaROR {
   double MeasureCurrent(const std::string& bytes);
   double MeasureCurrent(const std::string& bytes, double size);
 
-  // text.cpp
-  void TextOut(const std::string& bytes, double X, double Y);
+  // text.cpp. `unicode`: the text is NFC UTF-8 for the Unicode fonts, else Windows-1252.
+  void TextOut(const std::string& bytes, double X, double Y, bool unicode);
   void PutRotation(Composer& out, double X, double Y) const;  // the "Tm" line
   // The "re f" line under the text, from its start (x, y) in page points.
-  void PutUnderlineBar(Composer& out, const std::string& bytes, double x, double y, bool cell_case);
+  void PutUnderlineBar(Composer& out, const std::string& bytes, bool unicode, double x, double y,
+                       bool cell_case);
+
+  // unicode_out.cpp
+  // The text to write: its Windows-1252 bytes (false), or its NFC form for the Unicode fonts.
+  // `request` is the font the text is drawn or measured in.
+  bool PrepareRun(const std::string& utf8, std::string& run, const FontRequest& request);
+  FontRequest UnicodeRequest(const std::string& font_name) const;
+  FontRequest CurrentRequest() const;
+  double RunWidth(const std::string& run, bool unicode, double size);  // points, current font
+  // "/U1 10 Tf" and the run's glyphs in TJ arrays, the size with `decimals` decimals;
+  // `spacing`, in points, widens the blanks of a justified line.
+  void PutGlyphs(Composer& out, const std::string& run, int size, int decimals, double spacing);
+  void PutUnicodeFonts();
+  void ReportMissingFonts();
 
   // cell.cpp
   struct CellLine {
     std::string text;
-    bool last;  // ends a paragraph: last line of the cell or ended by a forced break
+    bool last;             // ends a paragraph: last line of the cell or ended by a forced break
+    bool unicode = false;  // NFC UTF-8 for the Unicode fonts
   };
   std::vector<CellLine> BreakLines(const std::string& bytes, double W);
+  std::vector<CellLine> BreakUnicode(const std::string& run, double W);
   std::string LineBorder(std::size_t index, std::size_t count) const;
   void PutCell(Composer& out, const CellLine& line, const std::string& border, double X, double Y,
                double W, double H);
@@ -295,7 +321,7 @@ class vaROR {
   bool boView = false;
   bool boThumbs = false;
   bool boOutlines = false;
-  std::string str_Title, str_Author, str_Creator, str_Keywords, str_Subject, str_Producer;
+  std::string str_Title, str_Author, str_Creator, str_Keywords, str_Subject, str_Producer;  // UTF-8
   std::int32_t in_ZoomMode = 0;
   std::int32_t in_LayoutMode = 0;
 
@@ -332,7 +358,8 @@ class vaROR {
   int in_ImageCount = 0;
   std::vector<std::string> tab_FontNames;
   int in_FontCount = 0;
-  std::vector<int> tab_FontObjects;  // index 0 unused
+  std::vector<int> tab_FontObjects;     // index 0 unused
+  std::vector<int> tab_UnicodeObjects;  // the Type0 font of "/U" + index; index 0 unused
   DocumentState in_DocumentState = DocumentState::NotBegun;
   std::exception_ptr obj_EndFailure;  // why the document Failed, raised again at every retry
   bool boNoPageReported = false;      // drawing without a page is reported once per state
@@ -343,8 +370,12 @@ class vaROR {
   std::string str_PageContent;
   std::string str_Bytes;  // the Windows-1252 bytes of the text being drawn or measured
 
+  // Texts outside Windows-1252: the document's embedded faces, the characters without one.
+  std::unique_ptr<UnicodeFonts> obj_UnicodeFonts = std::make_unique<UnicodeFonts>();
+
   // Fonts.
   std::string str_FontName;
+  std::string str_FontFile;  // a font file chosen as the current font; empty for the standard ones
   int in_FontSize = 0;
   bool boItalic = false, boBold = false, boUnderline = false;
   std::string str_EmptyAfmFolder;  // the last metric folder asked for that held no file

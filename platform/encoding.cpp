@@ -68,6 +68,8 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
   return code_point;
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& bytes, char32_t code_point) {
   auto byte = [&bytes](char32_t value) {
     bytes += static_cast<char>(static_cast<unsigned char>(value));
@@ -86,8 +88,6 @@ void AppendUtf8(std::string& bytes, char32_t code_point) {
   byte(0x80 | (code_point & 0x3F));
 }
 
-}  // namespace
-
 void AppendWindows1252(std::string& out, std::string_view utf8) {
   for (std::size_t pos = 0; pos < utf8.size();) {
     // Runs of ASCII, most of any text, are the same bytes in both: copied whole.
@@ -104,6 +104,67 @@ std::string ToWindows1252(std::string_view utf8) {
   bytes.reserve(utf8.size());
   AppendWindows1252(bytes, utf8);
   return bytes;
+}
+
+namespace {
+
+// Calls `found` with each well-formed character that has no Windows-1252 byte, until it
+// returns false.
+template <typename Found>
+void ScanOutsideWindows1252(std::string_view utf8, Found found) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
+    const char32_t code_point = DecodeUtf8(utf8, pos);
+    if (code_point != kReplacement && ToByte(code_point) == '?' && !found(code_point)) return;
+  }
+}
+
+}  // namespace
+
+bool OutsideWindows1252(std::string_view utf8) {
+  bool outside = false;
+  ScanOutsideWindows1252(utf8, [&outside](char32_t) { return !(outside = true); });
+  return outside;
+}
+
+std::u32string CharactersOutsideWindows1252(std::string_view utf8) {
+  std::u32string characters;
+  ScanOutsideWindows1252(utf8, [&characters](char32_t c) {
+    characters += c;
+    return true;
+  });
+  return characters;
+}
+
+std::string WellFormedUtf8(std::string_view bytes) {
+  std::string utf8;
+  utf8.reserve(bytes.size());
+  for (std::size_t pos = 0; pos < bytes.size();) AppendUtf8(utf8, DecodeUtf8(bytes, pos));
+  return utf8;
+}
+
+std::string HexDigits(std::uint32_t value, int digits) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string hex(static_cast<std::size_t>(digits), '0');
+  for (auto i = hex.rbegin(); i != hex.rend(); ++i, value >>= 4) *i = kHex[value & 0xF];
+  return hex;
+}
+
+std::string Utf16BeHex(std::string_view utf8) {
+  std::string hex;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t c = DecodeUtf8(utf8, pos);
+    if (c < 0x10000) {
+      hex += HexDigits(c, 4);
+    } else {
+      hex += HexDigits(0xD800 + ((c - 0x10000) >> 10), 4);
+      hex += HexDigits(0xDC00 + ((c - 0x10000) & 0x3FF), 4);
+    }
+  }
+  return hex;
 }
 
 bool IsUtf8(std::string_view bytes) {

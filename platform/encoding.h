@@ -3,6 +3,7 @@
 // named by the font objects (WinAnsiEncoding).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,23 @@ namespace platform {
 std::string ToWindows1252(std::string_view utf8);
 // The same, appended to `out`, so that a buffer kept by the caller is reused.
 void AppendWindows1252(std::string& out, std::string_view utf8);
+
+// Whether a well-formed character of the text has no Windows-1252 byte: such a text needs
+// the writer's Unicode fonts. Malformed sequences do not count.
+bool OutsideWindows1252(std::string_view utf8);
+// Those characters, in the order of the text.
+std::u32string CharactersOutsideWindows1252(std::string_view utf8);
+// The text with each malformed sequence replaced by U+FFFD.
+std::string WellFormedUtf8(std::string_view bytes);
+
+// The text in UTF-16BE as hexadecimal digits, as PDF text strings and CMaps hold it: "00E9"
+// for "é", a surrogate pair above U+FFFF.
+std::string Utf16BeHex(std::string_view utf8);
+// The value's last `digits` hexadecimal digits, upper case: HexDigits(0x2A, 4) is "002A".
+std::string HexDigits(std::uint32_t value, int digits);
+
+// The character's UTF-8 bytes appended to `bytes`.
+void AppendUtf8(std::string& bytes, char32_t code_point);
 
 // Whether the bytes are well-formed UTF-8 throughout.
 bool IsUtf8(std::string_view bytes);

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: EUPL-1.2
+// The installed faces the writer draws Unicode text with: opened once per process and shared
+// by every writer and thread, found through fontconfig.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct hb_face_t;
+struct hb_font_t;
+
+namespace pdf {
+
+// What a FontDescriptor says of a face, in thousandths of the em.
+struct FaceMetrics {
+  int bbox[4] = {0, 0, 0, 0};
+  int ascent = 0, descent = 0, cap_height = 0, stem_v = 80;
+  double italic_angle = 0;
+  bool fixed_pitch = false, serif = false, italic = false;
+};
+
+struct FontFace {
+  FontFace() = default;
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+  ~FontFace();
+
+  std::string file;
+  unsigned index = 0;  // the face's place in a collection (.ttc)
+  hb_face_t* face = nullptr;
+  hb_font_t* font = nullptr;  // immutable, in font units: shared by threads
+  unsigned units_per_em = 1000;
+  bool cff = false;                 // CFF outlines: a CIDFontType0
+  std::vector<std::uint32_t> cids;  // a CID-keyed CFF's CID of each glyph; else CID = glyph
+  std::string postscript_name;
+  FaceMetrics metrics;
+
+  bool Has(char32_t character) const;
+  std::uint32_t Cid(std::uint32_t glyph) const;
+  double Thousandths(double units) const { return units * 1000.0 / units_per_em; }
+};
+
+// The process's faces. Every call may come from any thread.
+class FaceLibrary {
+ public:
+  static FaceLibrary& Instance();
+  // A TrueType or OpenType file; nullptr when it holds no usable face.
+  const FontFace* Open(const std::string& file, unsigned index = 0);
+  // The Liberation face matching a standard font's metric name ("Times-Bold": Liberation Serif
+  // Bold); whatever fontconfig offers for it when Liberation is not installed.
+  const FontFace* StandardFace(std::string_view metric_name);
+  // The face fontconfig picks for a character the standard face lacks, in that face's style;
+  // nullptr when no installed outline face has it.
+  const FontFace* FaceFor(char32_t character, std::string_view metric_name);
+
+ private:
+  FaceLibrary();
+};
+
+}  // namespace pdf

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: EUPL-1.2
+// Which texts go to the Unicode faces, how their cells break, which faces are embedded
+// (golden/unicode_runs.txt).
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "pdf/vaROR.h"
+#include "platform/encoding.h"
+#include "test_support/files.h"
+#include "test_support/golden.h"
+#include "test_support/recording_host.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Draw(pdf::vaROR& writer, const std::string& row) {
+  std::istringstream words(row);
+  std::string op, argument;
+  words >> op;
+  if (op == "cell" || op == "file") words >> argument;
+  std::string text;
+  std::getline(words >> std::ws, text);
+  if (op == "bold") writer.PDFSetFont(0, 10, 2);
+  if (op == "file") writer.PDFSetFontFile(argument, 10);
+  if (op == "cell") {
+    writer.PDFCell(text, 10, 10, std::stod(argument), 12);
+  } else {
+    writer.PDFTextOut(text, 10, 20);
+  }
+}
+
+// The text of an /ActualText's UTF-16BE hexadecimal digits.
+std::string FromUtf16Hex(const std::string& hex) {
+  std::string bytes;
+  for (std::size_t i = 0; i + 4 <= hex.size(); i += 4) {
+    char32_t c = static_cast<char32_t>(std::stoul(hex.substr(i, 4), nullptr, 16));
+    if (c >= 0xD800 && c < 0xDC00 && i + 8 <= hex.size()) {
+      const auto low = static_cast<char32_t>(std::stoul(hex.substr(i + 4, 4), nullptr, 16));
+      c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+      i += 4;
+    }
+    platform::AppendUtf8(bytes, c);
+  }
+  return bytes;
+}
+
+// "S:Paris / U:Łukasz": the runs of the content, in order.
+std::string Runs(const std::string& pdf) {
+  std::istringstream lines(pdf);
+  std::string line, runs;
+  const std::string actual = "/Span <</ActualText <FEFF";
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string run;
+    if (line.starts_with(actual)) {
+      run = "U:" + FromUtf16Hex(line.substr(actual.size(), line.find('>') - actual.size()));
+    } else if (line.starts_with("(") && line.ends_with(") Tj")) {
+      run = "S:" + platform::FromWindows1252(line.substr(1, line.size() - 5));
+    }
+    if (!run.empty()) runs += (runs.empty() ? "" : " / ") + run;
+  }
+  return runs;
+}
+
+// "LiberationSans, NotoSansCJKjp-Regular": the embedded faces, without their subset tag.
+std::string Faces(const fs::path& pdf) {
+  std::istringstream lines(pdftest::RunTool("pdffonts '" + pdf.string() + "'").output);
+  std::string line, faces;
+  while (std::getline(lines, line)) {
+    const auto plus = line.find('+');
+    if (plus != 6) continue;
+    faces += (faces.empty() ? "" : ", ") + line.substr(7, line.find(' ') - 7);
+  }
+  return faces;
+}
+
+std::string Written(const std::string& row) {
+  pdftest::ScratchDir dir;
+  const fs::path file = dir.path() / "runs.pdf";
+  platform::RecordingHost host;
+  pdf::vaROR writer(host);
+  writer.PDFLoadAfm(AGGIR_FONTS_DIR);
+  writer.PDFFileName(file.string());
+  writer.PDFSetUnit(0);
+  writer.PDFBeginDoc();
+  writer.PDFSetFont(0, 10);
+  Draw(writer, row);
+  writer.PDFEndDoc();
+  std::string written = Runs(pdftest::ReadFile(file));
+  const std::string faces = Faces(file);
+  if (!faces.empty()) written += " ; " + faces;
+  for (const auto& message : host.messages) written += " ; " + message.title;
+  return written;
+}
+
+TEST(UnicodeRunsTest, EachRunInItsFonts) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/pdf/golden/unicode_runs.txt", Written);
+}
+
+}  // namespace
