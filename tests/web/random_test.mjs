@@ -60,7 +60,13 @@ async function codeInPage(steps, answers) {
   };
   const shown = (control) => document.querySelector(`[data-control="${control}"] .shown`)
     .textContent;
+  // "Saisir" asks before abandoning the last row's evaluation, which was never printed.
   await click('BtnSupprimer');
+  const abandon = document.querySelector('#aggir-message[open]');
+  if (abandon) {
+    abandon.querySelector('.buttons button').click();
+    await idle();
+  }
   let asked = 0;
   for (const step of steps) {
     const n = Number(step.slice(1));

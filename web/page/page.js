@@ -240,7 +240,16 @@ const calls = {
     const box = element.focus ?? element.box;
     if (kind === 'frame') {
       box.setAttribute('aria-label', name || shown.textContent.trim());
+    } else if (kind === 'panel' && name) {
+      // A named container is a group said by its name, not by the texts inside it.
+      box.setAttribute('role', 'group');
+      box.setAttribute('aria-label', name);
+      spoken.textContent = '';
     } else if (spoken) {
+      if (kind === 'panel') {
+        box.removeAttribute('role');
+        box.removeAttribute('aria-label');
+      }
       // A name given to a plain text is said in its place.
       spoken.textContent = name;
       if (name) shown.setAttribute('aria-hidden', 'true');
