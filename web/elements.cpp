@@ -44,10 +44,10 @@ int AlignmentOf(window::Align align) {
 void SendLayout(int id, const window::Control& control) {
   if (control.kind == window::Kind::Label) {
     const auto& label = static_cast<const window::Label&>(control);
-    page::Layout(id, AlignmentOf(label.Alignment), label.WordWrap, false);
+    page::Layout(id, AlignmentOf(label.Alignment), label.WordWrap, false, label.TabStop);
   } else if (control.kind == window::Kind::TextBox) {
     const auto& box = static_cast<const window::TextBox&>(control);
-    page::Layout(id, AlignmentOf(box.Alignment), false, box.Locked);
+    page::Layout(id, AlignmentOf(box.Alignment), false, box.Locked, false);
   }
 }
 

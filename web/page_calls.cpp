@@ -29,8 +29,8 @@ EM_JS(void, JsColours, (int id, int fore, int back, int transparent), {
   Module.page.colours(id, fore >>> 0, back >>> 0, !!transparent);
 });
 EM_JS(void, JsFont, (int id, double points, int bold), { Module.page.font(id, points, !!bold); });
-EM_JS(void, JsLayout, (int id, int alignment, int wrap, int locked), {
-  Module.page.layout(id, alignment, !!wrap, !!locked);
+EM_JS(void, JsLayout, (int id, int alignment, int wrap, int locked, int tab_stop), {
+  Module.page.layout(id, alignment, !!wrap, !!locked, !!tab_stop);
 });
 EM_JS(void, JsAccessible, (int id, const char* name, const char* description), {
   Module.page.accessible(id, UTF8ToString(name), UTF8ToString(description));
@@ -104,8 +104,8 @@ void Colours(int id, std::uint32_t fore, std::uint32_t back, bool transparent) {
   JsColours(id, static_cast<int>(fore), static_cast<int>(back), Flag(transparent));
 }
 void Font(int id, float points, bool bold) { JsFont(id, points, Flag(bold)); }
-void Layout(int id, int alignment, bool wrap, bool locked) {
-  JsLayout(id, alignment, Flag(wrap), Flag(locked));
+void Layout(int id, int alignment, bool wrap, bool locked, bool tab_stop) {
+  JsLayout(id, alignment, Flag(wrap), Flag(locked), Flag(tab_stop));
 }
 void Accessible(int id, const std::string& name, const std::string& description) {
   JsAccessible(id, name.c_str(), description.c_str());

@@ -32,8 +32,9 @@ void Enabled(int id, bool enabled);
 // Colours as 0xBBGGRR; a transparent element shows its container through.
 void Colours(int id, std::uint32_t fore, std::uint32_t back, bool transparent);
 void Font(int id, float points, bool bold);
-// Alignment 0 left, 1 centre, 2 right; a wrapped text breaks its lines at the box's width.
-void Layout(int id, int alignment, bool wrap, bool locked);
+// Alignment 0 left, 1 centre, 2 right; a wrapped text breaks its lines at the box's width; a
+// locked field is read-only; a text that is a tab stop takes the focus.
+void Layout(int id, int alignment, bool wrap, bool locked, bool tab_stop);
 // What assistive technologies say: a name (empty: the element's text) and a description.
 void Accessible(int id, const std::string& name, const std::string& description);
 // The picture of a picture box, as SVG elements in its pixels.

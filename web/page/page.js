@@ -224,14 +224,13 @@ const calls = {
     style.fontWeight = bold ? 'bold' : 'normal';
   },
 
-  layout(id, alignment, wrap, locked) {
+  layout(id, alignment, wrap, locked, tabStop) {
     const { box } = elements.get(id);
     box.classList.add(['left', 'centre', 'right'][alignment]);
     box.classList.toggle('wrap', wrap);
-    if (locked) {
-      box.readOnly = true;
-      box.tabIndex = -1;
-    }
+    // A locked field is a result: read-only, and reached by the keyboard as on the desktop.
+    if (locked) box.readOnly = true;
+    if (tabStop) box.tabIndex = 0;
   },
 
   accessible(id, name, description) {
