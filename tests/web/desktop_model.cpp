@@ -87,13 +87,21 @@ void Names(bool profile) {
   }
 }
 
+// A control the keyboard reaches: it and every container around it shown and enabled.
+bool Reachable(const window::Control* control) {
+  for (; control; control = control->Parent) {
+    if (!control->Enabled || !control->Visible) return false;
+  }
+  return true;
+}
+
 void Tab() {
   platform::RecordingHost host;
   SaisieAggir2 form(host);
   form.Form_Load();
   form.Form_Activate();
   for (const window::Control* control : form.OrdreTabulation()) {
-    if (control->Enabled && control->Visible) std::cout << Name(*control) << '\n';
+    if (Reachable(control)) std::cout << Name(*control) << '\n';
   }
 }
 
