@@ -108,8 +108,13 @@ run(async () => {
   await page.keyboard.press('Escape');
   expectEqual(await page.$eval('#aggir-aide', (d) => d.open), false, 'the help closed');
 
-  // "Quitter" ends the evaluation: the page starts again, blank, in the surname.
+  // "Quitter" asks before abandoning an evaluation never printed, "Non" under the focus;
+  // "Oui" ends it: the page starts again, blank, in the surname.
   await page.click(selector('CmdFermer'));
+  await page.waitForSelector('#aggir-message[open]');
+  expectEqual(await page.evaluate(() => document.activeElement.textContent), 'Non',
+    'Quitter asks first');
+  await page.click('#aggir-message[open] .buttons button');
   await idle(page);
   expectEqual([await state(page), await page.evaluate(() => document.activeElement.dataset
     .control)], ['||||AAAAAAAAAAAAAAAAAAAAAAAA AAAAAAAAAAAAAAAAA 6', 'TxtNom'], 'after Quitter');
