@@ -9,8 +9,14 @@
 namespace pdf {
 namespace {
 
+// A named deleter: a lambda in an alias template is a new type at every use under clang.
 template <typename T, void (*Destroy)(T*)>
-using Owned = std::unique_ptr<T, decltype([](T* p) { Destroy(p); })>;
+struct Destroyer {
+  void operator()(T* p) const { Destroy(p); }
+};
+
+template <typename T, void (*Destroy)(T*)>
+using Owned = std::unique_ptr<T, Destroyer<T, Destroy>>;
 
 std::string BlobBytes(hb_blob_t* blob) {
   unsigned length = 0;
