@@ -160,7 +160,8 @@ Text Grid(const SaisieAggir2& form, const window::Control& control) {
   }
   if (control.Name == "LabelVD") {
     return {RowName(RowOfCaption(i)),
-            "Un clic, ou F2 sur une case de la ligne, affiche les questions de l'activité"};
+            "Un clic, ou F2 sur l'intitulé ou une case de la ligne, affiche les questions de "
+            "l'activité"};
   }
   return {};
 }
@@ -206,7 +207,7 @@ Text Of(const SaisieAggir2& form, const window::Control& control) {
 }
 
 std::string Keys(const window::Control& control) {
-  if (control.Name == "ADV" || control.Name == "ADV4") {
+  if (control.Name == "ADV" || control.Name == "ADV4" || control.Name == "LabelVD") {
     return "F2 ou Maj+F1 : les questions de la ligne. Flèches : d'une case à l'autre de la grille.";
   }
   if (control.Name == "Radar") {

@@ -29,8 +29,10 @@ void SaisieAggir2::Form_QueryUnload(int& Cancel) {
   Cancel = Fermee ? 0 : 1;
 }
 
+bool SaisieAggir2::EvaluationNonImprimee() const { return !(EvaluationAffichee() == conservee_); }
+
 bool SaisieAggir2::AbandonAccepte() {
-  if (EvaluationAffichee() == conservee_) return true;
+  if (!EvaluationNonImprimee()) return true;
   return host_.ShowMessage(kAbandon, Caption, platform::MessageIcon::Exclamation,
                            platform::MessageButtons::YesNoDefaultNo) ==
          platform::MessageAnswer::Yes;

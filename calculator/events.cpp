@@ -55,6 +55,7 @@ void SaisieAggir2::LieEvenements() {
   BindClick(SSCommand3, *this, &SaisieAggir2::SSCommand3_Click);
   BindClick(PanelQuestions, *this, &SaisieAggir2::PanelQuestions_Click);
   BindClicks(LabelVD, *this, &SaisieAggir2::LabelVD_Click);
+  BindKeyDowns(LabelVD, *this, &SaisieAggir2::LabelVD_KeyDown);
   BindClicks(Question, *this, &SaisieAggir2::Question_Click);
   BindClicks(Label8, *this, &SaisieAggir2::Label8_Click);
   BindClicks(ADV, *this, &SaisieAggir2::ADV_Click);

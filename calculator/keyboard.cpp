@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr int kColonnes = layout::kAdverbs;  // column 0 is NE FAIT PAS, then S, T, C, H
+// Column 0 is NE FAIT PAS, then S, T, C, H; the row's caption stands before them.
+constexpr int kColonnes = layout::kAdverbs;
+constexpr int kLegende = -1;
 
 layout::Rect SurEcran(const window::Control& control) {
   layout::Rect rect{control.Left, control.Top, control.Width, control.Height};
@@ -34,6 +36,21 @@ bool Dans(const window::Control& control, const window::Control& panel) {
 
 }  // namespace
 
+bool window::TakesFocus(const Control& control) {
+  switch (control.kind) {
+    case Kind::CheckBox:
+    case Kind::TextBox:
+    case Kind::Button:
+    case Kind::PictureBox: return true;
+    case Kind::Label: return control.KeyDown || static_cast<const Label&>(control).TabStop;
+    default: return false;
+  }
+}
+
+bool SaisieAggir2::GrilleCouverte() const {
+  return PanelProfil.Visible || PanelCoherence.Visible || PanelQuestions.Visible;
+}
+
 bool SaisieAggir2::Couvert(const window::Control& control) const {
   for (const window::Panel* panel : {&PanelCoherence, &PanelProfil, &PanelQuestions}) {
     if (panel->Visible && !Dans(control, *panel) &&
@@ -45,7 +62,7 @@ bool SaisieAggir2::Couvert(const window::Control& control) const {
 }
 
 // Up and Down go from row to row as the screen shows them, Left and Right from column to
-// column; a box a panel covers is passed over. F2 opens the row's questions.
+// column, the caption first; what a panel covers is passed over. F2 opens the row's questions.
 bool SaisieAggir2::ToucheDeGrille(int k, int colonne, int KeyCode) {
   if (KeyCode == window::kF2Key) {
     LabelVD_Click(layout::RowOf(k).label_index);
@@ -55,19 +72,27 @@ bool SaisieAggir2::ToucheDeGrille(int k, int colonne, int KeyCode) {
   const int pas_colonne = KeyCode == window::kRightKey ? 1 : KeyCode == window::kLeftKey ? -1 : 0;
   if (pas_ligne == 0 && pas_colonne == 0) return false;
   int position = layout::RowOf(k).screen_position;
-  colonne = std::clamp(colonne + pas_colonne, 0, kColonnes);
+  colonne = std::clamp(colonne + pas_colonne, kLegende, kColonnes);
   do {
     position += pas_ligne;
     if (position < 1 || position > layout::kRows) return true;
-    const int r = layout::RowAt(position);
-    const window::CheckBox& box =
-        colonne == 0 ? ADV4(layout::NeFaitPasBox(r)) : ADV(layout::AdverbBox(r, colonne));
-    if (!Couvert(box)) {
-      Focus = &box;
+    const window::Control& cellule = Cellule(layout::RowAt(position), colonne);
+    if (!Couvert(cellule)) {
+      Focus = &cellule;
       return true;
     }
   } while (pas_ligne != 0);
   return true;
+}
+
+const window::Control& SaisieAggir2::Cellule(int k, int colonne) const {
+  if (colonne == kLegende) return LabelVD(layout::RowOf(k).label_index);
+  if (colonne == 0) return ADV4(layout::NeFaitPasBox(k));
+  return ADV(layout::AdverbBox(k, colonne));
+}
+
+void SaisieAggir2::LabelVD_KeyDown(int Index, int KeyCode) {
+  ToucheDeGrille(layout::RowWithLabel(Index), kLegende, KeyCode);
 }
 
 void SaisieAggir2::Form_CtrlP() {

@@ -143,6 +143,8 @@ class SaisieAggir2 {
   void SSCommand2_Click();  // "Vérifier"
   void SSCommand3_Click();  // "Effacer"
   void LabelVD_Click(int Index);
+  // F2 and the arrows on a row's caption, as on its boxes.
+  void LabelVD_KeyDown(int Index, int KeyCode);
   void PanelQuestions_Click();
   void Question_Click(int Index);
   void Label8_Click(int Index);
@@ -174,12 +176,16 @@ class SaisieAggir2 {
   // Whether the evaluation on screen may go: at once when it was printed, reopened or begun
   // blank and has not changed since; otherwise the assessor is asked, No by default.
   bool AbandonAccepte();
+  // Whether the evaluation on screen changed since it was last printed, reopened or begun.
+  bool EvaluationNonImprimee() const;
   // A failure that ended a handler, told to the user; the evaluation stays as it is.
   void AfficheErreur(const std::string& message);
 
   // Whether a panel (coherence, profile, questions) lies over the control: the keyboard and
   // the shortcuts must not reach what cannot be seen.
   bool Couvert(const window::Control& control) const;
+  // Whether one of those panels is shown.
+  bool GrilleCouverte() const;
 
   // The keyboard's walk through the window: identity, the grid row by row from the top
   // (NE FAIT PAS, then S, T, C, H), "Calcul du GIR", then the command bar.
@@ -235,6 +241,8 @@ class SaisieAggir2 {
   const window::Control* PremiereConstatation() const;
 
   bool ToucheDeGrille(int k, int colonne, int KeyCode);
+  // The grid's cell of row k in column colonne, its caption in column -1.
+  const window::Control& Cellule(int k, int colonne) const;
   void ParcourtProfil(int chart, int pas);
   void CalculeProfil();
   void TraceRadar();

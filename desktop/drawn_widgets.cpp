@@ -119,7 +119,9 @@ void LineView::paintEvent(QPaintEvent*) {
   painter.drawLine(line_);
 }
 
-FocusLabel::FocusLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
+FocusLabel::FocusLabel(QWidget* parent, Qt::FocusPolicy policy) : QLabel(parent) {
+  setFocusPolicy(policy);
+}
 
 void FocusLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);

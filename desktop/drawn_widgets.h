@@ -32,7 +32,7 @@ class PictureView : public QWidget {
 // A label the keyboard reaches (a result to read out): framed while it holds the focus.
 class FocusLabel : public QLabel {
  public:
-  explicit FocusLabel(QWidget* parent);
+  FocusLabel(QWidget* parent, Qt::FocusPolicy policy);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "desktop/help_outline.h"
 #include "platform/files.h"
 
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
@@ -16,6 +17,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextBro
   // goes from link to link.
   browser_->setTextInteractionFlags(browser_->textInteractionFlags() |
                                     Qt::TextSelectableByKeyboard);
+  browser_->setAccessibleName("Texte de l'aide");
+  ExposeOutline(browser_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);

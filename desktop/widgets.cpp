@@ -79,7 +79,10 @@ void RefreshLook(const window::Control& control, QWidget* widget) {
 }
 
 QWidget* CreateLabel(const window::Label& label, QWidget* parent) {
-  QLabel* widget = label.TabStop ? new FocusLabel(parent) : new QLabel(parent);
+  // A caption that answers keys is reached by the arrows, not by Tab.
+  QLabel* widget = label.TabStop   ? new FocusLabel(parent, Qt::StrongFocus)
+                   : label.KeyDown ? new FocusLabel(parent, Qt::ClickFocus)
+                                   : new QLabel(parent);
   widget->setAlignment(label.WordWrap ? ToQt(label.Alignment) | Qt::AlignTop
                                       : ToQt(label.Alignment));
   widget->setWordWrap(label.WordWrap);

@@ -37,25 +37,10 @@ int KeyCode(const QKeyEvent* key) {
     case Qt::Key_Right: return window::kRightKey;
     case Qt::Key_Down: return window::kDownKey;
     case Qt::Key_F2: return window::kF2Key;
-    case Qt::Key_F1: return key->modifiers() & Qt::ShiftModifier ? window::kF2Key : key->key();
+    case Qt::Key_F1:
+      return window::KeyCodeOf(window::kF1Key, (key->modifiers() & Qt::ShiftModifier) != 0);
     default: return key->key();
   }
-}
-
-// Keys the window's handlers take for themselves: the toolkit must not act on them as well.
-bool WindowsOwnKey(int code) {
-  return code == window::kEnterKey || code == window::kF2Key ||
-         (code >= window::kLeftKey && code <= window::kDownKey);
-}
-
-// Controls a panel may cover and the keyboard could otherwise reach.
-bool TakesFocus(window::Kind kind) {
-  return kind == window::Kind::CheckBox || kind == window::Kind::TextBox ||
-         kind == window::Kind::Button || kind == window::Kind::PictureBox;
-}
-
-bool CoversGrid(const SaisieAggir2& form) {
-  return form.PanelProfil.Visible || form.PanelCoherence.Visible || form.PanelQuestions.Visible;
 }
 
 // Title bar and borders before the desktop has framed the window: those of a classic one.
@@ -203,10 +188,10 @@ void WindowView::Handle(const std::function<void()>& handler) {
 // What a panel covers takes neither the focus nor a shortcut; when the last panel goes, the
 // focus goes back where it was before the first one came.
 void WindowView::Refresh() {
-  const bool covered = CoversGrid(form_);
+  const bool covered = form_.GrilleCouverte();
   if (covered && !covering_) focus_before_ = focusWidget();
   for (const auto& [control, widget] : widgets_) {
-    RefreshWidget(*control, widget, TakesFocus(control->kind) && form_.Couvert(*control));
+    RefreshWidget(*control, widget, window::TakesFocus(*control) && form_.Couvert(*control));
     RefreshAccessible(accessible::Of(form_, *control), widget);
   }
   if (!covered && covering_ && !form_.Focus && focus_before_ && focus_before_->isEnabled() &&
@@ -328,7 +313,7 @@ bool WindowView::FilterKeyDown(const window::Control& control, QEvent* event) {
   if (!control.KeyDown) return false;
   const int code = KeyCode(static_cast<QKeyEvent*>(event));
   Handle([&control, code] { control.KeyDown(code); });
-  return WindowsOwnKey(code);
+  return window::WindowsOwnKey(code);
 }
 
 // Characters typed into a field that filters them go through its handler first; keys that

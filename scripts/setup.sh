@@ -12,6 +12,8 @@
 #   scripts/setup.sh bench     test, and the benchmarks' peer libraries and process tools
 #   scripts/setup.sh fuzz      test, and clang with libFuzzer
 #   scripts/setup.sh docs      test, and the virtual screen of the window's pictures
+#   scripts/setup.sh orca      test, and the Orca screen reader and xdotool of
+#                              tools/orca_speech.sh
 #   scripts/setup.sh web       test, and the page's build and tests: Emscripten, node and npm,
 #                              chromium; the machine's Debian sources get their source lines
 #                              (deb-src), for the libraries the page compiles from them
@@ -30,6 +32,7 @@ test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-ut
 bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}")
+orca=("${test[@]}" orca xdotool)
 web=("${test[@]}" emscripten chromium nodejs)
 # npm comes with some builds of node; Debian's own is a package of its own.
 command -v npm >/dev/null || web+=(npm)
@@ -75,8 +78,9 @@ case "$use" in
   bench) packages=("${bench[@]}") ;;
   fuzz) packages=("${fuzz[@]}") ;;
   docs) packages=("${docs[@]}") ;;
+  orca) packages=("${orca[@]}") ;;
   web) packages=("${web[@]}") ;;
-  *) echo "usage: scripts/setup.sh run|package|test|bench|fuzz|docs|web | source DIR PACKAGE..." >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh run|package|test|bench|fuzz|docs|orca|web | source DIR PACKAGE..." >&2; exit 2 ;;
 esac
 
 missing=()

@@ -67,8 +67,18 @@ void DomView::Handle(const std::function<void()>& handler) {
   Refresh();
 }
 
+// As on the desktop: what a panel covers is out of reach; when the last panel goes, the focus
+// goes back where it was before the first one came, unless the window gives it elsewhere.
 void DomView::Refresh() {
-  for (Element& element : elements_) element.Refresh(accessible::Of(form_, element.Control()));
+  const bool covered = form_.GrilleCouverte();
+  if (covered && !covering_) page::Covering(true);
+  for (Element& element : elements_) {
+    const window::Control& control = element.Control();
+    element.Refresh(accessible::Of(form_, control),
+                    window::TakesFocus(control) && form_.Couvert(control));
+  }
+  if (!covered && covering_) page::Covering(false);
+  covering_ = covered;
   if (form_.Focus) {
     const auto& controls = form_.Controls();
     const auto found = std::find(controls.begin(), controls.end(), form_.Focus);
@@ -97,9 +107,10 @@ void DomView::Toggled(int id, bool checked) {
   });
 }
 
-void DomView::KeyDown(int id, int key_code) {
+void DomView::KeyDown(int id, int key_code, bool shift) {
   window::Control* control = ControlOf(id);
-  if (control && control->KeyDown) Handle([control, key_code] { control->KeyDown(key_code); });
+  const int code = window::KeyCodeOf(key_code, shift);
+  if (control && control->KeyDown) Handle([control, code] { control->KeyDown(code); });
 }
 
 int DomView::KeyPress(int id, int key_ascii) {
@@ -138,6 +149,14 @@ void DomView::HelpKey() {
 
 void DomView::OpenKey() {
   Handle([this] { form_.Form_CtrlO(); });
+}
+
+void DomView::PrintKey() {
+  Handle([this] { form_.Form_CtrlP(); });
+}
+
+void DomView::EscapeKey() {
+  Handle([this] { form_.Form_Escape(); });
 }
 
 void DomView::Dropped(const std::vector<std::filesystem::path>& files) {

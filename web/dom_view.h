@@ -27,7 +27,8 @@ class DomView {
   void Click(int id);
   // A check box the user ticked or unticked (the page has toggled it already).
   void Toggled(int id, bool checked);
-  void KeyDown(int id, int key_code);
+  // A key the window takes for itself (window::WindowsOwnKey) on element `id`.
+  void KeyDown(int id, int key_code, bool shift);
   // A character typed into a text box, before it reaches the text: the key code the field
   // takes, 0 when it refuses it.
   int KeyPress(int id, int key_ascii);
@@ -36,6 +37,10 @@ class DomView {
   void MouseMove(int id);
   void HelpKey();
   void OpenKey();
+  void PrintKey();
+  void EscapeKey();
+  // Whether closing the page would lose an evaluation never printed.
+  bool Unprinted() const { return form_.EvaluationNonImprimee(); }
   // Files dropped onto the page, by their names in the working folder; an empty name for
   // anything that is no file.
   void Dropped(const std::vector<std::filesystem::path>& files);
@@ -56,4 +61,5 @@ class DomView {
   SaisieAggir2& form_;
   std::vector<Element> elements_;  // by id - 1
   std::vector<int> ids_;           // by position in the model's list of controls
+  bool covering_ = false;          // a panel lies over the grid
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "web/elements.h"
 
+#include "calculator/window/layout.h"
+
 #include "web/page_calls.h"
 #include "web/svg.h"
 
@@ -65,9 +67,12 @@ Element::Element(int id, int parent, const window::Control& control, int layer)
   page::Create(id, parent, static_cast<page::Kind>(control.kind), ControlName(control), layer,
                events);
   SendLayout(id, control);
+  const std::string tooltip = accessible::Keys(control);
+  const char access_key = layout::AccessKey(control.Name);
+  if (!tooltip.empty() || access_key) page::Keys(id, tooltip, access_key);
 }
 
-void Element::Refresh(const accessible::Text& text) {
+void Element::Refresh(const accessible::Text& text, bool covered) {
   const window::Control& c = control_;
   if (c.kind != window::Kind::Line) {
     Update(geometry_, std::tuple{c.Left, c.Top, c.Width, c.Height}, [this](const auto& g) {
@@ -78,6 +83,7 @@ void Element::Refresh(const accessible::Text& text) {
   RefreshLook();
   Update(enabled_, c.Enabled, [this](bool on) { page::Enabled(id_, on); });
   Update(visible_, c.Visible, [this](bool on) { page::Visible(id_, on); });
+  Update(covered_, covered, [this](bool on) { page::Covered(id_, on); });
   Update(accessible_, std::tuple{text.name, text.description},
          [this](const auto& a) { page::Accessible(id_, std::get<0>(a), std::get<1>(a)); });
 }

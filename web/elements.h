@@ -19,7 +19,8 @@ class Element {
   Element& operator=(const Element&) = delete;
   Element(Element&&) = default;
 
-  void Refresh(const accessible::Text& text);
+  // `covered`: under a panel, out of the keyboard's reach.
+  void Refresh(const accessible::Text& text, bool covered);
   // What the page shows once the user changed it in place (a box toggled, a text typed),
   // before the model had its say: the next refresh corrects it if the model thinks otherwise.
   void UserSet(int value) { value_ = value; }
@@ -37,7 +38,7 @@ class Element {
   std::optional<std::tuple<int, int, int, int>> geometry_;
   std::optional<std::string> text_;
   std::optional<int> value_;
-  std::optional<bool> visible_, enabled_;
+  std::optional<bool> visible_, enabled_, covered_;
   std::optional<std::tuple<window::Colour, window::Colour, bool>> colours_;
   std::optional<window::Font> font_;
   std::optional<std::tuple<std::string, std::string>> accessible_;

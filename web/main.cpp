@@ -55,8 +55,13 @@ EMSCRIPTEN_KEEPALIVE void aggir_toggled(int id, int checked) {
   Run([id, checked](DomView& view) { view.Toggled(id, checked != 0); });
 }
 
-EMSCRIPTEN_KEEPALIVE void aggir_key_down(int id, int key_code) {
-  Run([id, key_code](DomView& view) { view.KeyDown(id, key_code); });
+// Whether the window takes the key for itself: the browser must not act on it as well.
+EMSCRIPTEN_KEEPALIVE int aggir_own_key(int key_code, int shift) {
+  return window::WindowsOwnKey(window::KeyCodeOf(key_code, shift != 0)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void aggir_key_down(int id, int key_code, int shift) {
+  Run([id, key_code, shift](DomView& view) { view.KeyDown(id, key_code, shift != 0); });
 }
 
 EMSCRIPTEN_KEEPALIVE int aggir_key_press(int id, int key_ascii) {
@@ -78,6 +83,19 @@ EMSCRIPTEN_KEEPALIVE void aggir_help_key() {
 
 EMSCRIPTEN_KEEPALIVE void aggir_open_key() {
   Run([](DomView& view) { view.OpenKey(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void aggir_print_key() {
+  Run([](DomView& view) { view.PrintKey(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void aggir_escape_key() {
+  Run([](DomView& view) { view.EscapeKey(); });
+}
+
+// Whether leaving the page would lose an evaluation never printed: the browser asks first.
+EMSCRIPTEN_KEEPALIVE int aggir_unprinted() {
+  return calculette && calculette->view.Unprinted() ? 1 : 0;
 }
 
 // Names separated by line feeds; an empty name for a drop that is no file.

@@ -42,6 +42,11 @@ EM_JS(void, JsLine, (int id, int x1, int y1, int x2, int y2, int width, int colo
   Module.page.line(id, x1, y1, x2, y2, width, colour >>> 0);
 });
 EM_JS(void, JsFocus, (int id), { Module.page.focus(id); });
+EM_JS(void, JsCovered, (int id, int covered), { Module.page.covered(id, !!covered); });
+EM_JS(void, JsCovering, (int covering), { Module.page.covering(!!covering); });
+EM_JS(void, JsKeys, (int id, const char* tooltip, int access_key), {
+  Module.page.keys(id, UTF8ToString(tooltip), access_key ? String.fromCharCode(access_key) : "");
+});
 EM_JS(void, JsReady, (), { Module.page.ready(); });
 
 EM_ASYNC_JS(int, JsAsk,
@@ -117,6 +122,11 @@ void Line(int id, int x1, int y1, int x2, int y2, int width, std::uint32_t colou
   JsLine(id, x1, y1, x2, y2, width, static_cast<int>(colour));
 }
 void Focus(int id) { JsFocus(id); }
+void Covered(int id, bool covered) { JsCovered(id, Flag(covered)); }
+void Covering(bool covering) { JsCovering(Flag(covering)); }
+void Keys(int id, const std::string& tooltip, char access_key) {
+  JsKeys(id, tooltip.c_str(), access_key);
+}
 void Ready() { JsReady(); }
 
 std::optional<int> Ask(const std::string& text, const std::string& title, int icon,

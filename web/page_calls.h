@@ -41,6 +41,14 @@ void Accessible(int id, const std::string& name, const std::string& description)
 void Picture(int id, int width, int height, const std::string& svg);
 void Line(int id, int x1, int y1, int x2, int y2, int width, std::uint32_t colour);
 void Focus(int id);
+// A control under a panel: out of the keyboard's and the screen reader's reach.
+void Covered(int id, bool covered);
+// A panel came over the grid: the page keeps the focused element; the last one went: the
+// page gives it the focus back.
+void Covering(bool covering);
+// The keys that act on the element, for its tooltip, and the letter that presses it with Alt
+// (0: none), underlined in its caption.
+void Keys(int id, const std::string& tooltip, char access_key);
 // The first refresh is done: the grid takes the user's actions.
 void Ready();
 

@@ -29,7 +29,16 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kEnterKey = 13;
 constexpr int kEscapeKey = 27;
 constexpr int kLeftKey = 37, kUpKey = 38, kRightKey = 39, kDownKey = 40;
-constexpr int kF2Key = 113;  // Shift+F1 reaches the handlers as F2
+constexpr int kF1Key = 112, kF2Key = 113;
+
+// The key as the window's handlers take it: Shift+F1 is F2's other key.
+constexpr int KeyCodeOf(int key_code, bool shift) {
+  return shift && key_code == kF1Key ? kF2Key : key_code;
+}
+// Keys the handlers take for themselves: the toolkit must not act on them as well.
+constexpr bool WindowsOwnKey(int KeyCode) {
+  return KeyCode == kEnterKey || KeyCode == kF2Key || (KeyCode >= kLeftKey && KeyCode <= kDownKey);
+}
 
 enum class Kind { Label, TextBox, CheckBox, Panel, Frame, Button, Shape, Image, PictureBox, Line };
 enum class Align { Left, Center, Right };
@@ -56,6 +65,10 @@ struct Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 };
+
+// Whether the keyboard can reach the control: what a panel over it must then take away. A
+// text the keyboard reaches (a result, a row caption) is one that answers keys or a tab stop.
+bool TakesFocus(const Control& control);
 
 // A label announces every change of its caption, also one made by the logic.
 class Label : public Control {

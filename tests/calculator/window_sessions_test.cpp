@@ -122,6 +122,7 @@ const std::map<std::string, Op> kOps = {
     {"KeyADV", Key<&SaisieAggir2::ADV_KeyDown>()},
     {"KeyADV4", Key<&SaisieAggir2::ADV4_KeyDown>()},
     {"KeyRadar", Key<&SaisieAggir2::Radar_KeyDown>()},
+    {"KeyLabelVD", Key<&SaisieAggir2::LabelVD_KeyDown>()},
     {"LabelVD", Indexed<&SaisieAggir2::LabelVD_Click>()},
     {"Question", Indexed<&SaisieAggir2::Question_Click>()},
     {"Label8", Indexed<&SaisieAggir2::Label8_Click>()},

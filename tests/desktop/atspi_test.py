@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: EUPL-1.2
 # The window as a screen reader finds it through AT-SPI: the tree dumped, every control the
 # keyboard reaches named once and cleanly, no field hidden among them, and the results of
-# "Calcul du GIR" and "Vérifier" among the keyboard's stops, named. (Without a window manager
+# "Calcul du GIR" and "Vérifier" among the keyboard's stops, named; the help's headings and
+# links exposed, its caret moved by them and by Tab. (Without a window manager
 # the window is never active, so no node is focused: AccessibilityTest.ResultsTakeTheFocus
 # holds where the focus goes.)
 import sys
@@ -56,7 +57,8 @@ def press(root, name):
     failures.append(f"no button {name}")
 
 
-window = application("aggir")[0]
+program = application("aggir")
+window = program[0]
 stops = {}
 for node in nodes(window):
     state = node.getState()
@@ -79,6 +81,43 @@ for button, result in (("Calcul du GIR", "Groupe iso-ressources 6"),
                        ("Vérifier", "Aucune incohérence évidente dans cette évaluation")):
     press(window, button)
     check(reachable(window, result), f"after {button}, no \"{result}\" to reach")
+
+
+
+def help_window():
+    for _ in range(50):
+        for node in program:
+            if node is not None and node.name == "Aide de la calculette AGGIR":
+                return node
+        time.sleep(0.1)
+    return None
+
+
+# The help: its headings and links are nodes of their own, a heading takes the caret to it,
+# and from the title Tab goes to the first link.
+press(window, "Aide = F1")
+viewer = help_window()
+check(viewer is not None, "no help window")
+parts = nodes(viewer) if viewer else []
+for node in parts:
+    print(f"help: {node.getRoleName()} \"{node.name}\"")
+headings = {n.name: n for n in parts if n.getRoleName() == "heading"}
+links = [n.name for n in parts if n.getRoleName() == "link"]
+texts = [n for n in parts if n.name == "Texte de l'aide"]
+check("Calculette AGGIR" in headings and "Le clavier" in headings, f"help headings {list(headings)}")
+check(links[:2] == ["Identité", "Coder une activité"] and all(links), f"help links {links}")
+check(len(texts) == 1, "no help text named")
+if texts and "Le clavier" in headings:
+    text = texts[0].queryText()
+    headings["Le clavier"].queryAction().doAction(0)
+    caret = text.caretOffset
+    check(text.getText(caret, caret + len("Le clavier")) == "Le clavier",
+          f"the caret at \"{text.getText(caret, caret + 20)}\", not on its heading")
+    headings["Calculette AGGIR"].queryAction().doAction(0)
+    pyatspi.Registry.generateKeyboardEvent(0xff09, None, pyatspi.KEY_SYM)  # Tab
+    time.sleep(0.5)
+    selected = text.getText(*text.getSelection(0)) if text.getNSelections() else ""
+    check(selected == "Identité", f"Tab from the title selects \"{selected}\"")
 
 for failure in failures:
     print("FAILED:", failure)

@@ -15,7 +15,9 @@ async function spoken(page) {
   const { nodes } = await cdp.send('Accessibility.getFullAXTree');
   const byId = new Map(nodes.map((n) => [n.nodeId, n]));
   const byElement = new Map(nodes.map((n) => [n.backendDOMNodeId, n]));
-  const hidden = (n) => (n.ignoredReasons ?? []).some((r) => /Hidden|notRendered/.test(r.name));
+  // What a panel covers is inert: out of the tree, as what is hidden.
+  const hidden = (n) => (n.ignoredReasons ?? [])
+    .some((r) => /Hidden|notRendered|inert/.test(r.name));
   const text = (n) => (hidden(n) ? '' : (!n.ignored && n.name?.value)
     || (n.childIds ?? []).map((id) => text(byId.get(id))).join(''));
   const { root } = await cdp.send('DOM.getDocument', { depth: -1 });

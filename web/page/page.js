@@ -14,6 +14,7 @@ const SVG = 'http://www.w3.org/2000/svg';
 let module = null;
 let busy = false;
 let size = { width: 1, height: 1 };
+let focusBefore = null;  // the focus before a panel came over the grid
 
 const twips = (n) => `calc(var(--t) * ${n})`;
 const css = (c) => `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
@@ -96,6 +97,18 @@ function make(kind) {
   }
 }
 
+// The caption, the letter Alt presses the button with underlined, as on the desktop.
+function showCaption({ shown, accessKey }, text) {
+  const at = accessKey ? text.toLowerCase().indexOf(accessKey.toLowerCase()) : -1;
+  if (at < 0) {
+    shown.textContent = text;
+    return;
+  }
+  const letter = document.createElement('u');
+  letter.textContent = text[at];
+  shown.replaceChildren(text.slice(0, at), letter, text.slice(at + 1));
+}
+
 function listen(id, kind, element, events) {
   const box = element.named ?? element.box;
   if (kind === 'checkbox') {
@@ -113,9 +126,18 @@ function listen(id, kind, element, events) {
     });
   }
   if (events & KEYS) {
+    // A text that answers keys (a row's caption) is reached by the arrows, not by Tab.
+    if (!element.focus) {
+      box.tabIndex = -1;
+      element.focus = box;
+    }
+    // The keys the window takes for itself go to it alone; the others keep their usual effect.
     box.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter') event.preventDefault();
-      send('key_down', ['number', 'number'], [id, event.key === 'Enter' ? 13 : event.keyCode]);
+      const shift = event.shiftKey ? 1 : 0;
+      if (!module?._aggir_own_key(event.keyCode, shift)) return;
+      event.preventDefault();
+      event.stopPropagation();
+      send('key_down', ['number', 'number', 'number'], [id, event.keyCode, shift]);
     });
   }
   if (events & MOUSE) {
@@ -191,7 +213,7 @@ const calls = {
     if (element.kind === 'textbox') {
       if (element.box.value !== text) element.box.value = text;
     } else {
-      element.shown.textContent = text;
+      showCaption(element, text);
     }
   },
 
@@ -225,12 +247,16 @@ const calls = {
   },
 
   layout(id, alignment, wrap, locked, tabStop) {
-    const { box } = elements.get(id);
+    const element = elements.get(id);
+    const { box } = element;
     box.classList.add(['left', 'centre', 'right'][alignment]);
     box.classList.toggle('wrap', wrap);
     // A locked field is a result: read-only, and reached by the keyboard as on the desktop.
     if (locked) box.readOnly = true;
-    if (tabStop) box.tabIndex = 0;
+    if (tabStop) {
+      box.tabIndex = 0;
+      element.focus ??= box;
+    }
   },
 
   accessible(id, name, description) {
@@ -286,6 +312,30 @@ const calls = {
 
   focus(id) {
     elements.get(id)?.focus?.focus();
+  },
+
+  covered(id, on) {
+    elements.get(id).box.inert = on;
+  },
+
+  covering(on) {
+    if (on) {
+      focusBefore = document.activeElement;
+    } else if (focusBefore?.isConnected && !focusBefore.closest('[inert], [hidden]')) {
+      focusBefore.focus();
+    }
+  },
+
+  keys(id, tooltip, accessKey) {
+    const element = elements.get(id);
+    const box = element.focus ?? element.box;
+    // Not on a text: its title would stand for its name to screen readers; its description
+    // says the key already.
+    if (tooltip && element.kind !== 'label') box.title = tooltip;
+    if (accessKey) {
+      box.accessKey = accessKey;
+      element.accessKey = accessKey;
+    }
   },
 
   ready() {
@@ -396,7 +446,11 @@ function help(title, html, close) {
   const button = dialog.querySelector('button');
   button.textContent = close;
   button.onclick = () => dialog.close();
-  dialog.onkeydown = (event) => event.key === 'Escape' && dialog.close();
+  dialog.onkeydown = (event) => {
+    if (event.key !== 'Escape') return;
+    event.stopPropagation();  // the help's own: the panels over the grid stay
+    dialog.close();
+  };
   if (!dialog.open) dialog.show();
   button.focus();
 }
@@ -466,19 +520,43 @@ Object.assign(calls, {
 
 // ---------------------------------------------------------------- the page's own events
 
+// Alt and a button's letter press it, as on the desktop, whatever the browser's own modifier
+// for access keys; not a button hidden, covered or disabled.
+function pressAccessKey(key) {
+  const button = [...root.querySelectorAll('button[accesskey]')].find((b) =>
+    b.accessKey.toLowerCase() === key && !b.disabled && !b.closest('[hidden], [inert]'));
+  button?.click();
+  return !!button;
+}
+
 function listenToPage() {
   window.addEventListener('resize', fit);
   root.addEventListener('mousemove', (event) => {
     if (event.buttons === 0) send('mouse_move', ['number'], [0]);
   });
   document.addEventListener('keydown', (event) => {
-    if (event.key === 'F1') {
+    const command = event.ctrlKey || event.metaKey;
+    const key = event.key.toLowerCase();
+    if (event.key === 'F1' && !event.shiftKey) {
       event.preventDefault();
       send('help_key', [], []);
-    } else if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'o') {
+    } else if (command && key === 'o') {
       event.preventDefault();
       send('open_key', [], []);
+    } else if (command && key === 'p') {
+      event.preventDefault();  // the sheet is printed, not the page
+      send('print_key', [], []);
+    } else if (event.key === 'Escape') {
+      send('escape_key', [], []);
+    } else if (event.altKey && !command && pressAccessKey(key)) {
+      event.preventDefault();
     }
+  });
+  // Closing the tab or leaving the page: the browser asks first, as "Quitter" does.
+  window.addEventListener('beforeunload', (event) => {
+    if (!module || !(busy || module._aggir_unprinted())) return;
+    event.preventDefault();
+    event.returnValue = '';
   });
   document.getElementById('aggir-ouvrir').addEventListener('click', () => send('open_key', [], []));
   // A file dropped anywhere is a sheet to open, never a page to leave this one for.
