@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The workbook's rows written by a thread of their own while the next lot's sheets are
-// printed: libxlsxwriter's XML costs about a third of a sheet a line, which this takes off the
+// printed: libxlsxwriter's XML costs about a sixth of a sheet a line, which this takes off the
 // path that waits for the sheets. At most kEnAttente lines wait, so that memory stays flat;
 // when no thread can start, the caller writes each line itself.
 #pragma once
