@@ -160,10 +160,17 @@ bool EcraseLEntree(const Options& options, std::string& erreur) {
 bool PrepareSortie(const fs::path& dossier, std::string& erreur) {
   std::error_code code;
   fs::create_directories(dossier, code);
-  if (!code && platform::CanCreateFilesIn(dossier)) return true;
+  if (code) {
+    std::error_code ignore;
+    const bool fichier = fs::exists(dossier, ignore) && !fs::is_directory(dossier, ignore);
+    erreur = "Le dossier " + Cite(dossier.string()) + " ne peut pas être créé : " +
+             (fichier ? "un fichier porte déjà ce nom" : platform::SystemReason(code)) + ".";
+    return false;
+  }
+  code = platform::FileCreationErrorIn(dossier);
+  if (!code) return true;
   erreur = "Le dossier " + Cite(dossier.string()) +
-           " ne peut pas être créé ou n'accepte pas de fichiers" +
-           (code ? " : " + platform::SystemReason(code) : "") + ".";
+           " n'accepte pas de fichiers : " + platform::SystemReason(code) + ".";
   return false;
 }
 

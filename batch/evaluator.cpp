@@ -1,11 +1,31 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "batch/evaluator.h"
 
+#include <cctype>
+
 #include "batch/columns.h"
 #include "grid/evaluation.h"
+#include "pdf/pdf_error.h"
 #include "sheet/sheet.h"
 
 namespace batch {
+namespace {
+
+// The writer's message about its file names the file and the reason: said once, as a
+// refusal reads ("le fichier PDF « … » n'a pas pu être écrit : fichier trop gros").
+std::string MotifDeLaFiche(const std::string& fiche, const std::exception& erreur) {
+  const auto* pdf = dynamic_cast<const pdf::PdfError*>(&erreur);
+  const bool fichier = pdf != nullptr && (pdf->code() == pdf::PdfErrorCode::FileNotCreated ||
+                                          pdf->code() == pdf::PdfErrorCode::FileNotWritten);
+  std::string motif = erreur.what();
+  if (!fichier || motif.empty())
+    return "la fiche " + Cite(fiche) + " n'a pas pu être écrite : " + motif;
+  if (motif.back() == '.') motif.pop_back();
+  motif[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(motif[0])));
+  return motif;
+}
+
+}  // namespace
 
 Evaluateur::Evaluateur() { pdf_.PDFKeepMetrics(true); }
 
@@ -25,7 +45,7 @@ Resultat Evaluateur::Evalue(const grid::Evaluation& evaluation,
     fiche::ImprimeFiche(evaluation, *dossier, host_.ProgramFolder(), host_.LocalTime(), pdf_);
     resultat.fiche = fiche;
   } catch (const std::exception& erreur) {
-    resultat.refus = "la fiche " + Cite(fiche) + " n'a pas pu être écrite : " + erreur.what();
+    resultat.refus = MotifDeLaFiche(fiche, erreur);
   }
   resultat.messages = host_.PrendsMessages();
   return resultat;

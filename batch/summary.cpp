@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "batch/summary.h"
 
+#include <utility>
 #include <vector>
 
 #include "batch/columns.h"
@@ -102,10 +103,11 @@ void Synthese::EcritCsv(const LigneDeSynthese& ligne) {
 
 void Synthese::Ajoute(const Entree& entree, const Resultat& resultat) {
   ++totaux_.entrees;
-  const LigneDeSynthese ligne = LigneDe(entree, resultat);
+  LigneDeSynthese ligne = LigneDe(entree, resultat);
   EcritCsv(ligne);
-  classeur_.Ajoute(ligne);
-  if (!ligne.refus.empty()) {
+  const bool refusee = !ligne.refus.empty();
+  classeur_.Ajoute(std::move(ligne));
+  if (refusee) {
     ++totaux_.refusees;
     return;
   }

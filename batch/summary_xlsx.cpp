@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "batch/summary_xlsx.h"
 
+#include <fcntl.h>
 #include <locale.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
 
 #include "batch/columns.h"
 #include "batch/summary_text.h"
@@ -31,8 +36,12 @@ std::vector<std::string> EnteteDesEvaluations() {
   return entete;
 }
 
-// libxlsxwriter's reasons are English: the few a run can meet, in French.
-std::string Raison(lxw_error erreur) {
+// libxlsxwriter's reasons are English: the few a run can meet, in French. A write that the
+// system refused (a full disk, a file too big) leaves its errno, which says more.
+std::string Raison(lxw_error erreur, int systeme) {
+  for (const int ecriture : {ENOSPC, EDQUOT, EFBIG, EIO, EROFS, EACCES}) {
+    if (systeme == ecriture) return platform::SystemReason(systeme);
+  }
   switch (erreur) {
     case LXW_ERROR_CREATING_XLSX_FILE: return "le fichier ne peut pas être créé";
     case LXW_ERROR_CREATING_TMPFILE: return "un fichier temporaire ne peut pas être créé";
@@ -58,12 +67,49 @@ class NombresAPoint {
   locale_t avant_;
 };
 
+// libxlsxwriter tells its failures on standard error, in English, which the batch tells in
+// French itself: standard error goes nowhere while the workbook is closed, when the progress
+// bar is over and no other thread writes there.
+class SansSortieDErreur {
+ public:
+  SansSortieDErreur() {
+    std::fflush(stderr);
+    const int nul = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nul < 0) return;
+    copie_ = ::fcntl(2, F_DUPFD_CLOEXEC, 0);
+    if (copie_ >= 0) ::dup2(nul, 2);
+    ::close(nul);
+  }
+  ~SansSortieDErreur() {
+    std::fflush(stderr);
+    if (copie_ < 0) return;
+    ::dup2(copie_, 2);
+    ::close(copie_);
+  }
+  SansSortieDErreur(const SansSortieDErreur&) = delete;
+  SansSortieDErreur& operator=(const SansSortieDErreur&) = delete;
+
+ private:
+  int copie_ = -1;
+};
+
+// The workbook zipped into its file; the errno of a write that failed, 0 if none did.
+lxw_error Zippe(lxw_workbook* classeur, int& systeme) {
+  const SansSortieDErreur silence;
+  errno = 0;
+  const lxw_error fermeture = workbook_close(classeur);
+  systeme = errno;
+  return fermeture;
+}
+
 }  // namespace
 
 Classeur::~Classeur() {
   // An abandoned workbook is still closed, into its temporary file, which is then removed.
+  fil_.reset();
   const NombresAPoint point;
-  if (classeur_ != nullptr) workbook_close(classeur_);
+  int ignore = 0;
+  if (classeur_ != nullptr) Zippe(classeur_, ignore);
 }
 
 bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreur) {
@@ -89,6 +135,7 @@ bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreu
   evaluations_ = Ajoute("Évaluations", EnteteDesEvaluations());
   refus_ = Ajoute("Lignes refusées", {"dossier", "nom", "prénom", "motif du refus"});
   girs_ = Ajoute("GIR", {"GIR", "personnes", "points"});
+  fil_ = std::make_unique<FilDeLignes>([this](const LigneDeSynthese& ligne) { Ecrit(ligne); });
   return true;
 }
 
@@ -118,7 +165,9 @@ void Classeur::Nombre(Feuille& feuille, unsigned colonne, double nombre, lxw_for
   feuille.largeurs[colonne] = std::max<std::size_t>(feuille.largeurs[colonne], 7);
 }
 
-void Classeur::Ajoute(const LigneDeSynthese& ligne) {
+void Classeur::Ajoute(LigneDeSynthese ligne) { fil_->Ajoute(std::move(ligne)); }
+
+void Classeur::Ecrit(const LigneDeSynthese& ligne) {
   const NombresAPoint point;
   Feuille& feuille = ligne.refus.empty() ? evaluations_ : refus_;
   unsigned colonne = 0;
@@ -160,6 +209,7 @@ void Classeur::Graphique() {
 }
 
 bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
+  if (fil_) fil_->Arrete();
   const NombresAPoint point;
   for (std::size_t g = 0; g < kGirs; ++g, ++girs_.ligne) {
     Nombre(girs_, 0, static_cast<double>(g + 1));
@@ -173,13 +223,16 @@ bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
   for (Feuille* feuille : {&evaluations_, &refus_}) Ferme(*feuille);
   for (lxw_col_t c = 0; c < 3; ++c) worksheet_set_column(girs_.feuille, c, c, 11, nullptr);
   Graphique();
-  const lxw_error fermeture = workbook_close(classeur_);
+  int systeme = 0;
+  const lxw_error fermeture = Zippe(classeur_, systeme);
   classeur_ = nullptr;
   std::error_code echec = fichier_.Close();
   if (!echec && fermeture == LXW_NO_ERROR) echec = fichier_.Publish();
   if (fermeture != LXW_NO_ERROR || echec) {
-    erreur = "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite : " +
-             (fermeture != LXW_NO_ERROR ? Raison(fermeture) : platform::SystemReason(echec)) + ".";
+    erreur =
+        "La synthèse " + Cite(chemin_.string()) + " n'a pas pu être écrite : " +
+        (fermeture != LXW_NO_ERROR ? Raison(fermeture, systeme) : platform::SystemReason(echec)) +
+        ".";
     fichier_.Discard();
     return false;
   }

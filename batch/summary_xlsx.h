@@ -3,15 +3,19 @@
 // (file numbers, names and codes as text; rang, GIR, counts, points and the GMP as numbers),
 // a frozen bold header with filters and fitted widths on each sheet; the evaluations, the
 // refused lines with their reasons, and the persons per GIR with a chart. No cell is a formula.
-// Rows go to disk as they come (libxlsxwriter's constant memory); the file is written beside
-// its target under a temporary name and put in place when complete.
+// Rows go to disk as they come (libxlsxwriter's constant memory), written by a thread of their
+// own; the file is written beside its target under a temporary name and put in place when
+// complete.
 #pragma once
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "batch/summary_line.h"
+#include "batch/summary_thread.h"
 #include "batch/totals.h"
 #include "platform/output_file.h"
 
@@ -23,14 +27,6 @@ namespace batch {
 
 constexpr const char* kNomClasseur = "synthese.xlsx";
 
-// One line of the summary, as both summaries write it.
-struct LigneDeSynthese {
-  std::string dossier, nom, prenom;
-  std::string codes;  // the 17 variable codes; empty for a refused line
-  std::string rang, gir, coherence, fiche;
-  std::string refus;  // why the line was refused; empty when it was not
-};
-
 class Classeur {
  public:
   Classeur() = default;
@@ -40,7 +36,8 @@ class Classeur {
 
   // Begins the workbook in `dossier`; false, with the reason, when it cannot be created.
   bool Commence(const std::filesystem::path& dossier, std::string& erreur);
-  void Ajoute(const LigneDeSynthese& ligne);
+  // Queued for the workbook's thread.
+  void Ajoute(LigneDeSynthese ligne);
   // The sheet "GIR", then the file put in place; false, with the reason, on failure.
   bool Termine(const Totaux& totaux, std::string& erreur);
 
@@ -51,6 +48,7 @@ class Classeur {
     std::vector<std::size_t> largeurs;  // the widest text of each column, in characters
   };
   Feuille Ajoute(const char* nom, const std::vector<std::string>& entete);
+  void Ecrit(const LigneDeSynthese& ligne);
   void Texte(Feuille& feuille, unsigned colonne, const std::string& texte);
   void Nombre(Feuille& feuille, unsigned colonne, double nombre, lxw_format* format = nullptr);
   void Ferme(Feuille& feuille);
@@ -62,6 +60,7 @@ class Classeur {
   lxw_format* gras_ = nullptr;
   lxw_format* centiemes_ = nullptr;
   Feuille evaluations_, refus_, girs_;
+  std::unique_ptr<FilDeLignes> fil_;  // writes evaluations_ and refus_ until Termine
 };
 
 }  // namespace batch

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: EUPL-1.2
 // libFuzzer entry for the evaluations' file: the input is the file, read as the batch command
-// reads it, header and lines, without printing; UTF-8, Windows-1252 or UTF-16 alike. Every
-// field must come out as UTF-8 and within the bound of a field, and the rows must rise.
+// reads it, header and lines, without printing; UTF-8, Windows-1252 or UTF-16 alike, any
+// separator (fuzz/csv_reader.dict gives the tokens). Every field must come out as UTF-8 and
+// within the bound of a field, the rows must rise, a record must hold a value or a refusal,
+// and a refusal about a field must name one of the record's.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -21,6 +24,10 @@ void LitEnregistrements(const std::filesystem::path& fichier) {
   int precedente = 0;
   for (batch::Enregistrement e; lecteur.Suivant(e); precedente = e.ligne) {
     if (e.ligne <= precedente) std::abort();
+    if (e.colonne >= static_cast<int>(e.champs.size())) std::abort();
+    if (e.refus.empty() &&
+        std::all_of(e.champs.begin(), e.champs.end(), [](const auto& c) { return c.empty(); }))
+      std::abort();
     for (const std::string& champ : e.champs) {
       if (!platform::IsUtf8(champ) || champ.size() > 4 * batch::kCaracteresParChamp) std::abort();
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -36,14 +37,15 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
   return *std::min_element(matches.begin(), matches.end());
 }
 
-bool CanCreateFilesIn(const std::filesystem::path& folder) {
+std::error_code FileCreationErrorIn(const std::filesystem::path& folder) {
   const auto probe = folder / (".aggir-" + std::to_string(std::random_device{}()) + ".tmp");
+  errno = 0;
   std::FILE* file = std::fopen(probe.string().c_str(), "wbx");
-  if (file == nullptr) return false;
+  if (file == nullptr) return {errno != 0 ? errno : EIO, std::generic_category()};
   std::fclose(file);
   std::error_code ignored;
   std::filesystem::remove(probe, ignored);
-  return true;
+  return {};
 }
 
 void StartWriting(std::FILE* file) {

@@ -15,8 +15,12 @@ namespace platform {
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& folder,
                                                       const std::string& name);
 
-// Whether a new file can be created in the folder right now (tried, then removed).
-bool CanCreateFilesIn(const std::filesystem::path& folder);
+// Why a new file cannot be created in the folder right now (tried, then removed); no error
+// when it can.
+std::error_code FileCreationErrorIn(const std::filesystem::path& folder);
+inline bool CanCreateFilesIn(const std::filesystem::path& folder) {
+  return !FileCreationErrorIn(folder);
+}
 
 // Starts writing the file's bytes to the disk, without waiting for them: a rename over
 // another file that follows then finds them on their way, and holds the folder's lock for

@@ -4,9 +4,11 @@
 # writes as many files of the same sizes in the same folder (the floor), in one run: wall time
 # with --jobs 1 and --jobs 2, peak memory at 1,000 and 10,000 lines (/usr/bin/time). Prints
 # the table of bench/README.md. Run it on a quiet machine.
-#   scripts/batch_bench.sh [ROUNDS]   (7 by default)
-# Each round runs the three commands one after another, so that a change of the disk's speed
-# weighs on all three alike. Every run replaces the files of the run before, the floor its own
+#   scripts/batch_bench.sh [ROUNDS] [OTHER]   (7 rounds by default)
+# OTHER, another build of batch_command (say, one that writes no workbook), is measured in the
+# same rounds, with --jobs 1 and --jobs 2, beside this tree's.
+# Each round runs the commands one after another, so that a change of the disk's speed
+# weighs on all of them alike. Every run replaces the files of the run before, the floor its own
 # as the batch its sheets: the first two rounds, which find none or files the disk has not yet
 # taken, are not measured.
 set -euo pipefail
@@ -24,6 +26,11 @@ bin=build/bench
 commands=("$bin/plain_files $work/out"
           "$bin/batch_command $work/10000.csv --out $work/out --jobs 1"
           "$bin/batch_command $work/10000.csv --out $work/out --jobs 2")
+other=${2:-}
+if [ -n "$other" ]; then
+  commands+=("$other $work/10000.csv --out $work/out --jobs 1"
+             "$other $work/10000.csv --out $work/out --jobs 2")
+fi
 for round in $(seq -1 "$rounds"); do
   line=""
   for command in "${commands[@]}"; do
@@ -32,7 +39,7 @@ for round in $(seq -1 "$rounds"); do
     line+=" $(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')"
   done
   [ "$round" -gt 0 ] && echo "$line" >>"$work/times"
-  echo "round $round:$line s (floor, --jobs 1, --jobs 2)" >&2
+  echo "round $round:$line s (floor, --jobs 1, --jobs 2${other:+, OTHER --jobs 1 and 2})" >&2
 done
 # Column n's mean, and its standard deviation after "±".
 mean() { awk -v n="$1" '{ s += $n; q += $n * $n } END { printf "%.2f", s / NR }' "$work/times"; }
@@ -52,6 +59,13 @@ for jobs in 1 2; do
   large=$(peak_kb "$bin"/batch_command "$work/10000.csv" --out "$work/m2" --jobs "$jobs")
   echo "| aggir --batch, --jobs $jobs | $time ± $(spread $((jobs + 1))) | $(ratio "$time" "$floor") | $small kB | $large kB |"
 done
+if [ -n "$other" ]; then
+  for jobs in 1 2; do
+    column=$((jobs + 3))
+    echo "| $other, --jobs $jobs | $(mean $column) ± $(spread $column) |" \
+      "$(ratio "$(mean $column)" "$floor") | | |"
+  done
+fi
 echo
 echo "--jobs 2 against --jobs 1: $(ratio "$one" "$two") times faster ($(nproc) cores); round" \
   "by round, from $(awk '{ r = $2 / $3; if (NR == 1 || r < lo) lo = r; if (r > hi) hi = r }

@@ -7,7 +7,8 @@
 # The seeds are the cases the tests leave in build/fuzz-seeds/TARGET: the writer's for the
 # writer's targets (the metric target also starts from the generated metric files), the
 # printed, refused and rewritten sheets for the reader of sheets, the files of the reader's
-# tests for the evaluations' file (csv_reader). New inputs gather in
+# tests for the evaluations' file (csv_reader), which also takes the tokens of
+# fuzz/csv_reader.dict (byte order marks, separators, code pages). New inputs gather in
 # build-fuzz/corpus/TARGET; a crashing input is saved in build-fuzz/findings/ and ends the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,7 +32,9 @@ build/tests/"$tests" --gtest_filter="$filter" >/dev/null
 scripts/fuzz_build.sh "$target"
 seeds=(build/fuzz-seeds/"$target")
 if [ "$target" = afm ]; then seeds+=(build/system/Fonts); fi
+options=()
+if [ -f fuzz/"$target".dict ]; then options+=(-dict=fuzz/"$target".dict); fi
 mkdir -p build-fuzz/corpus/"$target" build-fuzz/findings
 UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/fuzz/"${target}_fuzz" -max_total_time="$seconds" \
-  -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$target"- \
+  -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$target"- "${options[@]}" \
   build-fuzz/corpus/"$target" "${seeds[@]}"

@@ -31,6 +31,13 @@ std::string Ligne(const std::string& dossier, const std::vector<std::string>& ch
   return ligne;
 }
 
+// The scratch folder's path, which changes at every run, as DIR.
+std::string SansDossier(std::string texte, const fs::path& dossier) {
+  for (std::size_t at; (at = texte.find(dossier.string())) != std::string::npos;)
+    texte.replace(at, dossier.string().size(), "DIR");
+  return texte;
+}
+
 // The third row after a header and a good line of file number 1 => exit status, standard
 // error, standard output, whether the good line's sheet is printed and the refusal is in the
 // summary. A folder stands where the sheet of file number 9 would go.
@@ -42,8 +49,9 @@ TEST(RefusTest, ToldWithRowColumnAndValueTable) {
                        batchtest::Entete() + "\n" + Ligne("1", Champs()) + "\n" + ligne + "\n");
     const auto lancement =
         batchtest::Lance({dir.path() / "e.csv", "--out", dir.path() / "out", "--jobs", "1"});
-    const std::string erreur = lancement.erreurs.substr(0, lancement.erreurs.find("écrite : "));
-    const std::string synthese = pdftest::ReadFile(dir.path() / "out" / "synthese.csv");
+    const std::string erreur = SansDossier(lancement.erreurs, dir.path());
+    const std::string synthese =
+        SansDossier(pdftest::ReadFile(dir.path() / "out" / "synthese.csv"), dir.path());
     return std::to_string(lancement.statut) + " " + erreur + " | " + lancement.sortie +
            (fs::exists(dir.path() / "out" / "1.pdf") ? " | 1.pdf" : "") +
            (synthese.find(erreur.substr(0, erreur.find('\n'))) != std::string::npos
@@ -100,12 +108,9 @@ TEST(StatutTest, ExitStatusAndMessageTable) {
       arguments.push_back(mot);
     }
     const auto lancement = batchtest::Lance(arguments);
-    std::string texte = lancement.statut == 0 ? lancement.sortie : lancement.erreurs;
-    // The system's reason for a folder refused is in the session's language.
-    texte = texte.substr(0, std::min(texte.find('\n'), texte.find("fichiers : ")));
-    for (std::size_t at; (at = texte.find(dir.path().string())) != std::string::npos;)
-      texte.replace(at, dir.path().string().size(), "DIR");
-    return std::to_string(lancement.statut) + " " + texte;
+    const std::string texte = lancement.statut == 0 ? lancement.sortie : lancement.erreurs;
+    return std::to_string(lancement.statut) + " " +
+           SansDossier(texte.substr(0, texte.find('\n')), dir.path());
   });
 }
 
