@@ -122,25 +122,30 @@ def verdict(drawn, expected):
     return "même dessin"
 
 
-def pixels(box):
+def in_pixels(box):
     return [round(float(v) * DPI / 72) for v in box.split(",")]
+
+
+def fits_windows_1252(text):
+    try:
+        text.encode("cp1252")
+        return True
+    except UnicodeEncodeError:
+        return False
 
 
 def main():
     sheet, size, lines = sys.argv[1], sys.argv[2], sys.argv[3:]
-    boxes = [pixels(box) for box in lines[0::3]]
+    boxes = [in_pixels(box) for box in lines[0::3]]
     whole = [min(b[0] for b in boxes), min(b[1] for b in boxes)]
     whole += [max(b[2] for b in boxes), max(b[3] for b in boxes)]
     font = ",".join(embedded_families(sheet)) + " " + size
     with tempfile.TemporaryDirectory() as folder:
         page = sheet_part(sheet, whole, folder)
         for (left, top, right, bottom), printed, drawn in zip(boxes, lines[1::3], lines[2::3]):
-            try:
-                printed.encode("cp1252")
+            if fits_windows_1252(printed):
                 print("standard")
                 continue
-            except UnicodeEncodeError:
-                pass
             part = page[top - whole[1] : bottom - whole[1], left - whole[0] : right - whole[0]]
             print(verdict(trimmed(part < INK), pango_line(drawn, font, folder)))
 
