@@ -118,7 +118,7 @@ struct Ligne {
 // What drawing_oracle.py says of each line `imprime` of the sheet beside pango's drawing of
 // `dessine`, in 10 points as the sheet prints its identity: "même dessin", "autre dessin
 // (...)" or "standard" (a text in Windows-1252, drawn by the reader's own fonts).
-std::vector<std::string> Dessins(const fs::path& fiche, const std::vector<Ligne>& lignes) {
+std::vector<std::string> Oracle(const fs::path& fiche, const std::vector<Ligne>& lignes) {
   std::string commande = std::string(AGGIR_DEBIAN_PYTHON) +
                          " " AGGIR_SOURCE_DIR "/tests/batch/drawing_oracle.py " +
                          Cite(fiche.string()) + " 10";
@@ -140,7 +140,7 @@ std::vector<std::string> Dessins(const fs::path& fiche, const std::vector<Ligne>
 std::string Dessins(const fs::path& fiche, const Identite& identite) {
   const std::string nom = identite.nom + " " + identite.prenom;
   const auto verdicts =
-      Dessins(fiche, {{kBoiteNom, nom, nom}, {kBoiteAdresse, identite.adresse, identite.adresse}});
+      Oracle(fiche, {{kBoiteNom, nom, nom}, {kBoiteAdresse, identite.adresse, identite.adresse}});
   std::string verdict;
   for (std::size_t i = 0; i < verdicts.size(); ++i) {
     if (verdicts[i] != "même dessin" && verdicts[i] != "standard") {
@@ -224,7 +224,7 @@ TEST(AlphabetsTest, TheDrawingOracleTellsAnotherText) {
     std::string erreurs;
     const fs::path fiche = ImprimeEnLot(identite, dir.path(), erreurs);
     const std::string nom = identite.nom + " " + identite.prenom;
-    return Dessins(fiche, {{kBoiteNom, nom, ligne.substr(fleche + 3)}})[0];
+    return Oracle(fiche, {{kBoiteNom, nom, ligne.substr(fleche + 3)}})[0];
   });
 }
 
