@@ -172,7 +172,7 @@ void ShapeItem(std::string_view text, const std::vector<CodePoint>& characters, 
     shaped.glyphs.push_back({&face, infos[i].codepoint, advance,
                              face.Thousandths(positions[i].x_offset),
                              face.Thousandths(positions[i].y_offset), cluster,
-                             cluster < text.size() && text[cluster] == ' '});
+                             cluster < text.size() && text[cluster] == ' ', item.level % 2 == 1});
     shaped.width += advance;
   }
 }

@@ -19,6 +19,7 @@ struct ShapedGlyph {
   double advance, x_offset, y_offset;  // thousandths of the font size
   std::size_t cluster;                 // byte of the text where its cluster starts
   bool blank;                          // a space: justified lines widen it
+  bool right_to_left;                  // shaped in a right-to-left run
 };
 
 struct ShapedText {

@@ -32,6 +32,19 @@ std::size_t ClusterEnd(const std::vector<std::size_t>& starts, std::size_t clust
   return next == starts.end() ? text_end : *next;
 }
 
+// The text a glyph of a right-to-left run stands for, last character first: readers turn a
+// right-to-left line round character by character, a ligature's characters with the rest
+// (lam-alef would otherwise come back as alef-lam, "سلام" as "سالم").
+std::string Reversed(std::string_view text) {
+  const std::vector<CodePoint> characters = CodePoints(text);
+  std::string reversed;
+  for (auto c = characters.rbegin(); c != characters.rend(); ++c) {
+    const std::size_t end = c == characters.rbegin() ? text.size() : std::prev(c)->begin;
+    reversed += text.substr(c->begin, end - c->begin);
+  }
+  return reversed;
+}
+
 }  // namespace
 
 struct UnicodeFonts::State {
@@ -109,7 +122,9 @@ DrawnText UnicodeFonts::Draw(std::string_view text, const FontRequest& request) 
       cluster_text = text.substr(glyph.cluster, end - glyph.cluster);
     }
     EmbeddedFont& embedded = state_->fonts[static_cast<std::size_t>(font - 1)];
-    drawn.glyphs.push_back({font, embedded.Use(glyph.glyph, cluster_text),
+    const std::string stands_for =
+        glyph.right_to_left ? Reversed(cluster_text) : std::string(cluster_text);
+    drawn.glyphs.push_back({font, embedded.Use(glyph.glyph, stands_for),
                             GlyphWidth(*glyph.face, glyph.glyph), glyph.advance, glyph.x_offset,
                             glyph.y_offset, glyph.blank});
   }

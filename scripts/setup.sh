@@ -4,11 +4,14 @@
 # a question; safe to run again (as root, or through sudo):
 #   scripts/setup.sh run       building and running the calculator
 #   scripts/setup.sh package   run, and building its Debian package (scripts/package.sh)
+#   scripts/setup.sh check     package, and its check on a fresh Debian (scripts/package_check.sh):
+#                              mmdebstrap and the PDF tools
 #   scripts/setup.sh test      package, and the tests: GoogleTest, Google Benchmark (the
 #                              benchmarks are compiled with the tests), the PDF tools, Debian's
 #                              package checkers, ImageMagick (a CMYK JPEG) and the French
 #                              locale (the default), openpyxl and LibreOffice Calc (the
-#                              batch's summaries read back)
+#                              batch's summaries read back), pango-view with Pillow and NumPy
+#                              (the names' drawings compared)
 #   scripts/setup.sh bench     test, and the benchmarks' peer libraries and process tools
 #   scripts/setup.sh fuzz      test, and clang with libFuzzer
 #   scripts/setup.sh docs      test, and the virtual screen of the window's pictures
@@ -26,9 +29,11 @@ run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l1
   libcsv-dev libxlsxwriter-dev libfreetype-dev libharfbuzz-dev libfribidi-dev libfontconfig-dev
   libutf8proc-dev fonts-noto-core fonts-noto-cjk fonts-dejavu-core)
 package=("${run[@]}" dpkg-dev file)
+check=("${package[@]}" mmdebstrap poppler-utils)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
   desktop-file-utils appstream lintian locales imagemagick python3 python3-openpyxl
-  libreoffice-calc-nogui xvfb xauth dbus at-spi2-core python3-pyatspi)
+  libreoffice-calc-nogui xvfb xauth dbus at-spi2-core python3-pyatspi pango1.0-tools
+  python3-pil python3-numpy)
 bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}")
@@ -74,13 +79,14 @@ fi
 case "$use" in
   run) packages=("${run[@]}") ;;
   package) packages=("${package[@]}") ;;
+  check) packages=("${check[@]}") ;;
   test) packages=("${test[@]}") ;;
   bench) packages=("${bench[@]}") ;;
   fuzz) packages=("${fuzz[@]}") ;;
   docs) packages=("${docs[@]}") ;;
   orca) packages=("${orca[@]}") ;;
   web) packages=("${web[@]}") ;;
-  *) echo "usage: scripts/setup.sh run|package|test|bench|fuzz|docs|orca|web | source DIR PACKAGE..." >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh run|package|check|test|bench|fuzz|docs|orca|web | source DIR PACKAGE..." >&2; exit 2 ;;
 esac
 
 missing=()

@@ -99,6 +99,57 @@ std::uintmax_t PoidsLatin() {
   return poids;
 }
 
+// A text quoted for the shell.
+std::string Cite(const std::string& texte) {
+  std::string cite = "'";
+  for (const char c : texte) cite += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return cite + "'";
+}
+
+// The sheet's lines of the name and of the address, in points: left, top, right, bottom.
+constexpr const char* kBoiteNom = "25,98,420,126";
+constexpr const char* kBoiteAdresse = "25,127,420,160";
+
+struct Ligne {
+  const char* boite;
+  std::string imprime, dessine;
+};
+
+// What drawing_oracle.py says of each line `imprime` of the sheet beside pango's drawing of
+// `dessine`, in 10 points as the sheet prints its identity: "même dessin", "autre dessin
+// (...)" or "standard" (a text in Windows-1252, drawn by the reader's own fonts).
+std::vector<std::string> Oracle(const fs::path& fiche, const std::vector<Ligne>& lignes) {
+  std::string commande = std::string(AGGIR_DEBIAN_PYTHON) +
+                         " " AGGIR_SOURCE_DIR "/tests/batch/drawing_oracle.py " +
+                         Cite(fiche.string()) + " 10";
+  for (const Ligne& ligne : lignes) {
+    commande += std::string(" ") + ligne.boite + " " + Cite(pdf::Nfc(ligne.imprime)) + " " +
+                Cite(pdf::Nfc(ligne.dessine));
+  }
+  const auto oracle = pdftest::RunTool(commande);
+  std::vector<std::string> verdicts;
+  std::istringstream sortie(oracle.output);
+  for (std::string verdict; std::getline(sortie, verdict);) {
+    verdicts.push_back(oracle.status == 0 ? verdict.substr(0, verdict.find(" (")) : verdict);
+  }
+  verdicts.resize(lignes.size(), "oracle en échec");
+  return verdicts;
+}
+
+// The lines that the writer drew in its own fonts, where pango draws them otherwise.
+std::string Dessins(const fs::path& fiche, const Identite& identite) {
+  const std::string nom = identite.nom + " " + identite.prenom;
+  const auto verdicts =
+      Oracle(fiche, {{kBoiteNom, nom, nom}, {kBoiteAdresse, identite.adresse, identite.adresse}});
+  std::string verdict;
+  for (std::size_t i = 0; i < verdicts.size(); ++i) {
+    if (verdicts[i] != "même dessin" && verdicts[i] != "standard") {
+      verdict += i == 0 ? " dessin nom" : " dessin adresse";
+    }
+  }
+  return verdict;
+}
+
 std::string Verdict(const fs::path& fiche, const Identite& identite) {
   if (!fs::exists(fiche)) return "pas de fiche";
   const std::string chemin = "'" + fiche.string() + "'";
@@ -118,6 +169,7 @@ std::string Verdict(const fs::path& fiche, const Identite& identite) {
     verdict += " titre";
   }
   if (fs::file_size(fiche) > PoidsLatin() + PoidsPermis(identite)) verdict += " lourde";
+  verdict += Dessins(fiche, identite);
   return verdict.empty() ? "lue" : "fausse :" + verdict;
 }
 
@@ -160,6 +212,19 @@ TEST(AlphabetsTest, EveryIdentityPrintsAsTyped) {
     const fs::path lot = ImprimeEnLot(identite, dir.path(), erreurs);
     return "fenêtre " + Verdict(fenetre, identite) + SansPolice(messages) + ", lot " +
            Verdict(lot, identite) + SansPolice(erreurs);
+  });
+}
+
+// The oracle itself tells a drawing that is not the text: data/drawings.txt.
+TEST(AlphabetsTest, TheDrawingOracleTellsAnotherText) {
+  ExpectTable(AGGIR_SOURCE_DIR "/tests/batch/data/drawings.txt", [](const std::string& ligne) {
+    const std::size_t fleche = ligne.rfind(" | ");
+    const Identite identite = Lit(ligne.substr(0, fleche));
+    pdftest::ScratchDir dir;
+    std::string erreurs;
+    const fs::path fiche = ImprimeEnLot(identite, dir.path(), erreurs);
+    const std::string nom = identite.nom + " " + identite.prenom;
+    return Oracle(fiche, {{kBoiteNom, nom, ligne.substr(fleche + 3)}})[0];
   });
 }
 
