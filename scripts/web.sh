@@ -62,10 +62,12 @@ build_fribidi() {
   cp lib/fribidi*.h "$deps/fribidi/include/fribidi/"
 }
 
-# FreeType, for the faces' metrics and names: the library alone, without the compressed
-# formats and bitmaps it could read through other libraries.
+# FreeType, for the faces' metrics and names: the library alone, on the zlib above (else it
+# brings its own copy, whose names clash), without the formats it could read through other
+# libraries.
 build_freetype() {
-  emcmake cmake -S . -B out -DCMAKE_BUILD_TYPE=MinSizeRel -DFT_DISABLE_ZLIB=TRUE \
+  emcmake cmake -S . -B out -DCMAKE_BUILD_TYPE=MinSizeRel -DFT_REQUIRE_ZLIB=TRUE \
+    -DZLIB_LIBRARY="$deps/zlib/lib/libz.a" -DZLIB_INCLUDE_DIR="$deps/zlib/include" \
     -DFT_DISABLE_BZIP2=TRUE -DFT_DISABLE_PNG=TRUE -DFT_DISABLE_HARFBUZZ=TRUE \
     -DFT_DISABLE_BROTLI=TRUE -DCMAKE_INSTALL_PREFIX="$deps/freetype" >/dev/null
   nice -n 10 cmake --build out "${jobs[@]}" --target freetype >/dev/null
@@ -74,13 +76,16 @@ build_freetype() {
   cp -r include/* "$deps/freetype/include/freetype2/"
 }
 
-# HarfBuzz, for shaping and subsetting: its two amalgamated sources, on its own OpenType
-# functions (no FreeType, GLib or ICU), single-threaded as the page is.
+# HarfBuzz, for shaping and subsetting: its amalgamated source, and the sources its subset
+# library adds to it, on its own OpenType functions (no FreeType, GLib or ICU), single-threaded
+# as the page is.
 build_harfbuzz() {
   local defines=(-DHB_NO_MT -fno-exceptions -fno-rtti)
-  printf '%s\n' src/harfbuzz.cc src/harfbuzz-subset.cc | nice -n 10 xargs -P 2 -I{} sh -c \
+  comm -13 <(grep '#include' src/harfbuzz.cc | sort) \
+    <(grep '#include' src/harfbuzz-subset.cc | sort) >src/subset-only.cc
+  printf '%s\n' src/harfbuzz.cc src/subset-only.cc | nice -n 10 xargs -P 2 -I{} sh -c \
     'em++ "$@" -std=c++11 -c "{}" -o "{}.o"' sh "${lib_flags[@]}" "${defines[@]}"
-  emar rcs "$deps/harfbuzz/lib/libharfbuzz.a" src/harfbuzz.cc.o src/harfbuzz-subset.cc.o
+  emar rcs "$deps/harfbuzz/lib/libharfbuzz.a" src/harfbuzz.cc.o src/subset-only.cc.o
   mkdir -p "$deps/harfbuzz/include/harfbuzz"
   cp src/hb*.h "$deps/harfbuzz/include/harfbuzz/"
 }
