@@ -17,8 +17,8 @@ jobs=(-j 2)
 
 # Each library the page links is built once from its Debian source package: its sources
 # copied into build/web-deps/build/NAME, then build_NAME installs it into build/web-deps/NAME
-# (lib/, include/), which CMake is given. Those the writer will need for names in every
-# alphabet (HarfBuzz, FriBidi, FreeType) go the same way.
+# (lib/, include/), which CMake is given (AGGIR_WEB_DEPS). The first build of them all takes
+# some minutes on two cores, HarfBuzz most; later builds reuse them.
 from_debian() {
   local name=$1
   scripts/setup.sh source "$deps/src" "$name"
