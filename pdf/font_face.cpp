@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: EUPL-1.2
 #include "pdf/font_face.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_CID_H
@@ -13,6 +12,8 @@
 #include <mutex>
 #include <tuple>
 
+#include "pdf/face_lookup.h"
+
 namespace pdf {
 namespace {
 
@@ -22,13 +23,8 @@ std::map<std::pair<std::string, unsigned>, std::unique_ptr<FontFace>> open_faces
 std::map<std::string, const FontFace*, std::less<>> standard_faces;
 std::map<std::pair<std::string, char32_t>, const FontFace*, std::less<>> fallback_faces;
 
-struct Style {
-  const char* family;
-  bool bold, italic;
-};
-
 // Liberation's faces have the standard fonts' metrics.
-Style StyleOf(std::string_view metric_name) {
+FaceStyle StyleOf(std::string_view metric_name) {
   const char* family = "Liberation Sans";
   if (metric_name.starts_with("Times")) family = "Liberation Serif";
   if (metric_name.starts_with("Courier")) family = "Liberation Mono";
@@ -36,38 +32,6 @@ Style StyleOf(std::string_view metric_name) {
   const bool italic = metric_name.find("Italic") != std::string_view::npos ||
                       metric_name.find("Oblique") != std::string_view::npos;
   return {family, bold, italic};
-}
-
-using Pattern = std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)>;
-
-Pattern StylePattern(const Style& style) {
-  Pattern pattern(FcPatternCreate(), &FcPatternDestroy);
-  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(style.family));
-  FcPatternAddInteger(pattern.get(), FC_WEIGHT, style.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern.get(), FC_SLANT, style.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
-  return pattern;
-}
-
-void Substitute(FcPattern* pattern) {
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-}
-
-// Only outlines can be embedded: colour bitmap faces (emoji) are left out.
-bool IsOutlineFace(FcPattern* font) {
-  FcBool outline = FcFalse, colour = FcFalse;
-  FcPatternGetBool(font, FC_OUTLINE, 0, &outline);
-  FcPatternGetBool(font, FC_COLOR, 0, &colour);
-  return outline && !colour;
-}
-
-std::pair<std::string, unsigned> FileOf(FcPattern* font) {
-  FcChar8* file = nullptr;
-  int index = 0;
-  if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return {"", 0};
-  FcPatternGetInteger(font, FC_INDEX, 0, &index);
-  return {reinterpret_cast<const char*>(file), static_cast<unsigned>(index)};
 }
 
 int ToThousandths(FT_Face ft, long units) {
@@ -148,34 +112,14 @@ const FontFace* OpenLocked(const std::string& file, unsigned index) {
   return found->second.get();
 }
 
-const FontFace* MatchLocked(const Style& style) {
-  Pattern pattern = StylePattern(style);
-  Substitute(pattern.get());
-  FcResult result = FcResultNoMatch;
-  Pattern font(FcFontMatch(nullptr, pattern.get(), &result), &FcPatternDestroy);
-  if (font == nullptr) return nullptr;
-  auto [file, index] = FileOf(font.get());
-  return file.empty() ? nullptr : OpenLocked(file, index);
+const FontFace* MatchLocked(const FaceStyle& style) {
+  const std::optional<FaceFile> file = StyleFaceFile(style);
+  return file ? OpenLocked(file->file, file->index) : nullptr;
 }
 
-const FontFace* CoveringLocked(char32_t character, const Style& style) {
-  Pattern pattern = StylePattern(style);
-  std::unique_ptr<FcCharSet, decltype(&FcCharSetDestroy)> wanted(FcCharSetCreate(),
-                                                                 &FcCharSetDestroy);
-  FcCharSetAddChar(wanted.get(), character);
-  FcPatternAddCharSet(pattern.get(), FC_CHARSET, wanted.get());
-  Substitute(pattern.get());
-  FcResult result = FcResultNoMatch;
-  std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> fonts(
-      FcFontSort(nullptr, pattern.get(), FcFalse, nullptr, &result), &FcFontSetDestroy);
-  if (fonts == nullptr) return nullptr;
-  for (int i = 0; i < fonts->nfont; ++i) {
-    FcPattern* font = fonts->fonts[i];
-    FcCharSet* has = nullptr;
-    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &has) != FcResultMatch) continue;
-    if (!FcCharSetHasChar(has, character) || !IsOutlineFace(font)) continue;
-    auto [file, index] = FileOf(font);
-    const FontFace* face = file.empty() ? nullptr : OpenLocked(file, index);
+const FontFace* CoveringLocked(char32_t character, const FaceStyle& style) {
+  for (const FaceFile& file : CoveringFaceFiles(character, style)) {
+    const FontFace* face = OpenLocked(file.file, file.index);
     if (face != nullptr && face->Has(character)) return face;
   }
   return nullptr;
@@ -197,9 +141,9 @@ std::uint32_t FontFace::Cid(std::uint32_t glyph) const {
   return glyph < cids.size() ? cids[glyph] : glyph;
 }
 
-FaceLibrary::FaceLibrary() { FcInit(); }
+FaceLibrary::FaceLibrary() { StartFaceLookup(); }
 
-// Fontconfig's start-up, paid once per process.
+// The lookup's start-up (fontconfig's), paid once per process.
 FaceLibrary& FaceLibrary::Instance() {
   static FaceLibrary library;
   return library;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The installed faces the writer draws Unicode text with: opened once per process and shared
-// by every writer and thread, found through fontconfig.
+// by every writer and thread, found through face_lookup.h (fontconfig on the desktop).
 #pragma once
 
 #include <cstdint>
@@ -49,10 +49,10 @@ class FaceLibrary {
   // A TrueType or OpenType file; nullptr when it holds no usable face.
   const FontFace* Open(const std::string& file, unsigned index = 0);
   // The Liberation face matching a standard font's metric name ("Times-Bold": Liberation Serif
-  // Bold); whatever fontconfig offers for it when Liberation is not installed.
+  // Bold); whatever the lookup offers for it when Liberation is not there.
   const FontFace* StandardFace(std::string_view metric_name);
-  // The face fontconfig picks for a character the standard face lacks, in that face's style;
-  // nullptr when no installed outline face has it.
+  // The face the lookup picks for a character the standard face lacks, in that face's style;
+  // nullptr when no outline face it knows has it.
   const FontFace* FaceFor(char32_t character, std::string_view metric_name);
 
  private:

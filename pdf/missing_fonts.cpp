@@ -60,13 +60,20 @@ std::string PackageList(const std::u32string& missing) {
 
 }  // namespace
 
-std::string MissingFontsMessage(const std::u32string& missing, bool unprintable) {
-  if (unprintable) {
+std::string MissingFontsMessage(const std::u32string& missing, FaceSource source) {
+  if (source == FaceSource::kNone) {
     return "Cette version du programme n'imprime que les caractères de l'alphabet latin "
            "d'Europe de l'Ouest : ces caractères sont imprimés « ? » : " +
            CharacterList(missing) +
            ".\r\nImprimez la fiche avec le programme installé sur "
            "l'ordinateur pour qu'elle les montre.";
+  }
+  if (source == FaceSource::kPageFolder) {
+    return "Aucune police du dossier « fonts » placé à côté de la page ne contient ces "
+           "caractères : " +
+           CharacterList(missing) +
+           ".\r\nLa fiche est imprimée avec une case vide à leur place. Placez le dossier "
+           "« fonts » livré avec la page à côté d'elle, puis imprimez la fiche de nouveau.";
   }
   const std::string packages = PackageList(missing);
   const bool several = packages.find(' ') != std::string::npos;

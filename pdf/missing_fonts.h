@@ -6,8 +6,15 @@
 
 namespace pdf {
 
-// The characters, and the Debian packages whose fonts have them; `unprintable`: this build
-// draws no Unicode font, so they were printed as "?".
-std::string MissingFontsMessage(const std::u32string& missing, bool unprintable);
+// Where this build finds the faces of texts outside Windows-1252.
+enum class FaceSource {
+  kNone,        // nowhere: such texts are printed with "?"
+  kInstalled,   // the machine's fonts (the desktop)
+  kPageFolder,  // the page's fonts/ folder (the browser)
+};
+
+// The characters printed without their font, and what brings it: the Debian packages whose
+// fonts have them, or the page's fonts/ folder.
+std::string MissingFontsMessage(const std::u32string& missing, FaceSource source);
 
 }  // namespace pdf

@@ -174,12 +174,14 @@ void vaROR::PutUnicodeFonts() {
 void vaROR::ReportMissingFonts() {
   const std::u32string& missing = obj_UnicodeFonts->Missing();
   if (missing.empty()) return;
-#ifdef AGGIR_UNICODE_TEXT
-  const bool unprintable = false;
+#if !defined(AGGIR_UNICODE_TEXT)
+  const FaceSource source = FaceSource::kNone;
+#elif defined(__EMSCRIPTEN__)
+  const FaceSource source = FaceSource::kPageFolder;
 #else
-  const bool unprintable = true;
+  const FaceSource source = FaceSource::kInstalled;
 #endif
-  host_.ShowMessage(MissingFontsMessage(missing, unprintable),
+  host_.ShowMessage(MissingFontsMessage(missing, source),
                     std::string("Caractères sans police - ") + kVersion,
                     platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }

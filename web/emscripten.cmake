@@ -18,3 +18,19 @@ add_link_options(-fexceptions)
 find_program(AGGIR_NODE node REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${AGGIR_NODE} --no-experimental-fetch)
 set(AGGIR_NODE_PROGRAM -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
+
+# The writer's font libraries, compiled from Debian's sources by scripts/web.sh into
+# AGGIR_WEB_DEPS/NAME/{include,lib}.
+set(AGGIR_WEB_DEPS "${PROJECT_SOURCE_DIR}/build/web-deps" CACHE PATH
+  "The libraries scripts/web.sh built with Emscripten")
+add_library(aggir_web_font_libraries INTERFACE)
+foreach(library utf8proc fribidi freetype harfbuzz)
+  target_include_directories(aggir_web_font_libraries SYSTEM INTERFACE
+    "${AGGIR_WEB_DEPS}/${library}/include")
+  target_link_libraries(aggir_web_font_libraries INTERFACE
+    "${AGGIR_WEB_DEPS}/${library}/lib/lib${library}.a")
+endforeach()
+target_include_directories(aggir_web_font_libraries SYSTEM INTERFACE
+  "${AGGIR_WEB_DEPS}/fribidi/include/fribidi" "${AGGIR_WEB_DEPS}/freetype/include/freetype2"
+  "${AGGIR_WEB_DEPS}/harfbuzz/include/harfbuzz")
+target_compile_definitions(aggir_web_font_libraries INTERFACE UTF8PROC_STATIC)

@@ -32,7 +32,8 @@ export function scratch(name) {
   return folder;
 }
 
-export async function openPage({ width = 1280, height = 800, scale = 1, touch = false } = {}) {
+export async function openPage({ width = 1280, height = 800, scale = 1, touch = false,
+  file = pageFile } = {}) {
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
@@ -58,7 +59,7 @@ export async function openPage({ width = 1280, height = 800, scale = 1, touch = 
   const downloads = scratch('downloads');
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.goto(pathToFileURL(pageFile).href);
+  await page.goto(pathToFileURL(file).href);
   await page.waitForSelector('html[data-ready]');
   return {
     browser, page, downloads,

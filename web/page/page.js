@@ -492,6 +492,28 @@ async function pdfKeywords(bytes) {
   return (await pdfReader)(bytes);
 }
 
+// A face of the fonts/ folder beside the page, which a script there hands over: a page opened
+// from a disk may load scripts beside it, but read no other file. False when it is absent.
+async function fetchFace(name, path) {
+  let given = null;
+  globalThis.aggirFace = (face, base64) => {
+    if (face === name) given = base64;
+  };
+  const script = document.createElement('script');
+  script.src = `fonts/${encodeURIComponent(name)}.js`;
+  const loaded = await new Promise((resolve) => {
+    script.onload = () => resolve(true);
+    script.onerror = () => resolve(false);
+    document.head.append(script);
+  });
+  script.remove();
+  if (!loaded || given === null) return false;
+  const bytes = await (await fetch(`data:font/ttf;base64,${given}`)).arrayBuffer();
+  module.FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+  module.FS.writeFile(path, new Uint8Array(bytes));
+  return true;
+}
+
 Object.assign(calls, {
   ask,
   beep,
@@ -510,6 +532,7 @@ Object.assign(calls, {
   help,
   chooseFile,
   pdfKeywords,
+  fetchFace,
   newString(text) {
     const length = module.lengthBytesUTF8(text) + 1;
     const pointer = module._malloc(length);
