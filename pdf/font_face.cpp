@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <tuple>
+#include <utility>
 
 namespace pdf {
 namespace {
@@ -21,6 +22,8 @@ std::mutex library_mutex;
 std::map<std::pair<std::string, unsigned>, std::unique_ptr<FontFace>> open_faces;
 std::map<std::string, const FontFace*, std::less<>> standard_faces;
 std::map<std::pair<std::string, char32_t>, const FontFace*, std::less<>> fallback_faces;
+using FontList = std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)>;
+std::map<std::tuple<std::string, bool, bool>, FontList> preferences;  // by family, bold, italic
 
 struct Style {
   const char* family;
@@ -158,25 +161,40 @@ const FontFace* MatchLocked(const Style& style) {
   return file.empty() ? nullptr : OpenLocked(file, index);
 }
 
+// The font's face when it draws the character with an outline glyph.
+const FontFace* DrawingLocked(FcPattern* font, char32_t character) {
+  FcCharSet* has = nullptr;
+  if (FcPatternGetCharSet(font, FC_CHARSET, 0, &has) != FcResultMatch) return nullptr;
+  if (!FcCharSetHasChar(has, character) || !IsOutlineFace(font)) return nullptr;
+  auto [file, index] = FileOf(font);
+  const FontFace* face = file.empty() ? nullptr : OpenLocked(file, index);
+  return face != nullptr && face->Has(character) ? face : nullptr;
+}
+
+// Every installed face in fontconfig's order of preference for the style, sorted once per
+// process: sorting them costs about 3 M instructions, paid before for every new character.
+const FcFontSet* PreferenceLocked(const Style& style) {
+  auto key = std::make_tuple(std::string(style.family), style.bold, style.italic);
+  auto found = preferences.find(key);
+  if (found == preferences.end()) {
+    Pattern pattern = StylePattern(style);
+    Substitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    FontList fonts(FcFontSort(nullptr, pattern.get(), FcFalse, nullptr, &result),
+                   &FcFontSetDestroy);
+    found = preferences.emplace(key, std::move(fonts)).first;
+  }
+  return found->second.get();
+}
+
+// The first face of the style's order that draws the character: the face fontconfig would
+// rank first for that character alone, since it ranks coverage before family and style and
+// leaves the faces that cover it in the style's order.
 const FontFace* CoveringLocked(char32_t character, const Style& style) {
-  Pattern pattern = StylePattern(style);
-  std::unique_ptr<FcCharSet, decltype(&FcCharSetDestroy)> wanted(FcCharSetCreate(),
-                                                                 &FcCharSetDestroy);
-  FcCharSetAddChar(wanted.get(), character);
-  FcPatternAddCharSet(pattern.get(), FC_CHARSET, wanted.get());
-  Substitute(pattern.get());
-  FcResult result = FcResultNoMatch;
-  std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> fonts(
-      FcFontSort(nullptr, pattern.get(), FcFalse, nullptr, &result), &FcFontSetDestroy);
+  const FcFontSet* fonts = PreferenceLocked(style);
   if (fonts == nullptr) return nullptr;
   for (int i = 0; i < fonts->nfont; ++i) {
-    FcPattern* font = fonts->fonts[i];
-    FcCharSet* has = nullptr;
-    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &has) != FcResultMatch) continue;
-    if (!FcCharSetHasChar(has, character) || !IsOutlineFace(font)) continue;
-    auto [file, index] = FileOf(font);
-    const FontFace* face = file.empty() ? nullptr : OpenLocked(file, index);
-    if (face != nullptr && face->Has(character)) return face;
+    if (const FontFace* face = DrawingLocked(fonts->fonts[i], character)) return face;
   }
   return nullptr;
 }
