@@ -27,7 +27,7 @@ package=("${run[@]}" dpkg-dev file)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
   desktop-file-utils appstream lintian locales imagemagick python3 python3-openpyxl
   libreoffice-calc-nogui xvfb xauth dbus at-spi2-core python3-pyatspi)
-bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
+bench=("${test[@]}" libhpdf-dev libcairo2-dev libpango1.0-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}")
 web=("${test[@]}" emscripten chromium nodejs)
