@@ -54,6 +54,7 @@ constexpr std::array<Handler, kOperationCount> kHandlers = {
     PlayMeasure,
     PlayFont,
     PlayFontFile,
+    // 4 is not an alignment: the writer says so and aligns left.
     [](pdf::vaROR& pdf, fuzzinput::Reader& in) { pdf.PDFSetAlignement(in.Byte() % 5); },
     [](pdf::vaROR& pdf, fuzzinput::Reader& in) { pdf.PDFSetBorder(in.Byte()); },
     [](pdf::vaROR& pdf, fuzzinput::Reader& in) { pdf.PDFSetRotation(in.Number()); },
