@@ -85,7 +85,8 @@ class FicheHaru : public fiche::PageFiche {
 
 }  // namespace
 
-void WriteWithLibharu(const std::filesystem::path& file, int pages) {
+void WriteWithLibharu(const std::filesystem::path& file, int pages,
+                      const grid::Evaluation& evaluation) {
   HPDF_Doc pdf = HPDF_New(Fail, nullptr);
   HPDF_SetInfoAttr(pdf, HPDF_INFO_TITLE, "Test");
   HPDF_SetPageMode(pdf, HPDF_PAGE_MODE_USE_OUTLINE);
@@ -98,7 +99,7 @@ void WriteWithLibharu(const std::filesystem::path& file, int pages) {
       HPDF_Outline_SetDestination(outline, HPDF_Page_CreateDestination(page));
     }
     FicheHaru fiche(pdf, page);
-    fiche::DessineFiche(fiche, ExampleEvaluation(), host.LocalTime(), file.string());
+    fiche::DessineFiche(fiche, evaluation, host.LocalTime(), file.string());
   }
   HPDF_SaveToFile(pdf, file.string().c_str());
   HPDF_Free(pdf);

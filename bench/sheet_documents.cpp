@@ -21,8 +21,17 @@ const grid::Evaluation& ExampleEvaluation() {
   return evaluation;
 }
 
+grid::Evaluation NamedEvaluation(const std::string& name) {
+  grid::Evaluation evaluation = ExampleEvaluation();
+  const auto blank = name.find(' ');
+  evaluation.nom = name.substr(0, blank);
+  evaluation.prenom = blank == std::string::npos ? "" : name.substr(blank + 1);
+  return evaluation;
+}
+
 // The same calls as "Imprimer", with the page drawn `pages` times.
-void WriteWithVaROR(const std::filesystem::path& file, int pages) {
+void WriteWithVaROR(const std::filesystem::path& file, int pages,
+                    const grid::Evaluation& evaluation) {
   platform::RecordingHost host;
   host.program_folder = ProgramFolder();
   pdf::vaROR pdf(host);
@@ -31,7 +40,7 @@ void WriteWithVaROR(const std::filesystem::path& file, int pages) {
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) pdf.PDFNewPage();
     fiche::FicheVaROR page_fiche(pdf);
-    fiche::DessineFiche(page_fiche, ExampleEvaluation(), host.LocalTime(), file.string());
+    fiche::DessineFiche(page_fiche, evaluation, host.LocalTime(), file.string());
     pdf.PDFEndPage();
   }
   pdf.PDFEndDoc();

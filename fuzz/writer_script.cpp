@@ -90,14 +90,7 @@ void PlayNewPage(Player& p) {
 void PlayMeasure(Player& p) {
   const std::string text = p.in.Text();
   std::string font = p.in.Text();
-  const std::int32_t size = p.in.Int32();
-  // Only the metric files of the folder can be measured; any other name is the caller's
-  // mistake, which the writer raises.
-  try {
-    p.pdf.PDFGetStringWidth(text, font, size);
-  } catch (const pdf::PdfError& error) {
-    if (error.code() != pdf::PdfErrorCode::MetricsMissing) throw;
-  }
+  Measure(p.pdf, text, font, p.in.Int32());
 }
 
 using Handler = void (*)(Player&);
@@ -173,6 +166,14 @@ constexpr std::array<Handler, kOperationCount> kHandlers = {
 };
 
 }  // namespace
+
+void Measure(pdf::vaROR& pdf, const std::string& text, std::string& font, std::int32_t size) {
+  try {
+    pdf.PDFGetStringWidth(text, font, size);
+  } catch (const pdf::PdfError& error) {
+    if (error.code() != pdf::PdfErrorCode::MetricsMissing) throw;
+  }
+}
 
 void Play(pdf::vaROR& pdf, fuzzinput::Reader& script, const std::filesystem::path& scratch) {
   Player player{pdf, script, scratch};

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "fuzz/fuzz_input.h"
 #include "pdf/vaROR.h"
@@ -49,6 +50,11 @@ enum class Op : std::uint8_t {
   Count
 };
 inline constexpr int kOperationCount = static_cast<int>(Op::Count);
+
+// PDFGetStringWidth as the scripts call it. Only the metric files of the folder can be
+// measured: any other name, or none while no font is chosen, is the caller's mistake, which
+// the writer raises.
+void Measure(pdf::vaROR& pdf, const std::string& text, std::string& font, std::int32_t size);
 
 // Plays the script on a writer whose document is open. Image files are written into
 // `scratch`, one per image, and must stay there until the document ends.

@@ -48,23 +48,19 @@ FontRequest vaROR::UnicodeRequest(const std::string& font_name) const {
   return {font_name, ""};
 }
 
+// Called for every text: the standard font's name is never a file's.
 FontRequest vaROR::CurrentRequest() const {
-  return UnicodeRequest(str_FontFile.empty() ? str_FontName : str_FontFile);
+  if (str_FontFile.empty()) return {str_FontName, ""};
+  return UnicodeRequest(str_FontFile);
 }
 
 // Texts that Windows-1252 holds keep their bytes and the standard fonts; so does a text
 // typed with combining accents whose NFC form it holds.
 bool vaROR::PrepareRun(const std::string& utf8, std::string& run, const FontRequest& request) {
   run.clear();
-  if (request.file.empty() && !platform::OutsideWindows1252(utf8)) {
-    platform::AppendWindows1252(run, utf8);
-    return false;
-  }
+  if (request.file.empty() && platform::AppendHeldByWindows1252(run, utf8)) return false;
   std::string normal = Normalised(utf8);
-  if (request.file.empty() && !platform::OutsideWindows1252(normal)) {
-    platform::AppendWindows1252(run, normal);
-    return false;
-  }
+  if (request.file.empty() && platform::AppendHeldByWindows1252(run, normal)) return false;
   if (!obj_UnicodeFonts->Usable(request)) {
     obj_UnicodeFonts->NoteUnprintable(normal);
     platform::AppendWindows1252(run, normal);

@@ -88,15 +88,35 @@ void AppendUtf8(std::string& bytes, char32_t code_point) {
   byte(0x80 | (code_point & 0x3F));
 }
 
-void AppendWindows1252(std::string& out, std::string_view utf8) {
+namespace {
+
+// Appends the text's bytes, malformed sequences as "?". With `only_held`, stops at the first
+// well-formed character the code page lacks and returns false.
+bool AppendBytes(std::string& out, std::string_view utf8, bool only_held) {
   for (std::size_t pos = 0; pos < utf8.size();) {
     // Runs of ASCII, most of any text, are the same bytes in both: copied whole.
     std::size_t ascii = pos;
     while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
     out.append(utf8.data() + pos, ascii - pos);
     pos = ascii;
-    if (pos < utf8.size()) out += ToByte(DecodeUtf8(utf8, pos));
+    if (pos == utf8.size()) break;
+    const char32_t code_point = DecodeUtf8(utf8, pos);
+    const char byte = ToByte(code_point);
+    if (only_held && byte == '?' && code_point != kReplacement) return false;
+    out += byte;
   }
+  return true;
+}
+
+}  // namespace
+
+void AppendWindows1252(std::string& out, std::string_view utf8) { AppendBytes(out, utf8, false); }
+
+bool AppendHeldByWindows1252(std::string& out, std::string_view utf8) {
+  const std::size_t size = out.size();
+  if (AppendBytes(out, utf8, true)) return true;
+  out.resize(size);
+  return false;
 }
 
 std::string ToWindows1252(std::string_view utf8) {

@@ -14,6 +14,9 @@ namespace platform {
 std::string ToWindows1252(std::string_view utf8);
 // The same, appended to `out`, so that a buffer kept by the caller is reused.
 void AppendWindows1252(std::string& out, std::string_view utf8);
+// The same in one pass, when no well-formed character of the text is outside Windows-1252
+// (!OutsideWindows1252); otherwise false, and `out` as it was.
+bool AppendHeldByWindows1252(std::string& out, std::string_view utf8);
 
 // Whether a well-formed character of the text has no Windows-1252 byte: such a text needs
 // the writer's Unicode fonts. Malformed sequences do not count.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: EUPL-1.2
 # Configures build-fuzz/ with clang and the fuzzing sanitizers and builds fuzz targets without
-# running them: the one named (jpeg, afm, colour, page_format, writer, sheet_reader or
-# csv_reader), or all of them. Installs clang first when it is missing.
+# running them: the one named (jpeg, afm, colour, page_format, writer, unicode_text,
+# sheet_reader or csv_reader), or all of them. Installs clang first when it is missing.
 #   scripts/fuzz_build.sh [TARGET]
 set -euo pipefail
 cd "$(dirname "$0")/.."

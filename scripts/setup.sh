@@ -34,7 +34,7 @@ test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-ut
   desktop-file-utils appstream lintian locales imagemagick python3 python3-openpyxl
   libreoffice-calc-nogui xvfb xauth dbus at-spi2-core python3-pyatspi pango1.0-tools
   python3-pil python3-numpy)
-bench=("${test[@]}" libhpdf-dev libcairo2-dev valgrind hyperfine time)
+bench=("${test[@]}" libhpdf-dev libcairo2-dev libpango1.0-dev valgrind hyperfine time)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}")
 orca=("${test[@]}" orca xdotool)

@@ -31,6 +31,10 @@ std::string Converted(const std::string& input) {
   if (function == "message") return pdf::MessageNumber(value);
   if (function == "offset") return pdf::PadOffset(std::stoll(text));
   if (function == "windows1252") return platform::ToWindows1252(text);
+  if (function == "held") {  // appended after "<" when held; refused, "<" alone kept
+    std::string out = "<";
+    return platform::AppendHeldByWindows1252(out, text) ? out : "refused " + out;
+  }
   if (function == "uri") return platform::ToUri(text);
   std::string escaped;
   pdf::Composer(escaped).Escaped(text).Done();

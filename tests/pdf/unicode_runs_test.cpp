@@ -3,8 +3,10 @@
 // (golden/unicode_runs.txt).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
+#include "fuzz/text_script.h"
 #include "pdf/vaROR.h"
 #include "platform/encoding.h"
 #include "test_support/files.h"
@@ -15,20 +17,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Draw(pdf::vaROR& writer, const std::string& row) {
+using textscript::Op;
+
+fuzzinput::Writer& Call(fuzzinput::Writer& script, Op op) {
+  return script.Byte(static_cast<std::uint8_t>(op));
+}
+
+// The row as a script of text calls, which the Unicode text fuzz target takes as a seed.
+std::string Script(const std::string& row) {
   std::istringstream words(row);
   std::string op, argument;
   words >> op;
   if (op == "cell" || op == "file") words >> argument;
   std::string text;
   std::getline(words >> std::ws, text);
-  if (op == "bold") writer.PDFSetFont(0, 10, 2);
-  if (op == "file") writer.PDFSetFontFile(argument, 10);
+  fuzzinput::Writer s;
+  if (op == "bold") Call(s, Op::Font).Byte(0).Byte(10).Byte(2);
+  if (op == "file") Call(s, Op::FontFile).Text(argument).Byte(10);
   if (op == "cell") {
-    writer.PDFCell(text, 10, 10, std::stod(argument), 12);
+    textscript::WriteLongText(Call(s, Op::Cell), text)
+        .Number(10)
+        .Number(10)
+        .Number(std::stod(argument))
+        .Number(12);
   } else {
-    writer.PDFTextOut(text, 10, 20);
+    textscript::WriteLongText(Call(s, Op::Text), text).Number(10).Number(20);
   }
+  return s.bytes();
 }
 
 // The text of an /ActualText's UTF-16BE hexadecimal digits.
@@ -86,7 +101,10 @@ std::string Written(const std::string& row) {
   writer.PDFSetUnit(0);
   writer.PDFBeginDoc();
   writer.PDFSetFont(0, 10);
-  Draw(writer, row);
+  const std::string script = Script(row);
+  pdftest::WriteFuzzSeed("unicode_text", std::to_string(std::hash<std::string>{}(row)), script);
+  fuzzinput::Reader in({reinterpret_cast<const std::uint8_t*>(script.data()), script.size()});
+  textscript::Play(writer, in);
   writer.PDFEndDoc();
   std::string written = Runs(pdftest::ReadFile(file));
   const std::string faces = Faces(file);
