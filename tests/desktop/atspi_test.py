@@ -24,7 +24,8 @@ def application(name):
             if app is not None and app.name == name:
                 return app
         time.sleep(0.1)
-    sys.exit(f"no application {name} on the accessibility bus")
+    print(f"no application {name} on the accessibility bus", file=sys.stderr)
+    sys.exit(3)
 
 
 def nodes(root):

@@ -11,10 +11,21 @@ for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || exit 77
 export program here
-xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
+# A virtual screen once refused the program's connection on a loaded machine: a program that
+# never reached the accessibility bus (3) gets a second screen.
+read_window() {
+  xvfb-run -a -e /dev/stderr -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" & app=$!
   status=0
   /usr/bin/python3 "$here/atspi_test.py" || status=$?
   kill "$app" "$bus" 2>/dev/null || true
   exit "$status"'
+}
+status=0
+read_window || status=$?
+if [ "$status" = 3 ]; then
+  status=0
+  read_window || status=$?
+fi
+exit "$status"
