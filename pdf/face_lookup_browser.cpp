@@ -17,12 +17,18 @@ namespace {
 constexpr std::string_view kInlined = "/aggir/system/Fonts/";
 constexpr std::string_view kFetched = "/fonts/";
 
-// A face of the fonts/ folder by the characters it is for: file name "<stem>-Regular.ttf"
-// or "<stem>-Bold.ttf".
+// A face of the fonts/ folder by the characters it is for: file name "<stem>-Regular<type>"
+// or "<stem>-Bold<type>".
 struct Script {
   char32_t first, last;
   const char* stem;
+  const char* type = ".ttf";
 };
+
+// Chinese, Japanese and Korean: one face of Noto Sans CJK's collection (CFF outlines), the
+// one fontconfig gives the desktop for these characters.
+constexpr const char* kCjk = "NotoSansCJK";
+constexpr const char* kCff = ".otf";
 
 constexpr Script kScripts[] = {
     {0x0590, 0x05FF, "NotoSansHebrew"},     {0xFB1D, 0xFB4F, "NotoSansHebrew"},
@@ -30,6 +36,11 @@ constexpr Script kScripts[] = {
     {0x08A0, 0x08FF, "NotoSansArabic"},     {0xFB50, 0xFDFF, "NotoSansArabic"},
     {0xFE70, 0xFEFF, "NotoSansArabic"},     {0x0900, 0x097F, "NotoSansDevanagari"},
     {0xA8E0, 0xA8FF, "NotoSansDevanagari"}, {0x0E00, 0x0E7F, "NotoSansThai"},
+    {0x1100, 0x11FF, kCjk, kCff},           {0x2E80, 0x2FDF, kCjk, kCff},
+    {0x3000, 0x9FFF, kCjk, kCff},           {0xA960, 0xA97F, kCjk, kCff},
+    {0xAC00, 0xD7FF, kCjk, kCff},           {0xF900, 0xFAFF, kCjk, kCff},
+    {0xFE30, 0xFE4F, kCjk, kCff},           {0xFF00, 0xFFEF, kCjk, kCff},
+    {0x20000, 0x3134F, kCjk, kCff},
 };
 // Latin, Greek and Cyrillic letters Liberation lacks.
 constexpr const char* kOtherStem = "NotoSans";
@@ -52,11 +63,12 @@ std::optional<FaceFile> Fetched(const std::string& name) {
   return FaceFile{file, 0};
 }
 
-const char* StemFor(char32_t character) {
+const Script& ScriptOf(char32_t character) {
+  static constexpr Script kOther{0, 0, kOtherStem};
   for (const Script& script : kScripts) {
-    if (character >= script.first && character <= script.last) return script.stem;
+    if (character >= script.first && character <= script.last) return script;
   }
-  return kOtherStem;
+  return kOther;
 }
 
 std::string Inlined(std::string_view family, bool bold, bool italic) {
@@ -85,10 +97,10 @@ std::optional<FaceFile> StyleFaceFile(const FaceStyle& style) {
 }
 
 std::vector<FaceFile> CoveringFaceFiles(char32_t character, const FaceStyle& style) {
-  const std::string stem = StemFor(character);
+  const Script& script = ScriptOf(character);
   std::vector<FaceFile> files;
-  for (const char* weight : {style.bold ? "-Bold.ttf" : "-Regular.ttf", "-Regular.ttf"}) {
-    if (auto file = Fetched(stem + weight)) {
+  for (const char* weight : {style.bold ? "-Bold" : "-Regular", "-Regular"}) {
+    if (auto file = Fetched(script.stem + std::string(weight) + script.type)) {
       files.push_back(std::move(*file));
       break;
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: EUPL-1.2
 // Names in other alphabets typed in the page and printed: the sheet carries them in embedded
-// subsets that give the text back; Liberation, inlined, draws Latin and Cyrillic anywhere,
-// and without the fonts/ folder beside the page the person is told what could not print.
+// subsets that give the text back; Liberation, inlined, draws Latin, Cyrillic and Hebrew
+// anywhere, and without the fonts/ folder beside the page the person is told what could not
+// print.
 import { execFileSync } from 'node:child_process';
 import { copyFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -16,6 +17,12 @@ const names = [
   ['محمد عبد الله', '23', true],
   // typed with combining accents: printed as the precomposed name
   ['Nguye\u0302\u0303n Thi\u0323 A\u0301nh', '24', false],
+  ['דוד לוי', '25', false],  // Liberation has Hebrew
+  ['สมชาย ใจดี', '29', true],
+  // Chinese, Japanese, Korean: one face for the three
+  ['王秀英', '26', true],
+  ['山田 花子', '27', true],
+  ['김민준', '28', true],
 ];
 
 // Every font a standard one or a subset ("ABCDEF+Name") embedded with its Unicode map, and
@@ -89,5 +96,5 @@ run(async () => {
     await downloaded(bare.downloads, `${file}.pdf`);
   }
   await bare.close();
-  console.log('names in Latin, Cyrillic and Arabic printed; without fonts/, the missing named');
+  console.log('names in Latin, Cyrillic, Arabic, Hebrew, Thai, Chinese, Japanese and Korean printed; without fonts/, the missing named');
 });
