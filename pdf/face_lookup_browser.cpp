@@ -26,7 +26,10 @@ struct Script {
 };
 
 // Chinese, Japanese and Korean: one face of Noto Sans CJK's collection (CFF outlines), the
-// one fontconfig gives the desktop for these characters.
+// one fontconfig gives the desktop for these characters. Their ranges: Hangul jamo, the
+// radicals, the symbols, kana, bopomofo and ideographs from U+3000, Hangul syllables and
+// jamo, compatibility ideographs and forms, full and half widths, the ideographs beyond
+// U+FFFF.
 constexpr const char* kCjk = "NotoSansCJK";
 constexpr const char* kCff = ".otf";
 
