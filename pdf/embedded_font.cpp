@@ -37,7 +37,11 @@ int GlyphWidth(const FontFace& face, std::uint32_t glyph) {
 }
 
 std::uint32_t EmbeddedFont::Use(std::uint32_t glyph, std::string_view text) {
-  const std::uint32_t cid = face_->Cid(glyph);
+  std::uint32_t cid = face_->Cid(glyph);
+  if (!face_->cff && glyph != 0) {
+    const auto next = static_cast<std::uint32_t>(cid_of_glyph_.size() + 1);
+    cid = cid_of_glyph_.emplace(glyph, next).first->second;
+  }
   glyphs_.emplace(cid, glyph);
   if (!text.empty()) texts_.emplace(cid, std::string(text));
   return cid;
@@ -58,8 +62,11 @@ std::string EmbeddedFont::BaseFont() const {
 }
 
 std::vector<std::string> EmbeddedFont::Objects(int first) const {
-  std::set<std::uint32_t> used;
-  for (const auto& [cid, glyph] : glyphs_) used.insert(glyph);
+  GlyphTexts used;
+  for (const auto& [cid, glyph] : glyphs_) {
+    const auto text = texts_.find(cid);
+    used.emplace(glyph, text == texts_.end() ? std::string_view() : std::string_view(text->second));
+  }
   std::optional<FontProgram> program = SubsetFont(*face_, used);
   const std::string name = BaseFont();
   std::vector<std::string> objects = {Type0(first, name), CidFont(first, name),

@@ -37,6 +37,9 @@ class EmbeddedFont {
 
   const FontFace* face_;
   std::map<std::uint32_t, std::uint32_t> glyphs_;  // CID: the face's glyph
+  // A TrueType face's glyphs numbered as drawn, from CID 1: the CIDToGIDMap stays as short as
+  // the glyphs the document uses, where the glyph's own number would make it span the face.
+  std::map<std::uint32_t, std::uint32_t> cid_of_glyph_;
   std::map<std::uint32_t, std::string> texts_;     // CID: the text it stands for
 };
 
