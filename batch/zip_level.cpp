@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 // libxlsxwriter deflates the workbook's parts at zlib's default level and offers no setting.
 // That zip, of the whole sheet's XML at once, is the one step that waits for the last line:
-// at the fastest level it costs a third of the instructions for a file about a tenth larger.
+// at the fastest level it costs half the instructions, for a file about a third larger.
 // The program's own definition of minizip's entry opener comes first in the process's
 // symbol lookup; it hands each entry to minizip's with the fastest level.
 #include "batch/zip_level.h"
