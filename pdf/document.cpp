@@ -289,14 +289,8 @@ void vaROR::PutInfo() {
   BeginObject();
   Composer out(str_Object);
   // A value that Windows-1252 holds is written in it, as always; any other in UTF-16.
-  std::string held;
-  auto entry = [&out, &held](const char* key, std::string_view value) {
-    held.clear();
-    if (platform::AppendHeldByWindows1252(held, value)) {
-      out.Text(key).Text(" (").Escaped(held).Line(")");
-    } else {
-      out.Text(key).Text(" <FEFF").Text(platform::Utf16BeHex(value)).Line(">");
-    }
+  auto entry = [&out](const char* key, std::string_view value) {
+    out.Text(key).Text(" ").TextString(value).Line("");
   };
   out.Line("<<");
   entry("/Producer", str_Producer);

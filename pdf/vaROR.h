@@ -307,7 +307,7 @@ class vaROR {
 
   // bookmarks.cpp
   struct Bookmark {
-    std::string title;  // Windows-1252
+    std::string title;  // as typed, UTF-8
     int level;          // 0 at the top, at most one below the bookmark before
     double y;           // points from the top of the page
     int page;
