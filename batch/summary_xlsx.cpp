@@ -13,6 +13,7 @@
 
 #include "batch/columns.h"
 #include "batch/summary_text.h"
+#include "batch/zip_level.h"
 #include "grid/grid.h"
 #include "platform/system_reason.h"
 #include "sheet/sheet.h"
@@ -114,6 +115,7 @@ Classeur::~Classeur() {
 
 bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreur) {
   const NombresAPoint point;
+  PrepareCompressionRapide();
   chemin_ = dossier / kNomClasseur;
   // Held open, empty, until the workbook is written into it: a later run sees it is alive.
   if (!fichier_.Create(chemin_)) {

@@ -6,7 +6,6 @@
 
 #include "pdf/format.h"
 #include "pdf/vaROR.h"
-#include "platform/encoding.h"
 
 namespace pdf {
 namespace {
@@ -57,7 +56,7 @@ void vaROR::PDFSetBookmark(const std::string& str_Text, int iLevel, double Y) {
   // A bookmark deeper than its place allows goes one level below the one before it.
   const int deepest = tab_Bookmarks.empty() ? 0 : tab_Bookmarks.back().level + 1;
   // Converted now: a later change of unit must not move the destination.
-  tab_Bookmarks.push_back({platform::ToWindows1252(str_Text), std::clamp(iLevel, 0, deepest),
+  tab_Bookmarks.push_back({str_Text, std::clamp(iLevel, 0, deepest),
                            Y * in_Scale, std::max(in_PageCount, 1)});
 }
 
@@ -75,7 +74,7 @@ void vaROR::PutOutlines() {
     const double page_height = tab_PageHeight[std::min(page, tab_PageHeight.size() - 1)];
     BeginObject();
     Composer out(str_Object);
-    out.Text("<</Title (").Escaped(bookmark.title).Line(")");
+    out.Text("<</Title ").TextString(bookmark.title).Line("");
     PutLinkLines(out, links[i], first, root);
     out.Text("/Dest [").Ref(tab_PageObjects[page]).Text(" /XYZ 0 ");
     out.Number(page_height - bookmark.y, 2).Line(" null]").Line("/Count 0>>");

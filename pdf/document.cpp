@@ -290,11 +290,7 @@ void vaROR::PutInfo() {
   Composer out(str_Object);
   // A value that Windows-1252 holds is written in it, as always; any other in UTF-16.
   auto entry = [&out](const char* key, std::string_view value) {
-    if (platform::OutsideWindows1252(value)) {
-      out.Text(key).Text(" <FEFF").Text(platform::Utf16BeHex(value)).Line(">");
-    } else {
-      out.Text(key).Text(" (").Escaped(platform::ToWindows1252(value)).Line(")");
-    }
+    out.Text(key).Text(" ").TextString(value).Line("");
   };
   out.Line("<<");
   entry("/Producer", str_Producer);

@@ -37,10 +37,27 @@ int GlyphWidth(const FontFace& face, std::uint32_t glyph) {
 }
 
 std::uint32_t EmbeddedFont::Use(std::uint32_t glyph, std::string_view text) {
-  const std::uint32_t cid = face_->Cid(glyph);
+  std::uint32_t cid = face_->Cid(glyph);
+  if (!face_->cff) cid = glyph == 0 ? EmptyBoxCid(text) : DrawnCid(glyph);
   glyphs_.emplace(cid, glyph);
   if (!text.empty()) texts_.emplace(cid, std::string(text));
   return cid;
+}
+
+std::uint32_t EmbeddedFont::DrawnCid(std::uint32_t glyph) {
+  return cid_of_glyph_.emplace(glyph, NextCid()).first->second;
+}
+
+// Each character without a glyph gets a CID of its own, drawn as the face's empty box, so
+// that copying gives it back: in a right-to-left run, where no /ActualText says the text,
+// the boxes would otherwise all copy as the first one's character.
+std::uint32_t EmbeddedFont::EmptyBoxCid(std::string_view text) {
+  if (text.empty()) return 0;
+  return cid_of_box_.emplace(std::string(text), NextCid()).first->second;
+}
+
+std::uint32_t EmbeddedFont::NextCid() const {
+  return static_cast<std::uint32_t>(cid_of_glyph_.size() + cid_of_box_.size() + 1);
 }
 
 // The tag names the glyph set, so that the same subset gets the same name in every file.
@@ -58,8 +75,11 @@ std::string EmbeddedFont::BaseFont() const {
 }
 
 std::vector<std::string> EmbeddedFont::Objects(int first) const {
-  std::set<std::uint32_t> used;
-  for (const auto& [cid, glyph] : glyphs_) used.insert(glyph);
+  GlyphTexts used;
+  for (const auto& [cid, glyph] : glyphs_) {
+    const auto text = texts_.find(cid);
+    used.emplace(glyph, text == texts_.end() ? std::string_view() : std::string_view(text->second));
+  }
   std::optional<FontProgram> program = SubsetFont(*face_, used);
   const std::string name = BaseFont();
   std::vector<std::string> objects = {Type0(first, name), CidFont(first, name),

@@ -28,6 +28,9 @@ class EmbeddedFont {
   std::vector<std::string> Objects(int first) const;
 
  private:
+  std::uint32_t DrawnCid(std::uint32_t glyph);
+  std::uint32_t EmptyBoxCid(std::string_view text);
+  std::uint32_t NextCid() const;
   std::string BaseFont() const;  // a six-letter subset tag, "+", the PostScript name
   std::string Type0(int first, const std::string& name) const;
   std::string CidFont(int first, const std::string& name) const;
@@ -37,6 +40,10 @@ class EmbeddedFont {
 
   const FontFace* face_;
   std::map<std::uint32_t, std::uint32_t> glyphs_;  // CID: the face's glyph
+  // A TrueType face's glyphs numbered as drawn, from CID 1: the CIDToGIDMap stays as short as
+  // the glyphs the document uses, where the glyph's own number would make it span the face.
+  std::map<std::uint32_t, std::uint32_t> cid_of_glyph_;
+  std::map<std::string, std::uint32_t, std::less<>> cid_of_box_;  // by the text it stands for
   std::map<std::uint32_t, std::string> texts_;     // CID: the text it stands for
 };
 

@@ -73,12 +73,8 @@ bool ReadWithFreeType(FontFace& face) {
     face.postscript_name = name != nullptr ? name : "Unnamed";
     FT_Bool cid_keyed = 0;
     if (face.cff && FT_Get_CID_Is_Internally_CID_Keyed(ft, &cid_keyed) == 0 && cid_keyed) {
-      face.cids.resize(static_cast<std::size_t>(ft->num_glyphs));
-      for (FT_UInt glyph = 0; glyph < face.cids.size(); ++glyph) {
-        FT_UInt cid = glyph;
-        FT_Get_CID_From_Glyph_Index(ft, glyph, &cid);
-        face.cids[glyph] = cid;
-      }
+      face.KeepCids(library, ft);
+      return true;
     }
     FT_Done_Face(ft);
   }
@@ -130,6 +126,14 @@ const FontFace* CoveringLocked(char32_t character, const FaceStyle& style) {
 FontFace::~FontFace() {
   hb_font_destroy(font);
   hb_face_destroy(face);
+  if (cid_face_ != nullptr) FT_Done_Face(cid_face_);
+  if (cid_library_ != nullptr) FT_Done_FreeType(cid_library_);
+}
+
+void FontFace::KeepCids(FT_LibraryRec_* library, FT_FaceRec_* ft) {
+  cid_keyed = true;
+  cid_library_ = library;
+  cid_face_ = ft;
 }
 
 bool FontFace::Has(char32_t character) const {
@@ -137,8 +141,29 @@ bool FontFace::Has(char32_t character) const {
   return hb_font_get_nominal_glyph(font, character, &glyph);
 }
 
+std::optional<char32_t> FontFace::CharacterOf(std::uint32_t glyph) const {
+  std::call_once(characters_built_, [this] {
+    hb_set_t* characters = hb_set_create();
+    hb_face_collect_unicodes(face, characters);
+    hb_codepoint_t character = HB_SET_VALUE_INVALID;
+    while (hb_set_next(characters, &character)) {
+      hb_codepoint_t nominal = 0;
+      if (hb_font_get_nominal_glyph(font, character, &nominal))
+        character_of_glyph_.emplace(nominal, static_cast<char32_t>(character));
+    }
+    hb_set_destroy(characters);
+  });
+  const auto found = character_of_glyph_.find(glyph);
+  if (found == character_of_glyph_.end()) return std::nullopt;
+  return found->second;
+}
+
 std::uint32_t FontFace::Cid(std::uint32_t glyph) const {
-  return glyph < cids.size() ? cids[glyph] : glyph;
+  if (!cid_keyed) return glyph;
+  std::lock_guard lock(cid_mutex_);
+  FT_UInt cid = glyph;
+  FT_Get_CID_From_Glyph_Index(cid_face_, glyph, &cid);
+  return cid;
 }
 
 FaceLibrary::FaceLibrary() { StartFaceLookup(); }

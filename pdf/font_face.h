@@ -4,12 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct hb_face_t;
 struct hb_font_t;
+struct FT_LibraryRec_;
+struct FT_FaceRec_;
 
 namespace pdf {
 
@@ -33,13 +38,26 @@ struct FontFace {
   hb_font_t* font = nullptr;  // immutable, in font units: shared by threads
   unsigned units_per_em = 1000;
   bool cff = false;                 // CFF outlines: a CIDFontType0
-  std::vector<std::uint32_t> cids;  // a CID-keyed CFF's CID of each glyph; else CID = glyph
+  bool cid_keyed = false;           // a CFF whose glyphs have CIDs; else CID = glyph
   std::string postscript_name;
   FaceMetrics metrics;
 
   bool Has(char32_t character) const;
   std::uint32_t Cid(std::uint32_t glyph) const;
+  // Kept open for a CID-keyed face: its CIDs are read as glyphs are drawn, where reading
+  // all at opening costs a CJK face 65,535 lookups.
+  void KeepCids(FT_LibraryRec_* library, FT_FaceRec_* face);
+  // A character whose nominal glyph this is (an Arabic letter's final form is often also a
+  // presentation form's); nothing for glyphs only shaping reaches. Built at the first call.
+  std::optional<char32_t> CharacterOf(std::uint32_t glyph) const;
   double Thousandths(double units) const { return units * 1000.0 / units_per_em; }
+
+ private:
+  FT_LibraryRec_* cid_library_ = nullptr;
+  FT_FaceRec_* cid_face_ = nullptr;
+  mutable std::mutex cid_mutex_;  // FreeType's faces are not for two threads at once
+  mutable std::once_flag characters_built_;
+  mutable std::unordered_map<std::uint32_t, char32_t> character_of_glyph_;
 };
 
 // The process's faces. Every call may come from any thread.

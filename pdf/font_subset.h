@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
+#include <string_view>
 
 #include "pdf/font_face.h"
 
@@ -17,7 +17,10 @@ struct FontProgram {
   std::map<std::uint32_t, std::uint32_t> new_glyph;  // the face's glyph: its glyph in the subset
 };
 
+// The face's glyphs a document draws, each with the text it stands for (empty when none).
+using GlyphTexts = std::map<std::uint32_t, std::string_view>;
+
 // Nothing when HarfBuzz cannot cut the face.
-std::optional<FontProgram> SubsetFont(const FontFace& face, const std::set<std::uint32_t>& glyphs);
+std::optional<FontProgram> SubsetFont(const FontFace& face, const GlyphTexts& glyphs);
 
 }  // namespace pdf

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/encoding.h"
 #include "platform/number_text.h"
 
 namespace pdf {
@@ -216,6 +217,12 @@ Composer& Composer::Escaped(std::string_view text) {
     run = i;  // the character itself starts the next run
   }
   return Text(text.substr(run));
+}
+
+Composer& Composer::TextString(std::string_view utf8) {
+  std::string held;
+  if (platform::AppendHeldByWindows1252(held, utf8)) return Text("(").Escaped(held).Text(")");
+  return Text("<FEFF").Text(platform::Utf16BeHex(utf8)).Text(">");
 }
 
 void Composer::Done() {

@@ -70,6 +70,9 @@ class Composer {
   Composer& Plain(double value);                                      // as FormatPlain writes it
   // "\" doubled, then "(" and ")" escaped: safe inside a PDF literal string.
   Composer& Escaped(std::string_view text);
+  // A text string of the document (a title, an information entry): "(...)" in Windows-1252
+  // when it holds the UTF-8 text, else "<FEFF...>" in UTF-16.
+  Composer& TextString(std::string_view utf8);
   // Appends what was composed; the composer can go on afterwards.
   void Done();
 

@@ -20,11 +20,15 @@ namespace {
 constexpr const char* kVersion = "vaROR 4.0";
 constexpr double kSmallestAdjustment = 0.005;  // thousandths of the size: below, nothing moves
 
+// Asked at every measured text: compared in place, without a lower-case copy.
 bool IsFontFileName(std::string_view name) {
-  std::string end(name.substr(name.size() > 4 ? name.size() - 4 : 0));
-  std::transform(end.begin(), end.end(), end.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return end == ".ttf" || end == ".otf" || end == ".ttc";
+  if (name.size() < 4 || name[name.size() - 4] != '.') return false;
+  char end[3];
+  for (std::size_t i = 0; i < 3; ++i) {
+    end[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[name.size() - 3 + i])));
+  }
+  const std::string_view extension(end, 3);
+  return extension == "ttf" || extension == "otf" || extension == "ttc";
 }
 
 std::string Normalised(const std::string& utf8) {
@@ -48,17 +52,16 @@ FontRequest vaROR::UnicodeRequest(const std::string& font_name) const {
   return {font_name, ""};
 }
 
-// Called for every text: the standard font's name is never a file's.
-FontRequest vaROR::CurrentRequest() const {
-  if (str_FontFile.empty()) return {str_FontName, ""};
-  return UnicodeRequest(str_FontFile);
-}
-
 // Texts that Windows-1252 holds keep their bytes and the standard fonts; so does a text
 // typed with combining accents whose NFC form it holds.
 bool vaROR::PrepareRun(const std::string& utf8, std::string& run, const FontRequest& request) {
   run.clear();
   if (request.file.empty() && platform::AppendHeldByWindows1252(run, utf8)) return false;
+  return PrepareUnicodeRun(utf8, run, request);
+}
+
+bool vaROR::PrepareUnicodeRun(const std::string& utf8, std::string& run,
+                              const FontRequest& request) {
   std::string normal = Normalised(utf8);
   if (request.file.empty() && platform::AppendHeldByWindows1252(run, normal)) return false;
   if (!obj_UnicodeFonts->Usable(request)) {

@@ -232,8 +232,12 @@ class vaROR {
   // The text to write: its Windows-1252 bytes (false), or its NFC form for the Unicode fonts.
   // `request` is the font the text is drawn or measured in.
   bool PrepareRun(const std::string& utf8, std::string& run, const FontRequest& request);
+  bool PrepareUnicodeRun(const std::string& utf8, std::string& run, const FontRequest& request);
   FontRequest UnicodeRequest(const std::string& font_name) const;
-  FontRequest CurrentRequest() const;
+  // Asked for every text: the standard font's name is never a file's.
+  FontRequest CurrentRequest() const {
+    return str_FontFile.empty() ? FontRequest{str_FontName, {}} : UnicodeRequest(str_FontFile);
+  }
   double RunWidth(const std::string& run, bool unicode, double size);  // points, current font
   // "/U1 10 Tf" and the run's glyphs in TJ arrays, the size with `decimals` decimals;
   // `spacing`, in points, widens the blanks of a justified line.
@@ -303,7 +307,7 @@ class vaROR {
 
   // bookmarks.cpp
   struct Bookmark {
-    std::string title;  // Windows-1252
+    std::string title;  // as typed, UTF-8
     int level;          // 0 at the top, at most one below the bookmark before
     double y;           // points from the top of the page
     int page;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -90,10 +91,24 @@ void AppendUtf8(std::string& bytes, char32_t code_point) {
 
 namespace {
 
-// Appends the text's bytes, malformed sequences as "?". With `only_held`, stops at the first
-// well-formed character the code page lacks and returns false.
+// Where the first byte outside ASCII is, eight bytes at a time: most texts are all ASCII.
+std::size_t AsciiPrefix(std::string_view text) {
+  std::size_t pos = 0;
+  for (std::uint64_t word = 0; pos + sizeof word <= text.size(); pos += sizeof word) {
+    std::memcpy(&word, text.data() + pos, sizeof word);
+    if ((word & 0x8080808080808080u) != 0) break;
+  }
+  while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) ++pos;
+  return pos;
+}
+
+// Appends the text's bytes, malformed sequences as "?". With `only_held`, appends nothing and
+// returns false at the first well-formed character the code page lacks.
 bool AppendBytes(std::string& out, std::string_view utf8, bool only_held) {
-  for (std::size_t pos = 0; pos < utf8.size();) {
+  const std::size_t base = out.size();
+  const std::size_t start = AsciiPrefix(utf8);
+  out.append(utf8.data(), start);
+  for (std::size_t pos = start; pos < utf8.size();) {
     // Runs of ASCII, most of any text, are the same bytes in both: copied whole.
     std::size_t ascii = pos;
     while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
@@ -102,7 +117,10 @@ bool AppendBytes(std::string& out, std::string_view utf8, bool only_held) {
     if (pos == utf8.size()) break;
     const char32_t code_point = DecodeUtf8(utf8, pos);
     const char byte = ToByte(code_point);
-    if (only_held && byte == '?' && code_point != kReplacement) return false;
+    if (only_held && byte == '?' && code_point != kReplacement) {
+      out.resize(base);
+      return false;
+    }
     out += byte;
   }
   return true;
@@ -113,10 +131,7 @@ bool AppendBytes(std::string& out, std::string_view utf8, bool only_held) {
 void AppendWindows1252(std::string& out, std::string_view utf8) { AppendBytes(out, utf8, false); }
 
 bool AppendHeldByWindows1252(std::string& out, std::string_view utf8) {
-  const std::size_t size = out.size();
-  if (AppendBytes(out, utf8, true)) return true;
-  out.resize(size);
-  return false;
+  return AppendBytes(out, utf8, true);
 }
 
 std::string ToWindows1252(std::string_view utf8) {

@@ -72,7 +72,7 @@ class IllustratedDocumentTest : public ::testing::Test {
     writer.PDFNewPage();
     writer.PDFSetBookmark("Impression (CMJN)", 0, 10);
     writer.PDFImage(Name("cmjn.jpeg"), 10, 20, 0, 30);
-    writer.PDFSetBookmark("Progressive", 2, 80);
+    writer.PDFSetBookmark("Progressive, Прогрессивный", 2, 80);
     writer.PDFImage(Name("progressive.jpg"), 10, 80, 40, 30);
     writer.PDFImage(Name("gris.jpg"), 60, 80, 30);
     writer.PDFEndDoc();

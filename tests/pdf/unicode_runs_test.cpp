@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <regex>
 #include <sstream>
+#include <vector>
 
 #include "fuzz/text_script.h"
 #include "pdf/vaROR.h"
@@ -115,6 +117,64 @@ std::string Written(const std::string& row) {
 
 TEST(UnicodeRunsTest, EachRunInItsFonts) {
   ExpectTable(AGGIR_SOURCE_DIR "/tests/pdf/golden/unicode_runs.txt", Written);
+}
+
+// Each line of a document as pdftotext places it by the fonts' widths: its left and right.
+std::vector<std::pair<double, double>> LineSpans(const fs::path& pdf) {
+  const std::string layout =
+      pdftest::RunTool("pdftotext -bbox-layout '" + pdf.string() + "' -").output;
+  static const std::regex kLine(R"re(<line xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)")re");
+  std::vector<std::pair<double, double>> spans;
+  for (std::sregex_iterator it(layout.begin(), layout.end(), kLine), end; it != end; ++it)
+    spans.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+  return spans;
+}
+
+// The lines of one cell, 150 points wide at x = 50, in an alignment (0 centred, 1 left,
+// 2 right, 3 justified).
+std::vector<std::pair<double, double>> CellLines(int alignment, const std::string& text) {
+  pdftest::ScratchDir dir;
+  const fs::path file = dir.path() / "cell.pdf";
+  platform::RecordingHost host;
+  pdf::vaROR writer(host);
+  writer.PDFLoadAfm(AGGIR_FONTS_DIR);
+  writer.PDFFileName(file.string());
+  writer.PDFSetUnit(0);
+  writer.PDFBeginDoc();
+  writer.PDFSetFont(0, 10);
+  writer.PDFSetAlignement(alignment);
+  writer.PDFCell(text, 50, 100, 150, 12);
+  writer.PDFEndDoc();
+  return LineSpans(file);
+}
+
+// A Unicode cell's lines sit where a Windows-1252 cell's do: centred on the same middle,
+// ending at the same right edge, and a justified line but the last from edge to edge. The
+// writer starts every line on a whole point, so two lines may differ by up to one.
+TEST(UnicodeRunsTest, AlignedCellsLineUpAsStandardOnes) {
+  constexpr double kRounding = 1.0;
+  const auto middle_of = [](const std::pair<double, double>& line) {
+    return (line.first + line.second) / 2;
+  };
+  const double left = CellLines(1, "Paris").at(0).first;
+  const double right = CellLines(2, "Paris").at(0).second;
+  const double middle = middle_of(CellLines(0, "Paris").at(0));
+  for (const char* text : {"Łukasz Wałęsa", "Анна Ахматова", "محمد عبد الله", "王秀英 김민준"}) {
+    SCOPED_TRACE(text);
+    const auto centred = CellLines(0, text);
+    ASSERT_EQ(centred.size(), 1u);
+    EXPECT_NEAR(middle_of(centred[0]), middle, kRounding);
+    const auto to_right = CellLines(2, text);
+    ASSERT_EQ(to_right.size(), 1u);
+    EXPECT_NEAR(to_right[0].second, right, kRounding);
+    const std::string long_text = std::string(text) + " " + text + " " + text + " " + text;
+    const auto justified = CellLines(3, long_text);
+    ASSERT_GE(justified.size(), 2u);
+    for (std::size_t i = 0; i + 1 < justified.size(); ++i) {
+      EXPECT_NEAR(justified[i].first, left, kRounding) << "line " << i;
+      EXPECT_NEAR(justified[i].second, right, kRounding) << "line " << i;
+    }
+  }
 }
 
 }  // namespace
