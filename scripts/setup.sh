@@ -18,8 +18,9 @@
 #   scripts/setup.sh orca      test, and the Orca screen reader and xdotool of
 #                              tools/orca_speech.sh
 #   scripts/setup.sh web       test, and the page's build and tests: Emscripten, node and npm,
-#                              chromium; the machine's Debian sources get their source lines
-#                              (deb-src), for the libraries the page compiles from them
+#                              chromium, Firefox ESR; the machine's Debian sources get their
+#                              source lines (deb-src), for the libraries the page compiles
+#                              from them
 #   scripts/setup.sh source DIR PACKAGE...
 #                              the Debian source packages unpacked into DIR (those missing)
 set -euo pipefail
@@ -38,7 +39,7 @@ bench=("${test[@]}" libhpdf-dev libcairo2-dev libpango1.0-dev valgrind hyperfine
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 docs=("${test[@]}")
 orca=("${test[@]}" orca xdotool)
-web=("${test[@]}" emscripten chromium nodejs)
+web=("${test[@]}" emscripten chromium firefox-esr nodejs)
 # npm comes with some builds of node; Debian's own is a package of its own.
 command -v npm >/dev/null || web+=(npm)
 

@@ -32,15 +32,37 @@ export function scratch(name) {
   return folder;
 }
 
-export async function openPage({ width = 1280, height = 800, scale = 1, touch = false,
-  file = pageFile } = {}) {
-  const browser = await puppeteer.launch({
+// Chromium, or Debian's Firefox ESR (`firefox: true`), where downloads go by its preferences.
+function launch(firefox, downloads) {
+  if (firefox) {
+    return puppeteer.launch({
+      browser: 'firefox',
+      executablePath: '/usr/bin/firefox-esr',
+      headless: true,
+      userDataDir: scratch('firefox'),
+      extraPrefsFirefox: {
+        'browser.download.folderList': 2,
+        'browser.download.dir': downloads,
+        'browser.download.useDownloadDir': true,
+        'browser.download.always_ask_before_handling_new_types': false,
+        'browser.helperApps.neverAsk.saveToDisk': 'application/pdf',
+        'pdfjs.disabled': true,
+      },
+    });
+  }
+  return puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
     userDataDir: scratch('chromium'),
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
+}
+
+export async function openPage({ width = 1280, height = 800, scale = 1, touch = false,
+  file = pageFile, firefox = false } = {}) {
+  const downloads = scratch('downloads');
+  const browser = await launch(firefox, downloads);
   const page = await browser.newPage();
   await page.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch });
   // Nothing but the page itself and what it makes in memory may be asked for.
@@ -52,13 +74,14 @@ export async function openPage({ width = 1280, height = 800, scale = 1, touch = 
     asked.push(url);
     return request.abort();
   });
-  await page.setOfflineMode(true);
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('popup', (popup) => popup.close().catch(() => {}));
-  const downloads = scratch('downloads');
-  const cdp = await page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  if (!firefox) {  // Firefox's are set by its preferences, and the interception keeps it off
+    await page.setOfflineMode(true);
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  }
   await page.goto(pathToFileURL(file).href);
   await page.waitForSelector('html[data-ready]');
   return {
