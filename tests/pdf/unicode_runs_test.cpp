@@ -93,21 +93,29 @@ std::string Faces(const fs::path& pdf) {
   return faces;
 }
 
-std::string Written(const std::string& row) {
-  pdftest::ScratchDir dir;
-  const fs::path file = dir.path() / "runs.pdf";
-  platform::RecordingHost host;
+// A one-page document in points and Helvetica 10, drawn by `draw`.
+void WriteDocument(const fs::path& file, platform::RecordingHost& host,
+                   const std::function<void(pdf::vaROR&)>& draw) {
   pdf::vaROR writer(host);
   writer.PDFLoadAfm(AGGIR_FONTS_DIR);
   writer.PDFFileName(file.string());
   writer.PDFSetUnit(0);
   writer.PDFBeginDoc();
   writer.PDFSetFont(0, 10);
+  draw(writer);
+  writer.PDFEndDoc();
+}
+
+std::string Written(const std::string& row) {
+  pdftest::ScratchDir dir;
+  const fs::path file = dir.path() / "runs.pdf";
+  platform::RecordingHost host;
   const std::string script = Script(row);
   pdftest::WriteFuzzSeed("unicode_text", std::to_string(std::hash<std::string>{}(row)), script);
-  fuzzinput::Reader in({reinterpret_cast<const std::uint8_t*>(script.data()), script.size()});
-  textscript::Play(writer, in);
-  writer.PDFEndDoc();
+  WriteDocument(file, host, [&script](pdf::vaROR& writer) {
+    fuzzinput::Reader in({reinterpret_cast<const std::uint8_t*>(script.data()), script.size()});
+    textscript::Play(writer, in);
+  });
   std::string written = Runs(pdftest::ReadFile(file));
   const std::string faces = Faces(file);
   if (!faces.empty()) written += " ; " + faces;
@@ -136,15 +144,10 @@ std::vector<std::pair<double, double>> CellLines(int alignment, const std::strin
   pdftest::ScratchDir dir;
   const fs::path file = dir.path() / "cell.pdf";
   platform::RecordingHost host;
-  pdf::vaROR writer(host);
-  writer.PDFLoadAfm(AGGIR_FONTS_DIR);
-  writer.PDFFileName(file.string());
-  writer.PDFSetUnit(0);
-  writer.PDFBeginDoc();
-  writer.PDFSetFont(0, 10);
-  writer.PDFSetAlignement(alignment);
-  writer.PDFCell(text, 50, 100, 150, 12);
-  writer.PDFEndDoc();
+  WriteDocument(file, host, [&](pdf::vaROR& writer) {
+    writer.PDFSetAlignement(alignment);
+    writer.PDFCell(text, 50, 100, 150, 12);
+  });
   return LineSpans(file);
 }
 

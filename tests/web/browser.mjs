@@ -2,10 +2,10 @@
 // The page in Debian's chromium, headless, from file:// with the network off: what the
 // browser tests share. Controls are found by the control they mirror (data-control).
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { createRequire } from 'node:module';
-import { join, resolve } from 'node:path';
+import { basename, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 // From the npm packages of web/package-lock.json, which NODE_PATH names.
@@ -143,6 +143,38 @@ export async function openThroughChooser(page, file) {
   const [chooser] = await Promise.all([page.waitForFileChooser(), page.keyboard.down('Control')
     .then(() => page.keyboard.press('o')).then(() => page.keyboard.up('Control'))]);
   await chooser.accept([file]);
+}
+
+// The documentation's example evaluation, typed from field to field with Tab and ticked with
+// the mouse, then "Calcul du GIR".
+export const example = {
+  identity: ['DUPONT', 'Jeanne', '123', '12 rue des Lilas 29000 Quimper'],
+  ticked: [21, 22, 25, 29, 33, 34, 45, 57, 61, 62, 73, 74, 77, 78, 85, 86],
+  neFaitPas: 121,  // Transports
+};
+
+export async function typeExample(page) {
+  await page.click(selector('TxtNom'));
+  for (const text of example.identity) {
+    await page.keyboard.type(text);
+    await page.keyboard.press('Tab');
+  }
+  for (const i of example.ticked) await page.click(selector(`ADV(${i})`));
+  await page.click(selector(`ADV4(${example.neFaitPas})`));
+  await page.click(selector('SSCommand7'));
+  await idle(page);
+}
+
+// A file dropped on the page, as from a file manager.
+export async function dropFile(page, file) {
+  const bytes = readFileSync(file).toString('base64');
+  await page.evaluate((name, base64) => {
+    const data = new DataTransfer();
+    const raw = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    data.items.add(new File([raw], name, { type: 'application/pdf' }));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true }));
+  }, basename(file), bytes);
+  await idle(page);
 }
 
 export async function run(test) {

@@ -7,13 +7,9 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
 import {
-  answer, desktop, desktopBuild, downloaded, expectEqual, idle, openPage, openThroughChooser,
-  run, scratch, selector, state,
+  answer, desktop, desktopBuild, downloaded, dropFile, expectEqual, idle, openPage,
+  openThroughChooser, run, scratch, selector, state, typeExample,
 } from './browser.mjs';
-
-const identity = ['DUPONT', 'Jeanne', '123', '12 rue des Lilas 29000 Quimper'];
-const ticked = [21, 22, 25, 29, 33, 34, 45, 57, 61, 62, 73, 74, 77, 78, 85, 86];
-const neFaitPas = 121;  // Transports
 
 // The desktop's sheet of the example, printed now by its "Imprimer" beside the tool.
 const desktopSheet = execFileSync(join(desktopBuild, 'tools', 'aggir_sheet_sample')).toString()
@@ -54,32 +50,12 @@ const refused = {
   'coupee.pdf': (sheet) => sheet.slice(0, 2000),
 };
 
-async function dropFile(page, file) {
-  const bytes = readFileSync(file).toString('base64');
-  await page.evaluate((name, base64) => {
-    const data = new DataTransfer();
-    const raw = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-    data.items.add(new File([raw], name, { type: 'application/pdf' }));
-    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true }));
-  }, basename(file), bytes);
-  await idle(page);
-}
-
 run(async () => {
   const expected = read(desktopSheet);
   const session = await openPage();
   const { page } = session;
 
-  // Typed from field to field with Tab, ticked with the mouse.
-  await page.click(selector('TxtNom'));
-  for (const text of identity) {
-    await page.keyboard.type(text);
-    await page.keyboard.press('Tab');
-  }
-  for (const i of ticked) await page.click(selector(`ADV(${i})`));
-  await page.click(selector(`ADV4(${neFaitPas})`));
-  await page.click(selector('SSCommand7'));
-  await idle(page);
+  await typeExample(page);
   expectEqual(await state(page), expected, 'the evaluation on screen');
 
   await page.click(selector('SSCommand1'));
