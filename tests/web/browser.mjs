@@ -165,6 +165,15 @@ export async function typeExample(page) {
   await idle(page);
 }
 
+// "Imprimer": the sheet downloaded, which qpdf finds sound.
+export async function printSheet(session) {
+  await session.page.click(selector('SSCommand1'));
+  await idle(session.page);
+  const sheet = await downloaded(session.downloads, '123.pdf');
+  execFileSync('qpdf', ['--check', sheet]);
+  return sheet;
+}
+
 // A file dropped on the page, as from a file manager.
 export async function dropFile(page, file) {
   const bytes = readFileSync(file).toString('base64');

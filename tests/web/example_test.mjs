@@ -7,8 +7,8 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
 import {
-  answer, desktop, desktopBuild, downloaded, dropFile, expectEqual, idle, openPage,
-  openThroughChooser, run, scratch, selector, state, typeExample,
+  answer, desktop, desktopBuild, dropFile, expectEqual, idle, openPage, openThroughChooser,
+  printSheet, run, scratch, selector, state, typeExample,
 } from './browser.mjs';
 
 // The desktop's sheet of the example, printed now by its "Imprimer" beside the tool.
@@ -58,10 +58,7 @@ run(async () => {
   await typeExample(page);
   expectEqual(await state(page), expected, 'the evaluation on screen');
 
-  await page.click(selector('SSCommand1'));
-  await idle(page);
-  const sheet = await downloaded(session.downloads, '123.pdf');
-  execFileSync('qpdf', ['--check', sheet]);
+  const sheet = await printSheet(session);
   expectSameSheet(sheet);
   expectEqual(read(sheet), expected, 'the page\'s sheet reopened by the desktop');
   execFileSync(join(desktopBuild, 'bin', 'aggir'), ['--batch', sheet, '--out', scratch('batch')]);

@@ -6,8 +6,8 @@
 import { execFileSync } from 'node:child_process';
 import { basename, dirname, join } from 'node:path';
 import {
-  desktop, desktopBuild, downloaded, dropFile, expectEqual, idle, openPage, run, selector,
-  state, typeExample,
+  desktop, desktopBuild, dropFile, expectEqual, openPage, printSheet, run, selector, state,
+  typeExample,
 } from './browser.mjs';
 
 const desktopSheet = execFileSync(join(desktopBuild, 'tools', 'aggir_sheet_sample')).toString()
@@ -21,10 +21,7 @@ run(async () => {
   await typeExample(page);
   expectEqual(await state(page), expected, 'the evaluation on screen');
 
-  await page.click(selector('SSCommand1'));
-  await idle(page);
-  const sheet = await downloaded(session.downloads, '123.pdf');
-  execFileSync('qpdf', ['--check', sheet]);
+  const sheet = await printSheet(session);
   expectEqual(read(sheet), expected, 'the page\'s sheet reopened by the desktop');
 
   await page.click(selector('BtnSupprimer'));
