@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <regex>
 #include <sstream>
 #include <vector>
 
 #include "fuzz/text_script.h"
 #include "pdf/vaROR.h"
 #include "platform/encoding.h"
+#include "platform/number_text.h"
 #include "test_support/files.h"
 #include "test_support/golden.h"
 #include "test_support/recording_host.h"
@@ -129,12 +129,19 @@ TEST(UnicodeRunsTest, EachRunInItsFonts) {
 
 // Each line of a document as pdftotext places it by the fonts' widths: its left and right.
 std::vector<std::pair<double, double>> LineSpans(const fs::path& pdf) {
-  const std::string layout =
-      pdftest::RunTool("pdftotext -bbox-layout '" + pdf.string() + "' -").output;
-  static const std::regex kLine(R"re(<line xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)")re");
+  std::istringstream layout(
+      pdftest::RunTool("pdftotext -bbox-layout '" + pdf.string() + "' -").output);
+  auto value = [](const std::string& line, const std::string& key) {
+    const char* digits = line.data() + line.find(key + "=\"") + key.size() + 2;
+    double number = 0;  // whatever the locale
+    platform::FromChars(digits, line.data() + line.size(), number);
+    return number;
+  };
   std::vector<std::pair<double, double>> spans;
-  for (std::sregex_iterator it(layout.begin(), layout.end(), kLine), end; it != end; ++it)
-    spans.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+  for (std::string line; std::getline(layout, line);) {
+    if (line.find("<line ") == std::string::npos) continue;
+    spans.emplace_back(value(line, "xMin"), value(line, "xMax"));
+  }
   return spans;
 }
 
