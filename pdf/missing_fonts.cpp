@@ -68,6 +68,13 @@ std::string MissingFontsMessage(const std::u32string& missing, FaceSource source
            ".\r\nImprimez la fiche avec le programme installé sur "
            "l'ordinateur pour qu'elle les montre.";
   }
+  if (source == FaceSource::kLostModule) {
+    return "Le module qui imprime les caractères hors de l'alphabet latin d'Europe de l'Ouest "
+           "(lib/aggir_unicode_fonts.so, à côté du dossier du programme) manque ou ne se "
+           "charge pas : ces caractères sont imprimés « ? » : " +
+           CharacterList(missing) +
+           ".\r\nRéinstallez le programme, puis imprimez la fiche de nouveau.";
+  }
   if (source == FaceSource::kPageFolder) {
     return "Aucune police du dossier « fonts » placé à côté de la page ne contient ces "
            "caractères : " +

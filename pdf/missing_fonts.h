@@ -11,6 +11,7 @@ enum class FaceSource {
   kNone,        // nowhere: such texts are printed with "?"
   kInstalled,   // the machine's fonts (the desktop)
   kPageFolder,  // the page's fonts/ folder (the browser)
+  kLostModule,  // the desktop's, but the module beside the program that draws them is lost
 };
 
 // The characters printed without their font, and what brings it: the Debian packages whose

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: EUPL-1.2
 // The writer's Unicode fonts: texts with characters outside Windows-1252 measured, shaped and
 // drawn in installed faces, each face embedded once per document. A build without the font
-// libraries (the page) has none: such texts keep their "?" and the user is told.
+// libraries has none: such texts keep their "?" and the user is told.
 #pragma once
 
 #include <cstddef>
@@ -40,6 +40,8 @@ struct FontRequest {
   std::string_view file;
 };
 
+class UnicodeEngine;
+
 class UnicodeFonts {
  public:
   UnicodeFonts();
@@ -47,6 +49,10 @@ class UnicodeFonts {
   UnicodeFonts(const UnicodeFonts&) = delete;
   UnicodeFonts& operator=(const UnicodeFonts&) = delete;
 
+  // NFC: a name typed with combining accents prints as its precomposed form.
+  static std::string Nfc(std::string_view utf8);
+  // Whether the font libraries are there: false when the module that holds them is lost.
+  bool HasFonts() const;
   // Whether texts in this font can be drawn: the libraries are built in and a face is found.
   bool Usable(const FontRequest& request) const;
   // Whether the file holds a TrueType or OpenType face the writer can embed.
@@ -70,8 +76,9 @@ class UnicodeFonts {
   std::vector<std::string> Objects(int font, int first) const;
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  UnicodeEngine& Engine() const;
+
+  mutable std::unique_ptr<UnicodeEngine> engine_;  // loaded at the first text that needs it
 };
 
 }  // namespace pdf

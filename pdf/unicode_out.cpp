@@ -10,10 +10,6 @@
 #include "pdf/vaROR.h"
 #include "platform/encoding.h"
 
-#ifdef AGGIR_UNICODE_TEXT
-#include "pdf/unicode_text.h"
-#endif
-
 namespace pdf {
 namespace {
 
@@ -29,14 +25,6 @@ bool IsFontFileName(std::string_view name) {
   }
   const std::string_view extension(end, 3);
   return extension == "ttf" || extension == "otf" || extension == "ttc";
-}
-
-std::string Normalised(const std::string& utf8) {
-#ifdef AGGIR_UNICODE_TEXT
-  return Nfc(utf8);
-#else
-  return utf8;
-#endif
 }
 
 // A move inside a TJ array: positive moves the next glyph left.
@@ -62,7 +50,7 @@ bool vaROR::PrepareRun(const std::string& utf8, std::string& run, const FontRequ
 
 bool vaROR::PrepareUnicodeRun(const std::string& utf8, std::string& run,
                               const FontRequest& request) {
-  std::string normal = Normalised(utf8);
+  std::string normal = UnicodeFonts::Nfc(utf8);
   if (request.file.empty() && platform::AppendHeldByWindows1252(run, normal)) return false;
   if (!obj_UnicodeFonts->Usable(request)) {
     obj_UnicodeFonts->NoteUnprintable(normal);
@@ -178,7 +166,8 @@ void vaROR::ReportMissingFonts() {
 #elif defined(__EMSCRIPTEN__)
   const FaceSource source = FaceSource::kPageFolder;
 #else
-  const FaceSource source = FaceSource::kInstalled;
+  const FaceSource source =
+      obj_UnicodeFonts->HasFonts() ? FaceSource::kInstalled : FaceSource::kLostModule;
 #endif
   host_.ShowMessage(MissingFontsMessage(missing, source),
                     std::string("Caractères sans police - ") + kVersion,

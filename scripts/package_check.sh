@@ -29,20 +29,7 @@ bookworm=${BOOKWORM:-$work/bookworm.tar}
   "deb $mirror bookworm main" "deb $mirror bookworm-updates main" \
   "deb $mirror-security bookworm-security main"
 
-# The evaluations' file: the header the batch reads and two people, every activity done.
-evaluations() {
-  local rows header=dossier\;nom\;prénom\;adresse
-  mapfile -t rows <tests/batch/data/rows.txt
-  for row in "${rows[@]}"; do header+=";$row"; done
-  printf '%s\n' "$header"
-  printf '1;Ахматова;Анна;ул. Ленина 3, Москва%s\n' "$(printf ';%.0s' "${rows[@]}")"
-  printf '2;عبد الله;محمد;الرباط%s\n' "$(printf ';%.0s' "${rows[@]}")"
-}
-
-# The sheet's name line as a reader copies it, without the marks around right-to-left runs.
-name_line() {
-  pdftotext -l 1 "$1" - | sed -n 6p | LC_ALL=C sed 's/\xe2\x80[\x8e\x8f\xaa-\xae]//g'
-}
+source tests/package_sheets.sh
 
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
