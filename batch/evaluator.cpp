@@ -11,17 +11,25 @@
 namespace batch {
 namespace {
 
+// The writer's message inside a refusal's sentence: its first letter small unless it starts
+// an acronym ("PDF"), without its period.
+std::string DansLaPhrase(std::string motif) {
+  if (!motif.empty() && motif.back() == '.') motif.pop_back();
+  const auto lettre = [&motif](std::size_t i) { return static_cast<unsigned char>(motif[i]); };
+  if (motif.size() > 1 && std::isupper(lettre(0)) && std::islower(lettre(1)))
+    motif[0] = static_cast<char>(std::tolower(lettre(0)));
+  return motif;
+}
+
 // The writer's message about its file names the file and the reason: said once, as a
 // refusal reads ("le fichier PDF « … » n'a pas pu être écrit : fichier trop gros").
 std::string MotifDeLaFiche(const std::string& fiche, const std::exception& erreur) {
   const auto* pdf = dynamic_cast<const pdf::PdfError*>(&erreur);
   const bool fichier = pdf != nullptr && (pdf->code() == pdf::PdfErrorCode::FileNotCreated ||
                                           pdf->code() == pdf::PdfErrorCode::FileNotWritten);
-  std::string motif = erreur.what();
+  const std::string motif = DansLaPhrase(erreur.what());
   if (!fichier || motif.empty())
     return "la fiche " + Cite(fiche) + " n'a pas pu être écrite : " + motif;
-  if (motif.back() == '.') motif.pop_back();
-  motif[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(motif[0])));
   return motif;
 }
 
