@@ -37,8 +37,9 @@ int GlyphWidth(const FontFace& face, std::uint32_t glyph) {
 }
 
 std::uint32_t EmbeddedFont::Use(std::uint32_t glyph, std::string_view text) {
-  std::uint32_t cid = face_->Cid(glyph);
-  if (!face_->cff) cid = glyph == 0 ? EmptyBoxCid(text) : DrawnCid(glyph);
+  const std::uint32_t cid = face_->cff   ? face_->Cid(glyph)
+                            : glyph == 0 ? EmptyBoxCid(text)
+                                         : DrawnCid(glyph);
   glyphs_.emplace(cid, glyph);
   if (!text.empty()) texts_.emplace(cid, std::string(text));
   return cid;

@@ -131,7 +131,6 @@ FontFace::~FontFace() {
 }
 
 void FontFace::KeepCids(FT_LibraryRec_* library, FT_FaceRec_* ft) {
-  cid_keyed = true;
   cid_library_ = library;
   cid_face_ = ft;
 }
@@ -159,7 +158,7 @@ std::optional<char32_t> FontFace::CharacterOf(std::uint32_t glyph) const {
 }
 
 std::uint32_t FontFace::Cid(std::uint32_t glyph) const {
-  if (!cid_keyed) return glyph;
+  if (!CidKeyed()) return glyph;
   std::lock_guard lock(cid_mutex_);
   FT_UInt cid = glyph;
   FT_Get_CID_From_Glyph_Index(cid_face_, glyph, &cid);

@@ -37,12 +37,13 @@ struct FontFace {
   hb_face_t* face = nullptr;
   hb_font_t* font = nullptr;  // immutable, in font units: shared by threads
   unsigned units_per_em = 1000;
-  bool cff = false;                 // CFF outlines: a CIDFontType0
-  bool cid_keyed = false;           // a CFF whose glyphs have CIDs; else CID = glyph
+  bool cff = false;  // CFF outlines: a CIDFontType0
   std::string postscript_name;
   FaceMetrics metrics;
 
   bool Has(char32_t character) const;
+  // A CFF whose glyphs have CIDs; in other faces a glyph's CID is its number.
+  bool CidKeyed() const { return cid_face_ != nullptr; }
   std::uint32_t Cid(std::uint32_t glyph) const;
   // Kept open for a CID-keyed face: its CIDs are read as glyphs are drawn, where reading
   // all at opening costs a CJK face 65,535 lookups.

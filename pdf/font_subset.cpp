@@ -98,7 +98,7 @@ Owned<hb_subset_input_t, hb_subset_input_destroy> Input(const FontFace& face,
   DropTables(face, hb_subset_input_set(input.get(), HB_SUBSET_SETS_DROP_TABLE_TAG));
   unsigned flags = HB_SUBSET_FLAGS_NO_HINTING;
   // A CFF without CIDs has no map from codes to glyphs but their order: it is kept.
-  if (face.cff && !face.cid_keyed) flags |= HB_SUBSET_FLAGS_RETAIN_GIDS;
+  if (face.cff && !face.CidKeyed()) flags |= HB_SUBSET_FLAGS_RETAIN_GIDS;
   hb_subset_input_set_flags(input.get(), flags);
   return input;
 }
