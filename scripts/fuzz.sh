@@ -39,6 +39,6 @@ if [ "$target" = afm ]; then seeds+=(build/system/Fonts); fi
 options=()
 if [ -f fuzz/"$target".dict ]; then options+=(-dict=fuzz/"$target".dict); fi
 mkdir -p build-fuzz/corpus/"$target" build-fuzz/findings
-UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=fuzz/lsan.supp build-fuzz/fuzz/"${target}_fuzz" -max_total_time="$seconds" \
+UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=tests/lsan.supp build-fuzz/fuzz/"${target}_fuzz" -max_total_time="$seconds" \
   -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$target"- "${options[@]}" \
   build-fuzz/corpus/"$target" "${seeds[@]}"
