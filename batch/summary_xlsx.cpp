@@ -23,6 +23,7 @@ namespace {
 
 // Past this, a column is as wide as this and its cells wrap in the spreadsheet's own way.
 constexpr std::size_t kLargeurMaximale = 60;
+constexpr std::size_t kTampon = 1 << 17;  // 128 kB for each sheet's rows file
 
 std::size_t Caracteres(const std::string& texte) {
   return static_cast<std::size_t>(std::count_if(texte.begin(), texte.end(), [](char c) {
@@ -141,9 +142,18 @@ bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreu
   return true;
 }
 
+// A sheet's rows go to libxlsxwriter's temporary file as they come, and are read back when the
+// workbook is zipped: through stdio's 4 kB buffer that is a system call every 4 kB each way.
+void Classeur::Tamponne(lxw_worksheet* feuille) {
+  if (feuille == nullptr || feuille->optimize_tmpfile == nullptr) return;
+  tampons_.push_back(std::make_unique<char[]>(kTampon));
+  std::setvbuf(feuille->optimize_tmpfile, tampons_.back().get(), _IOFBF, kTampon);
+}
+
 Classeur::Feuille Classeur::Ajoute(const char* nom, const std::vector<std::string>& entete) {
   Feuille feuille{workbook_add_worksheet(classeur_, nom), 0,
                   std::vector<std::size_t>(entete.size())};
+  Tamponne(feuille.feuille);
   worksheet_freeze_panes(feuille.feuille, 1, 0);
   for (unsigned c = 0; c < entete.size(); ++c) {
     worksheet_write_string(feuille.feuille, 0, static_cast<lxw_col_t>(c), entete[c].c_str(), gras_);
