@@ -13,7 +13,8 @@
 
 #include "batch/columns.h"
 #include "batch/summary_text.h"
-#include "batch/zip_level.h"
+#include "batch/tmpfile_buffers.h"
+#include "batch/zip_entries.h"
 #include "grid/grid.h"
 #include "platform/system_reason.h"
 #include "sheet/sheet.h"
@@ -23,7 +24,6 @@ namespace {
 
 // Past this, a column is as wide as this and its cells wrap in the spreadsheet's own way.
 constexpr std::size_t kLargeurMaximale = 60;
-constexpr std::size_t kTampon = 1 << 17;  // 128 kB for each sheet's rows file
 
 std::size_t Caracteres(const std::string& texte) {
   return static_cast<std::size_t>(std::count_if(texte.begin(), texte.end(), [](char c) {
@@ -96,8 +96,9 @@ class SansSortieDErreur {
 };
 
 // The workbook zipped into its file; the errno of a write that failed, 0 if none did.
-lxw_error Zippe(lxw_workbook* classeur, int& systeme) {
+lxw_error Zippe(lxw_workbook* classeur, TamponsDeFichiers& tampons, int& systeme) {
   const SansSortieDErreur silence;
+  const TamponsDeFichiers::Collecte collecte(tampons);
   errno = 0;
   const lxw_error fermeture = workbook_close(classeur);
   systeme = errno;
@@ -111,11 +112,12 @@ Classeur::~Classeur() {
   fil_.reset();
   const NombresAPoint point;
   int ignore = 0;
-  if (classeur_ != nullptr) Zippe(classeur_, ignore);
+  if (classeur_ != nullptr) Zippe(classeur_, tampons_, ignore);
 }
 
 bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreur) {
   const NombresAPoint point;
+  const TamponsDeFichiers::Collecte collecte(tampons_);
   PrepareCompressionRapide();
   chemin_ = dossier / kNomClasseur;
   // Held open, empty, until the workbook is written into it: a later run sees it is alive.
@@ -142,18 +144,9 @@ bool Classeur::Commence(const std::filesystem::path& dossier, std::string& erreu
   return true;
 }
 
-// A sheet's rows go to libxlsxwriter's temporary file as they come, and are read back when the
-// workbook is zipped: through stdio's 4 kB buffer that is a system call every 4 kB each way.
-void Classeur::Tamponne(lxw_worksheet* feuille) {
-  if (feuille == nullptr || feuille->optimize_tmpfile == nullptr) return;
-  tampons_.push_back(std::make_unique<char[]>(kTampon));
-  std::setvbuf(feuille->optimize_tmpfile, tampons_.back().get(), _IOFBF, kTampon);
-}
-
 Classeur::Feuille Classeur::Ajoute(const char* nom, const std::vector<std::string>& entete) {
   Feuille feuille{workbook_add_worksheet(classeur_, nom), 0,
                   std::vector<std::size_t>(entete.size())};
-  Tamponne(feuille.feuille);
   worksheet_freeze_panes(feuille.feuille, 1, 0);
   for (unsigned c = 0; c < entete.size(); ++c) {
     worksheet_write_string(feuille.feuille, 0, static_cast<lxw_col_t>(c), entete[c].c_str(), gras_);
@@ -236,7 +229,7 @@ bool Classeur::Termine(const Totaux& totaux, std::string& erreur) {
   for (lxw_col_t c = 0; c < 3; ++c) worksheet_set_column(girs_.feuille, c, c, 11, nullptr);
   Graphique();
   int systeme = 0;
-  const lxw_error fermeture = Zippe(classeur_, systeme);
+  const lxw_error fermeture = Zippe(classeur_, tampons_, systeme);
   classeur_ = nullptr;
   std::error_code echec = fichier_.Close();
   if (!echec && fermeture == LXW_NO_ERROR) echec = fichier_.Publish();

@@ -16,6 +16,7 @@
 
 #include "batch/summary_line.h"
 #include "batch/summary_thread.h"
+#include "batch/tmpfile_buffers.h"
 #include "batch/totals.h"
 #include "platform/output_file.h"
 
@@ -48,7 +49,6 @@ class Classeur {
     std::vector<std::size_t> largeurs;  // the widest text of each column, in characters
   };
   Feuille Ajoute(const char* nom, const std::vector<std::string>& entete);
-  void Tamponne(lxw_worksheet* feuille);
   void Ecrit(const LigneDeSynthese& ligne);
   void Texte(Feuille& feuille, unsigned colonne, const std::string& texte);
   void Nombre(Feuille& feuille, unsigned colonne, double nombre, lxw_format* format = nullptr);
@@ -61,7 +61,7 @@ class Classeur {
   lxw_format* gras_ = nullptr;
   lxw_format* centiemes_ = nullptr;
   Feuille evaluations_, refus_, girs_;
-  std::vector<std::unique_ptr<char[]>> tampons_;  // the sheets' rows files' buffers
+  TamponsDeFichiers tampons_;  // outlives the workbook's files
   std::unique_ptr<FilDeLignes> fil_;  // writes evaluations_ and refus_ until Termine
 };
 

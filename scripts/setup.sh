@@ -27,8 +27,8 @@ set -euo pipefail
 
 run=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-liberation2 python-matplotlib-data libqpdf-dev zlib1g-dev
-  libcsv-dev libxlsxwriter-dev libminizip-dev libfreetype-dev libharfbuzz-dev libfribidi-dev
-  libfontconfig-dev libutf8proc-dev fonts-noto-core fonts-noto-cjk fonts-dejavu-core)
+  libcsv-dev libxlsxwriter-dev libminizip-dev libisal-dev
+  libfreetype-dev libharfbuzz-dev libfribidi-dev libfontconfig-dev libutf8proc-dev fonts-noto-core fonts-noto-cjk fonts-dejavu-core)
 package=("${run[@]}" dpkg-dev file)
 check=("${package[@]}" mmdebstrap poppler-utils)
 test=("${package[@]}" libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils
