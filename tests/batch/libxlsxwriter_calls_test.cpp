@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: EUPL-1.2
-// The program's cell names against libxlsxwriter's own, at every boundary of the letters and
-// the digits up to the sheet's last row and column. Beyond, where libxlsxwriter never names a
-// cell, the name only has to stay in its room.
+// The program's own definitions of libxlsxwriter's calls against libxlsxwriter's own: the cell
+// names at every boundary of the letters and the digits up to the sheet's last row and column
+// (beyond, where libxlsxwriter never names a cell, the name only has to stay in its room); the
+// texts said free of control characters exactly when libxlsxwriter's escape leaves them alone.
 #include "batch/cell_names.h"
+#include "batch/control_characters.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -42,6 +45,25 @@ TEST(NomDeCelluleTest, SameAsLibxlsxwritersTable) {
   EXPECT_EQ(Nom(programme, 0, 0), "A1");
   EXPECT_EQ(Nom(programme, 1048575, 16383), "XFD1048576");
   EXPECT_EQ(Nom(programme, 4294967295u, 65535), "CRXP429496729");
+}
+
+TEST(ACaracteresDeControleTest, EveryByteAsLibxlsxwritersEscapeTable) {
+  using Echappe = char* (*)(const char*);
+  const auto echappe =
+      reinterpret_cast<Echappe>(dlsym(RTLD_DEFAULT, "lxw_escape_control_characters"));
+  ASSERT_NE(echappe, nullptr);
+  for (int octet = 1; octet < 256; ++octet) {
+    for (const std::string& texte : {std::string(1, static_cast<char>(octet)),
+                                     "Lefèvre " + std::string(1, static_cast<char>(octet)) + "é"}) {
+      SCOPED_TRACE(octet);
+      char* echappe_par_libxlsxwriter = echappe(texte.c_str());
+      ASSERT_NE(echappe_par_libxlsxwriter, nullptr);
+      EXPECT_EQ(batch::ACaracteresDeControle(texte.c_str()), texte != echappe_par_libxlsxwriter);
+      std::free(echappe_par_libxlsxwriter);
+    }
+  }
+  EXPECT_FALSE(batch::ACaracteresDeControle(""));
+  EXPECT_FALSE(batch::ACaracteresDeControle(nullptr));
 }
 
 }  // namespace
