@@ -7,7 +7,6 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace batch {
 

@@ -7,8 +7,6 @@
 #include <isa-l/igzip_lib.h>
 #include <zip.h>
 
-#include <algorithm>
-
 namespace batch {
 namespace {
 
@@ -17,8 +15,6 @@ static_assert(DeflateRapide::kErreurDeflate == ZIP_INTERNALERROR);
 constexpr std::uint32_t kNiveau = 1;
 constexpr std::uint32_t kTailleNiveau = ISAL_DEF_LVL1_DEFAULT;
 constexpr std::uint32_t kTailleSortie = 64 * 1024;
-// isal_zstream counts in 32 bits: input goes in pieces that it can count.
-constexpr std::size_t kMorceau = std::size_t{1} << 30;
 
 }  // namespace
 
@@ -36,18 +32,11 @@ DeflateRapide::DeflateRapide(Sortie sortie)
 
 DeflateRapide::~DeflateRapide() = default;
 
-int DeflateRapide::Ajoute(const void* octets, std::size_t taille) {
+int DeflateRapide::Ajoute(const void* octets, std::uint32_t taille) {
   const auto* debut = static_cast<const std::uint8_t*>(octets);
-  while (taille > 0) {
-    const std::size_t morceau = std::min(taille, kMorceau);
-    crc_ = crc32_gzip_refl(crc_, debut, morceau);
-    lus_ += morceau;
-    const int erreur = Compresse(debut, static_cast<std::uint32_t>(morceau), false);
-    if (erreur != ZIP_OK) return erreur;
-    debut += morceau;
-    taille -= morceau;
-  }
-  return ZIP_OK;
+  crc_ = crc32_gzip_refl(crc_, debut, taille);
+  lus_ += taille;
+  return Compresse(debut, taille, false);
 }
 
 int DeflateRapide::Termine() { return Compresse(nullptr, 0, true); }

@@ -21,8 +21,8 @@ class DeflateRapide {
   DeflateRapide(const DeflateRapide&) = delete;
   DeflateRapide& operator=(const DeflateRapide&) = delete;
 
-  // 0, the output's error, or kErreurDeflate.
-  int Ajoute(const void* octets, std::size_t taille);
+  // 0, the output's error, or kErreurDeflate. In pieces that minizip's write takes.
+  int Ajoute(const void* octets, std::uint32_t taille);
   int Termine();
 
   std::uint32_t Crc32() const { return crc_; }

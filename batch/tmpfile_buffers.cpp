@@ -4,9 +4,9 @@
 // with libxlsxwriter's, then gives it a buffer before any read or write.
 #include "batch/tmpfile_buffers.h"
 
-#include <dlfcn.h>
-
 #include <new>
+
+#include "batch/next_definition.h"
 
 namespace batch {
 namespace {
@@ -18,7 +18,7 @@ thread_local TamponsDeFichiers* collecte = nullptr;
 using OuvreTemporaire = std::FILE* (*)(char*);
 
 OuvreTemporaire OuvreDeLibxlsxwriter() {
-  static const auto suivante = reinterpret_cast<OuvreTemporaire>(dlsym(RTLD_NEXT, "lxw_tmpfile"));
+  static const auto suivante = DefinitionSuivante<OuvreTemporaire>("lxw_tmpfile");
   return suivante;
 }
 

@@ -6,7 +6,6 @@
 // DeflateRapide on their way in.
 #include "batch/zip_entries.h"
 
-#include <dlfcn.h>
 #include <zip.h>
 
 #include <map>
@@ -14,6 +13,7 @@
 #include <mutex>
 
 #include "batch/deflate_rapide.h"
+#include "batch/next_definition.h"
 
 namespace batch {
 namespace {
@@ -22,23 +22,18 @@ using OuvreEntree = decltype(&zipOpenNewFileInZip4_64);
 using EcritEntree = decltype(&zipWriteInFileInZip);
 using FermeEntree = decltype(&zipCloseFileInZip);
 
-template <typename Fonction>
-Fonction DeMinizip(const char* nom) {
-  return reinterpret_cast<Fonction>(dlsym(RTLD_NEXT, nom));
-}
-
 OuvreEntree OuvreDeMinizip() {
-  static const auto suivante = DeMinizip<OuvreEntree>("zipOpenNewFileInZip4_64");
+  static const auto suivante = DefinitionSuivante<OuvreEntree>("zipOpenNewFileInZip4_64");
   return suivante;
 }
 
 EcritEntree EcritDeMinizip() {
-  static const auto suivante = DeMinizip<EcritEntree>("zipWriteInFileInZip");
+  static const auto suivante = DefinitionSuivante<EcritEntree>("zipWriteInFileInZip");
   return suivante;
 }
 
 FermeEntree FermeDeMinizip() {
-  static const auto suivante = DeMinizip<FermeEntree>("zipCloseFileInZip");
+  static const auto suivante = DefinitionSuivante<FermeEntree>("zipCloseFileInZip");
   return suivante;
 }
 

@@ -73,7 +73,7 @@ TEST(DeflateRapideTest, InflatesBackWithZlibsCrcTable) {
       return 0;
     });
     for (std::size_t debut = 0; debut < c.entree.size(); debut += c.morceau) {
-      const std::size_t taille = std::min(c.morceau, c.entree.size() - debut);
+      const auto taille = static_cast<std::uint32_t>(std::min(c.morceau, c.entree.size() - debut));
       ASSERT_EQ(flux.Ajoute(c.entree.data() + debut, taille), 0);
     }
     ASSERT_EQ(flux.Termine(), 0);
@@ -92,7 +92,7 @@ TEST(DeflateRapideTest, OutputErrorEndsTheStreamWithIt) {
     return kDisquePlein;
   });
   const std::string entree = Hasard(200000);
-  EXPECT_EQ(flux.Ajoute(entree.data(), entree.size()), kDisquePlein);
+  EXPECT_EQ(flux.Ajoute(entree.data(), static_cast<std::uint32_t>(entree.size())), kDisquePlein);
   EXPECT_EQ(appels, 1);
 }
 

@@ -31,9 +31,7 @@ std::string Nom(NommeCellule nomme, lxw_row_t ligne, lxw_col_t colonne) {
 TEST(NomDeCelluleTest, SameAsLibxlsxwritersTable) {
   const auto libxlsxwriter = reinterpret_cast<NommeCellule>(dlsym(RTLD_NEXT, "lxw_rowcol_to_cell"));
   ASSERT_NE(libxlsxwriter, nullptr);
-  const auto programme = [](char* nom, lxw_row_t ligne, lxw_col_t colonne) {
-    batch::NomDeCellule(nom, ligne, colonne);
-  };
+  const NommeCellule programme = &batch::NomDeCellule;
   const lxw_row_t lignes[] = {0, 1, 8, 9, 98, 99, 999999, 1000000, LXW_ROW_MAX - 1};
   const lxw_col_t colonnes[] = {0, 1, 24, 25, 26, 27, 51, 52, 701, 702, 703, LXW_COL_MAX - 1};
   for (const lxw_row_t ligne : lignes) {
